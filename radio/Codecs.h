@@ -1,0 +1,68 @@
+#pragma once
+// Conversions between the receiver's stored codes and what the user reads and types:
+// packed-decimal frequencies, modes, steps and the 8-byte channel names.
+
+#include <QString>
+#include <QStringList>
+#include <cstdint>
+#include <optional>
+
+using Byte = std::uint8_t;
+
+// ---- Frequencies ----------------------------------------------------------------------
+// The receiver covers 0.1 MHz up to, not including, 1300 MHz.
+inline constexpr int kLowestHz = 100'000;
+inline constexpr int kTopHz = 1'300'000'000;
+// The largest value the 8-digit code holds with a leading digit of 15.
+inline constexpr int kLargestFreq8Hz = 1'599'999'950;
+
+// Reads count nibbles (high before low) and returns their decimal value x 10. With count 8 the
+// last nibble is the 50 Hz flag and the result is Hz; with count 6 the result is 100 Hz units.
+int DecodeDigits(const Byte* bytes, int count);
+// Writes count nibbles (count/2 bytes). A leading digit above 15 is stored as 15: callers
+// refuse such values before they get here, so nothing spills into neighbouring bytes.
+void EncodeDigits(Byte* bytes, int value, int count);
+// True when hz can be stored as an 8-digit code without loss of its leading digit.
+bool FitsFreq8(int hz);
+
+int ParseFrequency(const QString& text);      // Hz, 0 = no frequency
+int ParseFrequency100Hz(const QString& text); // 100 Hz units, 0 = no frequency
+int SnapTo50Hz(int hz);
+// The permitted-frequency rule of a receiver version (country code and wideband flag).
+bool IsFrequencyBlockedFor(int hz, int country, int wideband);
+
+QString FrequencyText(int hz);         // "145.12345": MHz with five decimals
+QString BandEdgeText(int units100Hz);  // "0.2850": MHz with four decimals
+QString FrequencyMessage(int hz);      // "145.12345 is not a valid frequency"
+
+// ---- Modes and steps ------------------------------------------------------------------
+// Mode code = list index + 1; code 0 = none.
+const QStringList& ModeNames();        // NFM WFM AM LSB USB CW
+const QStringList& StepNames();        // "0.05 kHz" .. "100 kHz", step code = index + 1
+const QStringList& PresetStepNames();  // "Auto" then the step names, byte = index
+QString ModeName(int code);            // empty for codes outside 1..6
+int ModeCode(const QString& name);     // 0 when the name is not a mode
+// The step of a step code in Hz (code 1 = 50 Hz .. 14 = 100 kHz); 0 for other codes.
+int StepHz(int code);
+
+// ---- Channel names --------------------------------------------------------------------
+// A name byte as text: 0x20..0x7E ASCII, 0xA1..0xDF half-width katakana, every other byte
+// the Latin-1 character of its value. The mapping is one to one, so any 8 bytes survive a
+// trip through text.
+QChar NameChar(Byte b);
+std::optional<Byte> NameByte(QChar c);
+// Copies the first 8 characters into name and pads with spaces. Returns false, leaving
+// name unchanged, when a character has no byte on the receiver.
+bool NameFromText(const QString& text, Byte* name);
+// The 8 bytes as text without trailing spaces; inner spaces stay.
+QString TextFromName(const Byte* name);
+// The first character of text that has no byte on the receiver, if any.
+std::optional<QChar> FirstUnshowableChar(const QString& text);
+
+// ---- Small text routines --------------------------------------------------------------
+void TrimRight(QString& text); // trailing spaces (0x20) only
+QString ChannelLabel(int n);   // "1".."1000", empty outside that range
+void FillCopy(char* dst, const char* src, int n, char fill);
+void CopyLimited(char* dst, const char* src, int n);
+void CopyBytesZ(char* dst, const char* src, int n);
+void CopyUntilChar(char* dst, const char* src, int n, char stop);

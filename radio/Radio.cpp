@@ -1,0 +1,133 @@
+#include "radio/Radio.h"
+
+#include "radio/Prompt.h"
+#include "radio/Settings.h"
+
+#include <algorithm>
+#include <cstring>
+
+using namespace layout;
+
+CRadio::CRadio() : dataDir(ReadDataDir()) {}
+
+CRadio::~CRadio() = default;
+
+void CRadio::SetBit(Byte* bytes, int n, bool on) {
+    const Byte mask = static_cast<Byte>(1u << (n % 8));
+    if (on)
+        bytes[n / 8] |= mask;
+    else
+        bytes[n / 8] &= static_cast<Byte>(~mask);
+}
+
+bool CRadio::GetBit(const Byte* bytes, int n) { return (bytes[n / 8] >> (n % 8)) & 1; }
+
+bool CRadio::InFixedRanges(int hz) {
+    return (hz > 82'399'000 && hz < 84'900'000) || (hz > 86'799'000 && hz < 89'400'000);
+}
+
+namespace {
+bool IsChannelNumber(int n) { return n >= 1 && n <= ri::kChannelCount; }
+} // namespace
+
+void CRadio::ClearChannel(int n) {
+    if (!IsChannelNumber(n))
+        return;
+    SetChannelUsed(n, false);
+    EditImage[SideRecord10(n)] = 0;
+    EditImage[SideRecord32(n)] = 0;
+}
+
+void CRadio::CopyChannel(int to, int from) {
+    if (!IsChannelNumber(to) || !IsChannelNumber(from))
+        return;
+    SetChannelUsed(to, IsChannelUsed(from));
+    std::memmove(&EditImage[SideRecord10(to)], &EditImage[SideRecord10(from)], kSideRecord10Size);
+    std::memmove(&EditImage[SideRecord32(to)], &EditImage[SideRecord32(from)], kSideRecord32Size);
+}
+
+void CRadio::SwapChannels(int a, int b) {
+    if (!IsChannelNumber(a) || !IsChannelNumber(b) || a == b)
+        return;
+    const bool usedA = IsChannelUsed(a);
+    SetChannelUsed(a, IsChannelUsed(b));
+    SetChannelUsed(b, usedA);
+    std::swap_ranges(&EditImage[SideRecord10(a)], &EditImage[SideRecord10(a)] + kSideRecord10Size,
+                     &EditImage[SideRecord10(b)]);
+    std::swap_ranges(&EditImage[SideRecord32(a)], &EditImage[SideRecord32(a)] + kSideRecord32Size,
+                     &EditImage[SideRecord32(b)]);
+}
+
+ChannelRecord* CRadio::GetChannel(int) { return &record; }
+
+void CRadio::SetChannelUsed(int n, bool on) {
+    if (IsChannelNumber(n))
+        SetBit(EditRadio() + ri::kChannelUsedBitmap, n - 1, on);
+}
+
+bool CRadio::IsChannelUsed(int n) const {
+    return IsChannelNumber(n) && GetBit(EditRadio() + ri::kChannelUsedBitmap, n - 1);
+}
+
+void CRadio::OnFileNew() {
+    if (QueryClose())
+        NewImage();
+}
+
+void CRadio::UpdateTitle() {
+    if (onTitle)
+        onTitle(Title());
+}
+
+// ---- CVR500Radio ----------------------------------------------------------------------
+
+CVR500Radio::CVR500Radio() { appTitle = QString::fromLatin1(kAppName); }
+
+ChannelRecord* CVR500Radio::GetChannel(int n) {
+    std::memset(&record, 0, sizeof record);
+    const Byte* radio = EditRadio();
+    record.frequencyHz = DecodeDigits(radio + ri::ChannelFrequency(n), 8);
+    record.flags = radio[ri::ChannelFlag(n)];
+    std::memcpy(record.name, radio + ri::ChannelName(n), ri::kChannelNameSize);
+    return &record;
+}
+
+void CVR500Radio::CommitEdits() {
+    if (onCommitEdits)
+        onCommitEdits();
+}
+
+void CVR500Radio::StoreChannel(const ChannelRecord& rec, int n) {
+    Byte* radio = EditRadio();
+    std::memcpy(radio + ri::ChannelFrequency(n), rec.code, 4);
+    radio[ri::ChannelFlag(n)] = rec.flags;
+    std::memcpy(radio + ri::ChannelName(n), rec.name, ri::kChannelNameSize);
+}
+
+void CVR500Radio::SetSkipUsed(int i, bool on) {
+    if (i >= 0 && i < ri::kSkipEntries)
+        SetBit(EditRadio() + ri::kSkipBitmap, i, on);
+}
+
+bool CVR500Radio::IsSkipUsed(int i) const {
+    return i >= 0 && i < ri::kSkipEntries && GetBit(EditRadio() + ri::kSkipBitmap, i);
+}
+
+bool CVR500Radio::IsFrequencyBlocked(int hz) const {
+    return IsFrequencyBlockedFor(hz, Country(), Wideband());
+}
+
+int CVR500Radio::BandIndexFor(int hz) const {
+    const Byte* radio = EditRadio();
+    for (int i = 0; i < ri::kBandLookupEntries; ++i) {
+        const long long edgeHz = static_cast<long long>(DecodeDigits(radio + ri::BandEntry(i), 6)) * 100;
+        if (edgeHz > hz)
+            return i;
+    }
+    return -1;
+}
+
+int CVR500Radio::BandModeFor(int hz) const {
+    const int i = BandIndexFor(hz);
+    return i < 0 ? 0 : (EditRadio()[ri::BandEntry(i) + 3] & 0x0F);
+}

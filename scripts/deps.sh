@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Corvinel needs to build and test, when any are missing.
+# Usage: scripts/deps.sh [extra packages...]
+set -euo pipefail
+
+packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-serialport-dev libgl-dev
+          libgtest-dev libbenchmark-dev xvfb xauth "$@")
+
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}"
+if [ "$(id -u)" -eq 0 ]; then
+    apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}"
+elif command -v sudo >/dev/null && sudo -n true 2>/dev/null; then
+    sudo apt-get update -qq
+    sudo DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}"
+else
+    echo "Corvinel needs these packages. Install them with:" >&2
+    echo "    sudo apt-get install ${missing[*]}" >&2
+    exit 1
+fi

@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Builds Corvinel and runs every test through ctest.
+#   scripts/test.sh             the normal build, in build/
+#   scripts/test.sh --sanitize  with address and undefined-behaviour sanitizers, in build-asan/
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/deps.sh
+if [ "${1:-}" = "--sanitize" ]; then
+    dir=build-asan
+    scripts/build.sh "$dir" -DCORVINEL_SANITIZE=ON -DCORVINEL_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug
+    export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
+    export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+else
+    dir=build
+    scripts/build.sh "$dir"
+fi
+cd "$dir"
+ctest --output-on-failure -j2 --timeout 300
