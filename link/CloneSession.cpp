@@ -1,0 +1,119 @@
+#include "link/CloneSession.h"
+
+#include "link/CloneReceiver.h"
+#include "link/CommPort.h"
+#include "radio/Settings.h"
+
+namespace {
+const QString kCommError = QStringLiteral("Comm Error");
+} // namespace
+
+CloneSession::CloneSession(CCommPort& port, std::unique_ptr<CloneEngine> engine, QObject* parent)
+    : QObject(parent), port_(port), engine_(std::move(engine)) {
+    timer_.setSingleShot(true);
+    timer_.setTimerType(Qt::PreciseTimer);
+    connect(&timer_, &QTimer::timeout, this, &CloneSession::OnTimer);
+}
+
+CloneSession::~CloneSession() {
+    Stop();
+}
+
+wire::Time CloneSession::Now() const {
+    return std::chrono::duration_cast<wire::Time>(std::chrono::nanoseconds(clock_.nsecsElapsed()));
+}
+
+void CloneSession::Start() {
+    if (engine_->State() != CloneState::Idle)
+        return;
+    clock_.start();
+    if (!port_.IsOpen()) {
+        engine_->Abort(QStringLiteral("The serial port is not open."), kCommError);
+        return Pump();
+    }
+    port_.Purge();
+    QSerialPort& serial = port_.SerialPort();
+    connections_ << connect(&serial, &QSerialPort::readyRead, this, &CloneSession::OnReadyRead);
+    connections_ << connect(&serial, &QSerialPort::errorOccurred, this, &CloneSession::OnPortError);
+    engine_->Start(Now());
+    Pump();
+}
+
+void CloneSession::Cancel() {
+    if (engine_->IsFinished())
+        return;
+    engine_->Cancel();
+    Pump();
+}
+
+void CloneSession::OnReadyRead() {
+    if (!IsRunning())
+        return;
+    const QByteArray bytes = port_.SerialPort().readAll();
+    if (bytes.isEmpty())
+        return;
+    engine_->Receive(bytes, Now());
+    Pump();
+}
+
+void CloneSession::OnTimer() {
+    if (!IsRunning())
+        return;
+    engine_->Advance(Now());
+    Pump();
+}
+
+void CloneSession::OnPortError(QSerialPort::SerialPortError error) {
+    if (!IsRunning())
+        return;
+    if (error == QSerialPort::ResourceError || error == QSerialPort::WriteError ||
+        error == QSerialPort::ReadError)
+        Fail(port_.DeviceName() +
+             QStringLiteral(": The serial port stopped working or is gone.\nCheck the cable."));
+}
+
+void CloneSession::Fail(const QString& text) {
+    engine_->Abort(text, kCommError);
+    Pump();
+}
+
+void CloneSession::Pump() {
+    const QByteArray out = engine_->TakeOutput();
+    if (!out.isEmpty() && port_.IsOpen()) {
+        QSerialPort& serial = port_.SerialPort();
+        const bool written = serial.write(out) == out.size();
+        // Hands the bytes to the system now rather than on the next turn of the event loop.
+        serial.flush();
+        if (!written)
+            engine_->Abort(port_.DeviceName() + QStringLiteral(": Writing to the port failed."),
+                           kCommError);
+    }
+    if (engine_->Progress() != lastProgress_) {
+        lastProgress_ = engine_->Progress();
+        emit progressChanged(lastProgress_);
+    }
+    if (engine_->IsFinished()) {
+        if (reported_)
+            return;
+        reported_ = true;
+        Stop();
+        const auto* receiver = dynamic_cast<const CloneReceiver*>(engine_.get());
+        if (receiver && engine_->State() == CloneState::Succeeded)
+            WriteCountrySettings(receiver->Country(), receiver->Wideband());
+        emit finished(engine_->State());
+        return;
+    }
+    if (const auto deadline = engine_->Deadline()) {
+        const auto wait = std::chrono::ceil<std::chrono::milliseconds>(*deadline - Now());
+        timer_.start(std::max<qint64>(0, wait.count()));
+    } else {
+        timer_.stop();
+    }
+}
+
+void CloneSession::Stop() {
+    timer_.stop();
+    for (const auto& c : connections_)
+        disconnect(c);
+    connections_.clear();
+}

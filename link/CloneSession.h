@@ -1,0 +1,55 @@
+#pragma once
+// Runs a clone engine over the serial port: arriving bytes are handled at once, a precise
+// timer lets time-outs and pauses run out. The dialogs and the command-line tool both use it.
+
+#include "link/CloneEngine.h"
+
+#include <QElapsedTimer>
+#include <QObject>
+#include <QSerialPort>
+#include <QTimer>
+#include <memory>
+
+class CCommPort;
+
+class CloneSession : public QObject {
+    Q_OBJECT
+public:
+    // The port must be open and stay alive while the session runs.
+    CloneSession(CCommPort& port, std::unique_ptr<CloneEngine> engine, QObject* parent = nullptr);
+    ~CloneSession() override;
+
+    // Purges the port and starts the transfer; does nothing when it already runs or ran.
+    void Start();
+    // The user's Cancel or window close; finished() follows at once.
+    void Cancel();
+
+    bool IsRunning() const { return engine_->State() == CloneState::Running; }
+    CloneEngine& Engine() { return *engine_; }
+    CloneState State() const { return engine_->State(); }
+    QString Message() const { return engine_->Message(); }
+    QString Caption() const { return engine_->Caption(); }
+
+signals:
+    void progressChanged(int percent);
+    // Emitted once. A read that succeeded has stored the receiver's country and wideband.
+    void finished(CloneState state);
+
+private:
+    void OnReadyRead();
+    void OnTimer();
+    void OnPortError(QSerialPort::SerialPortError error);
+    // Writes what the engine wants sent, reports progress, re-arms the timer, finishes.
+    void Pump();
+    void Fail(const QString& text);
+    void Stop();
+    wire::Time Now() const;
+
+    CCommPort& port_;
+    std::unique_ptr<CloneEngine> engine_;
+    QElapsedTimer clock_;
+    QTimer timer_;
+    int lastProgress_ = -1;
+    bool reported_ = false;
+    QList<QMetaObject::Connection> connections_;
+};

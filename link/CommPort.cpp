@@ -1,0 +1,238 @@
+#include "link/CommPort.h"
+
+#include "radio/Prompt.h"
+#include "radio/Settings.h"
+
+#include <QDeadlineTimer>
+#include <QFileInfo>
+#include <QSerialPortInfo>
+#include <grp.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+constexpr int kComPorts = 9;
+const QString kCaption = QStringLiteral("Com port error");
+
+// A port name that is a plain number: the Com number, or nothing.
+std::optional<int> ComNumber(const QString& port) {
+    bool ok = false;
+    const int n = port.trimmed().toInt(&ok);
+    return ok ? std::optional<int>(n) : std::nullopt;
+}
+} // namespace
+
+QString DeviceForPort(const QString& port) {
+    const QString name = port.trimmed();
+    if (const auto n = ComNumber(name))
+        return *n > 0 ? QStringLiteral("/dev/ttyS%1").arg(*n - 1) : QString();
+    if (name.isEmpty() || name.startsWith(QLatin1Char('/')))
+        return name;
+    return QStringLiteral("/dev/") + name;
+}
+
+QStringList DetectedSerialDevices() {
+    QStringList fixed;
+    for (int n = 1; n <= kComPorts; ++n)
+        fixed << DeviceForPort(QString::number(n));
+    QStringList found;
+    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
+        const QString device = info.systemLocation();
+        if (!fixed.contains(device) && !found.contains(device))
+            found << device;
+    }
+    found.sort();
+    return found;
+}
+
+QString DeviceGroup(const QString& device) {
+    struct stat st {};
+    if (::stat(QFile::encodeName(device).constData(), &st) != 0)
+        return {};
+    const group* g = ::getgrgid(st.st_gid);
+    return g ? QString::fromLocal8Bit(g->gr_name) : QString();
+}
+
+OpenFailure ClassifyOpenError(QSerialPort::SerialPortError error, const QString& device) {
+    switch (error) {
+    case QSerialPort::DeviceNotFoundError:
+    case QSerialPort::UnsupportedOperationError:
+        return OpenFailure::NotFound;
+    case QSerialPort::PermissionError:
+        // The serial layer says the same for a device held by another program (lock file,
+        // exclusive mode) and for one this user may not open; the file's rights tell which.
+        return ::access(QFile::encodeName(device).constData(), R_OK | W_OK) == 0
+                   ? OpenFailure::InUse
+                   : OpenFailure::NoPermission;
+    default:
+        return QFileInfo::exists(device) ? OpenFailure::Other : OpenFailure::NotFound;
+    }
+}
+
+QString OpenErrorMessage(OpenFailure failure, const QString& device, int code) {
+    switch (failure) {
+    case OpenFailure::NotFound:
+        return device + QStringLiteral(": Invalid or unsupported port.");
+    case OpenFailure::InUse:
+        return device + QStringLiteral(": Is already open.");
+    case OpenFailure::NoPermission: {
+        const QString group = DeviceGroup(device);
+        const QString text =
+            device + QStringLiteral(": Permission denied. Your user may not use this port.\n");
+        if (group.isEmpty())
+            return text + QStringLiteral("Ask the administrator for access to it.");
+        return text + QStringLiteral("Join the group \"%1\" that owns it (for example: sudo "
+                                     "adduser $USER %1), then log out and in again.")
+                          .arg(group);
+    }
+    case OpenFailure::Other:
+        break;
+    }
+    return device + QStringLiteral(":  Unknown error #-%1.").arg(code);
+}
+
+CCommPort::CCommPort(Prompt* prompt, const QString& settings)
+    : prompt_(prompt), settings_(settings) {
+    port_ = ReadCommPort();
+    if (const auto n = ComNumber(port_); n && *n <= 0)
+        port_ = QString::fromLatin1(kNoPort);
+    if (!DeviceName().isEmpty())
+        Open(settings_);
+}
+
+CCommPort::~CCommPort() {
+    Close();
+}
+
+QString CCommPort::DeviceName() const {
+    return DeviceForPort(port_);
+}
+
+bool CCommPort::IsOpen() const {
+    return serial_.isOpen();
+}
+
+bool CCommPort::Open(const QString& settings) {
+    if (!settings.isEmpty())
+        settings_ = settings;
+    return OpenDevice(false);
+}
+
+void CCommPort::ApplyLineSettings() {
+    serial_.setBaudRate(QSerialPort::Baud9600);
+    serial_.setDataBits(QSerialPort::Data8);
+    serial_.setParity(QSerialPort::EvenParity);
+    serial_.setStopBits(QSerialPort::OneStop);
+    serial_.setFlowControl(QSerialPort::NoFlowControl);
+}
+
+bool CCommPort::OpenDevice(bool quiet) {
+    if (serial_.isOpen())
+        Close();
+    const QString device = DeviceName();
+    if (device.isEmpty())
+        return false;
+    serial_.setPortName(device);
+    ApplyLineSettings();
+    if (!serial_.open(QIODevice::ReadWrite)) {
+        const QSerialPort::SerialPortError error = serial_.error();
+        serial_.clearError();
+        if (!quiet)
+            ShowOpenError(error);
+        return false;
+    }
+    // Pseudo-terminals and some adapters have no modem lines; that is no reason to fail.
+    serial_.setDataTerminalReady(true);
+    serial_.setRequestToSend(true);
+    serial_.clearError();
+    return true;
+}
+
+void CCommPort::ShowOpenError(QSerialPort::SerialPortError error) {
+    const QString device = DeviceName();
+    const QString text =
+        OpenErrorMessage(ClassifyOpenError(error, device), device, static_cast<int>(error));
+    if (prompt_)
+        prompt_->Message(text, kCaption, PromptButtons::Ok, PromptIcon::Stop);
+    else
+        qWarning("%s: %s", qPrintable(kCaption), qPrintable(text));
+}
+
+void CCommPort::Close() {
+    if (!serial_.isOpen())
+        return;
+    serial_.setDataTerminalReady(false);
+    serial_.setRequestToSend(false);
+    serial_.close();
+    serial_.clearError();
+}
+
+int CCommPort::Read(Byte* buffer, int count) {
+    if (!serial_.isOpen() || count <= 0)
+        return 0;
+    if (serial_.bytesAvailable() < count)
+        serial_.waitForReadyRead(0);
+    const qint64 n = serial_.read(reinterpret_cast<char*>(buffer), count);
+    return n < 0 ? 0 : int(n);
+}
+
+int CCommPort::Write(const Byte* buffer, int count) {
+    if (!serial_.isOpen())
+        return -1;
+    const qint64 n = serial_.write(reinterpret_cast<const char*>(buffer), count);
+    serial_.flush();
+    return int(n);
+}
+
+int CCommPort::WriteEcho(const Byte* buffer, int count) {
+    if (Write(buffer, count) != count)
+        return 0;
+    QDeadlineTimer deadline(kEchoWaitMs);
+    Byte scratch[64];
+    int consumed = 0;
+    while (consumed < count) {
+        const int want = std::min<int>(count - consumed, sizeof scratch);
+        const int n = Read(scratch, want);
+        consumed += n;
+        if (n == 0 &&
+            (deadline.hasExpired() || !serial_.waitForReadyRead(int(deadline.remainingTime()))))
+            break;
+    }
+    return consumed;
+}
+
+bool CCommPort::Purge() {
+    if (!serial_.isOpen())
+        return false;
+    serial_.waitForReadyRead(0); // takes in what already arrived, so it is discarded too
+    return serial_.clear(QSerialPort::AllDirections);
+}
+
+bool CCommPort::Setup(PortChooser& chooser, const QString& settings) {
+    if (!settings.isEmpty())
+        settings_ = settings;
+    const QString original = port_;
+    while (const std::optional<QString> choice = chooser.Choose(port_)) {
+        const QString old = port_;
+        const bool wasOpen = IsOpen();
+        const bool dtr = wasOpen && serial_.isDataTerminalReady();
+        const bool rts = wasOpen && serial_.isRequestToSend();
+        Close();
+        port_ = choice->trimmed();
+        if (DeviceName().isEmpty()) {
+            port_ = QString::fromLatin1(kNoPort);
+            break;
+        }
+        if (OpenDevice(false))
+            break;
+        port_ = old;
+        if (wasOpen && OpenDevice(true)) {
+            serial_.setDataTerminalReady(dtr);
+            serial_.setRequestToSend(rts);
+            serial_.clearError();
+        }
+    }
+    if (port_ != original)
+        WriteCommPort(port_);
+    return IsOpen();
+}
