@@ -1,0 +1,230 @@
+#include "link/CommPort.h"
+#include "PtyPair.h"
+#include "radio/Settings.h"
+#include "support/ScriptedPrompt.h"
+#include "support/TempSettings.h"
+
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+#include <QThread>
+#include <deque>
+#include <grp.h>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+namespace {
+
+const QString kMissing = QStringLiteral("/dev/corvinel-no-such-port");
+
+class CommPortTest : public testing::Test {
+protected:
+    TempSettings settings;
+    ScriptedPrompt prompt;
+    PtyPair pty;
+};
+
+// Answers the setup dialog from a list and remembers what it was shown.
+class ScriptedChooser : public PortChooser {
+public:
+    std::deque<std::optional<QString>> answers;
+    QStringList shown;
+    std::optional<QString> Choose(const QString& current) override {
+        shown << current;
+        if (answers.empty())
+            return std::nullopt;
+        auto a = answers.front();
+        answers.pop_front();
+        return a;
+    }
+};
+
+TEST(PortNames, ComNumbersAndPaths) {
+    EXPECT_EQ(DeviceForPort("0"), "");
+    EXPECT_EQ(DeviceForPort("1"), "/dev/ttyS0");
+    EXPECT_EQ(DeviceForPort("9"), "/dev/ttyS8");
+    EXPECT_EQ(DeviceForPort("/dev/ttyUSB0"), "/dev/ttyUSB0");
+    EXPECT_EQ(DeviceForPort("ttyACM1"), "/dev/ttyACM1");
+    EXPECT_FALSE(DetectedSerialDevices().contains("/dev/ttyS0"));
+}
+
+TEST(OpenMessages, EachFailureNamesTheDevice) {
+    EXPECT_EQ(OpenErrorMessage(OpenFailure::NotFound, "/dev/ttyS2", 0),
+              "/dev/ttyS2: Invalid or unsupported port.");
+    EXPECT_EQ(OpenErrorMessage(OpenFailure::InUse, "/dev/ttyS2", 0),
+              "/dev/ttyS2: Is already open.");
+    EXPECT_EQ(OpenErrorMessage(OpenFailure::Other, "/dev/ttyS2", 31),
+              "/dev/ttyS2:  Unknown error #-31.");
+}
+
+TEST(OpenMessages, PermissionMessageNamesTheOwningGroup) {
+    QTemporaryDir dir;
+    const QString device = dir.filePath("ttyFake");
+    QFile(device).open(QIODevice::WriteOnly);
+    const group* g = ::getgrnam("dialout");
+    if (!g)
+        g = ::getgrgid(::getegid());
+    ASSERT_NE(g, nullptr);
+    const QString name = QString::fromLocal8Bit(g->gr_name);
+    if (::chown(QFile::encodeName(device).constData(), uid_t(-1), g->gr_gid) != 0)
+        GTEST_SKIP() << "cannot give the file a group";
+    const QString text = OpenErrorMessage(OpenFailure::NoPermission, device, 0);
+    EXPECT_TRUE(text.startsWith(device + ": Permission denied")) << qPrintable(text);
+    EXPECT_TRUE(text.contains("\"" + name + "\"")) << qPrintable(text);
+}
+
+TEST(OpenMessages, UnreadableDeviceIsNoPermissionForOrdinaryUsers) {
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "file rights do not bind root";
+    QTemporaryDir dir;
+    const QString device = dir.filePath("ttyLocked");
+    QFile f(device);
+    f.open(QIODevice::WriteOnly);
+    f.setPermissions({});
+    EXPECT_EQ(ClassifyOpenError(QSerialPort::PermissionError, device), OpenFailure::NoPermission);
+}
+
+TEST_F(CommPortTest, NoStoredPortStaysClosedSilently) {
+    CCommPort port(&prompt);
+    EXPECT_FALSE(port.IsOpen());
+    EXPECT_EQ(port.GetPort(), "0");
+    EXPECT_TRUE(prompt.messages.empty());
+}
+
+TEST_F(CommPortTest, StoredMissingPortIsReportedAndConstructionGoesOn) {
+    WriteCommPort(kMissing);
+    CCommPort port(&prompt);
+    EXPECT_FALSE(port.IsOpen());
+    ASSERT_EQ(prompt.messages.size(), 1u);
+    EXPECT_EQ(prompt.messages[0].text, kMissing + ": Invalid or unsupported port.");
+    EXPECT_EQ(prompt.messages[0].caption, "Com port error");
+}
+
+TEST_F(CommPortTest, PortHeldElsewhereIsAlreadyOpen) {
+    WriteCommPort(pty.Device());
+    CCommPort first(&prompt);
+    ASSERT_TRUE(first.IsOpen());
+    CCommPort second(&prompt);
+    EXPECT_FALSE(second.IsOpen());
+    ASSERT_EQ(prompt.messages.size(), 1u);
+    EXPECT_EQ(prompt.LastText(), pty.Device() + ": Is already open.");
+}
+
+TEST_F(CommPortTest, ReadWriteAndEchoOnAPseudoTerminal) {
+    WriteCommPort(pty.Device());
+    CCommPort port(&prompt);
+    ASSERT_TRUE(port.IsOpen()) << qPrintable(prompt.LastText());
+    EXPECT_TRUE(prompt.messages.empty());
+    Byte buf[16];
+    EXPECT_EQ(port.Read(buf, 16), 0);
+
+    const Byte out[3] = {0x03, 0x06, 0x09};
+    EXPECT_EQ(port.Write(out, 3), 3);
+    EXPECT_EQ(pty.Take(), QByteArray("\x03\x06\x09"));
+
+    pty.Send("abc");
+    QElapsedTimer t;
+    t.start();
+    int got = 0;
+    while (got < 3 && t.elapsed() < 1000)
+        got += port.Read(buf + got, 3 - got);
+    EXPECT_EQ(QByteArray(reinterpret_cast<char*>(buf), got), "abc");
+
+    pty.Send(QByteArray("\x03\x06\x09xyz")); // the echo, then what follows it
+    EXPECT_EQ(port.WriteEcho(out, 3), 3);
+    EXPECT_EQ(port.Read(buf, 16), 3);
+    EXPECT_EQ(buf[0], 'x');
+}
+
+TEST_F(CommPortTest, MissingEchoEndsWriteEchoInBoundedTime) {
+    WriteCommPort(pty.Device());
+    CCommPort port(&prompt);
+    QElapsedTimer t;
+    t.start();
+    const Byte out[8] = {};
+    EXPECT_EQ(port.WriteEcho(out, 8), 0);
+    EXPECT_LT(t.elapsed(), CCommPort::kEchoWaitMs + 500);
+}
+
+TEST_F(CommPortTest, PurgeDiscardsWhatWaits) {
+    WriteCommPort(pty.Device());
+    CCommPort port(&prompt);
+    pty.Send("stale");
+    QThread::msleep(50);
+    EXPECT_TRUE(port.Purge());
+    Byte buf[8];
+    EXPECT_EQ(port.Read(buf, 8), 0);
+}
+
+TEST_F(CommPortTest, ReopenAndCloseThenRead) {
+    WriteCommPort(pty.Device());
+    CCommPort port(&prompt);
+    EXPECT_TRUE(port.Open());
+    EXPECT_TRUE(port.IsOpen());
+    const Byte out[1] = {0x42};
+    port.Write(out, 1);
+    EXPECT_EQ(pty.Take(), "B");
+    port.Close();
+    EXPECT_FALSE(port.IsOpen());
+    pty.Send("late");
+    Byte buf[8];
+    EXPECT_EQ(port.Read(buf, 8), 0);
+    EXPECT_TRUE(prompt.messages.empty());
+}
+
+TEST_F(CommPortTest, SetupCancelChangesNothing) {
+    WriteCommPort(pty.Device());
+    CCommPort port(&prompt);
+    ScriptedChooser chooser;
+    EXPECT_TRUE(port.Setup(chooser));
+    EXPECT_EQ(chooser.shown, QStringList{pty.Device()});
+    EXPECT_TRUE(port.IsOpen());
+    EXPECT_EQ(ReadCommPort(), pty.Device());
+}
+
+TEST_F(CommPortTest, SetupNoneClosesAndStoresZero) {
+    WriteCommPort(pty.Device());
+    CCommPort port(&prompt);
+    ScriptedChooser chooser;
+    chooser.answers = {QString("0")};
+    EXPECT_FALSE(port.Setup(chooser));
+    EXPECT_FALSE(port.IsOpen());
+    EXPECT_EQ(ReadCommPort(), "0");
+}
+
+TEST_F(CommPortTest, SetupSamePortReopensWithoutWriting) {
+    WriteCommPort(pty.Device());
+    CCommPort port(&prompt);
+    WriteCommPort("7"); // what a write would overwrite
+    ScriptedChooser chooser;
+    chooser.answers = {pty.Device()};
+    EXPECT_TRUE(port.Setup(chooser));
+    EXPECT_TRUE(port.IsOpen());
+    EXPECT_EQ(ReadCommPort(), "7");
+}
+
+TEST_F(CommPortTest, SetupFailedOpenRestoresTheOldPortAndAsksAgain) {
+    WriteCommPort(pty.Device());
+    CCommPort port(&prompt);
+    ScriptedChooser chooser;
+    chooser.answers = {kMissing, std::nullopt};
+    EXPECT_TRUE(port.Setup(chooser));
+    EXPECT_EQ(prompt.LastText(), kMissing + ": Invalid or unsupported port.");
+    EXPECT_EQ(chooser.shown, (QStringList{pty.Device(), pty.Device()}));
+    EXPECT_TRUE(port.IsOpen());
+    EXPECT_EQ(port.GetPort(), pty.Device());
+    EXPECT_EQ(ReadCommPort(), pty.Device());
+    const Byte out[1] = {0x55};
+    port.Write(out, 1);
+    EXPECT_EQ(pty.Take(), "U");
+}
+
+TEST_F(CommPortTest, SetupNewPortOpensAndIsStored) {
+    CCommPort port(&prompt);
+    ScriptedChooser chooser;
+    chooser.answers = {kMissing, pty.Device()};
+    EXPECT_TRUE(port.Setup(chooser));
+    EXPECT_EQ(chooser.shown, (QStringList{"0", "0"}));
+    EXPECT_EQ(ReadCommPort(), pty.Device());
+}
+
+} // namespace

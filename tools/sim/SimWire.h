@@ -1,0 +1,48 @@
+#pragma once
+// The simulator's end of the clone cable: a pseudo-terminal master that echoes every byte the
+// program sends and, when paced, lets one byte cross the single wire every 11 bit times.
+
+#include "radio/Codecs.h"
+
+#include <QByteArray>
+#include <QString>
+#include <chrono>
+#include <deque>
+#include <optional>
+
+class SimWire {
+public:
+    using Clock = std::chrono::steady_clock;
+
+    SimWire() = default;
+    ~SimWire();
+    SimWire(const SimWire&) = delete;
+    SimWire& operator=(const SimWire&) = delete;
+
+    // Creates the pseudo-terminal; returns the device path the program opens, empty on error.
+    QString Create();
+    void SetBaud(int baud);
+    void SetEcho(bool on) { echo_ = on; }
+    // Blocks until the program has opened the device; false after timeoutMs.
+    bool WaitForOpen(int timeoutMs);
+    // The next byte from the program (echoed back as it crosses the wire), or nothing after
+    // timeoutMs or when the program closed the device.
+    std::optional<Byte> ReadByte(int timeoutMs);
+    void Write(const QByteArray& bytes);
+    bool HungUp() const { return hungUp_; }
+    // Takes the device away, as a pulled cable does.
+    void Vanish();
+    // Echoes whatever still comes until the program closes the device or idleMs pass.
+    QByteArray Drain(int idleMs);
+
+private:
+    bool Fill(int timeoutMs);
+    void Pace();
+
+    int fd_ = -1;
+    bool echo_ = true;
+    bool hungUp_ = false;
+    Clock::duration byteTime_{};
+    Clock::time_point wireFree_{};
+    std::deque<Byte> pending_;
+};
