@@ -49,6 +49,7 @@ double Transfer(bool read, bool paced, benchmark::State& state) {
         args << "--baud"
              << "9600";
     QProcess sim;
+    sim.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     sim.start(QStringLiteral(CORVINEL_SIM), args);
     while (!sim.canReadLine() && sim.waitForReadyRead(5000)) {
     }

@@ -48,11 +48,12 @@ bool SimWire::WaitForOpen(int timeoutMs) {
     return false;
 }
 
-// Waits until the wire is free and one more byte has crossed it.
-void SimWire::Pace() {
+// Bytes follow each other on the wire back to back, so a late wake-up of ours must not
+// delay the ones behind it.
+void SimWire::Pace(Clock::time_point ready) {
     if (byteTime_ == Clock::duration::zero())
         return;
-    wireFree_ = std::max(wireFree_, Clock::now()) + byteTime_;
+    wireFree_ = std::max(wireFree_, ready) + byteTime_;
     std::this_thread::sleep_until(wireFree_);
 }
 
@@ -72,6 +73,7 @@ bool SimWire::Fill(int timeoutMs) {
         hungUp_ = true;
         return false;
     }
+    arrived_ = Clock::now();
     pending_.insert(pending_.end(), chunk, chunk + n);
     // Unpaced, the whole chunk crosses at once.
     if (echo_ && byteTime_ == Clock::duration::zero()) [[maybe_unused]]
@@ -85,7 +87,7 @@ std::optional<Byte> SimWire::ReadByte(int timeoutMs) {
     const Byte b = pending_.front();
     pending_.pop_front();
     if (byteTime_ != Clock::duration::zero()) {
-        Pace();
+        Pace(arrived_);
         if (echo_) [[maybe_unused]]
             auto w = ::write(fd_, &b, 1);
     }
@@ -99,8 +101,9 @@ void SimWire::Write(const QByteArray& bytes) {
         [[maybe_unused]] auto w = ::write(fd_, bytes.constData(), size_t(bytes.size()));
         return;
     }
+    const Clock::time_point ready = Clock::now();
     for (char c : bytes) {
-        Pace();
+        Pace(ready);
         [[maybe_unused]] auto w = ::write(fd_, &c, 1);
     }
 }

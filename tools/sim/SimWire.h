@@ -37,7 +37,8 @@ public:
 
 private:
     bool Fill(int timeoutMs);
-    void Pace();
+    // Waits until the byte that became available at `ready` has crossed the wire.
+    void Pace(Clock::time_point ready);
 
     int fd_ = -1;
     bool echo_ = true;
@@ -45,4 +46,5 @@ private:
     Clock::duration byteTime_{};
     Clock::time_point wireFree_{};
     std::deque<Byte> pending_;
+    Clock::time_point arrived_{}; // when the pending bytes came in
 };
