@@ -51,7 +51,8 @@ struct Entry {
     double mhz;
     Mode mode;
 };
-using List10 = std::array<Entry, ri::kGroupEntries>;
+// A C array of the wrong length does not convert.
+using List10 = std::span<const Entry, ri::kGroupEntries>;
 
 struct SearchLimit {
     Entry lower;
@@ -86,10 +87,10 @@ struct ImageTables {
     std::span<const Channel> channels;
     std::span<const Band> plan;
     const SearchLimits& searchLimits;
-    const List10& presetA;
-    const List10& presetB;
-    const List10& dualA;
-    const List10& dualB;
+    List10 presetA;
+    List10 presetB;
+    List10 dualA;
+    List10 dualB;
     std::span<const Setting> settings; // what this image sets beyond kCommonSettings
     Byte channelChoice;                // weather channel position or TV channel number
     std::span<const Single> singles;
@@ -108,7 +109,7 @@ constexpr Setting kCommonSettings[] = {
     Whole(ri::kModeScan, 0),             // "Mode Scan" "OFF"
     Whole(ri::kResumeDelay, 4),          // "Resume Delay" "5 sec"
     Whole(ri::kScanMode, 0),             // "Scan Mode" "Pause"
-    Whole(ri::kPriorityMode, WFM),       // priority channel mode
+    Whole(ri::kPriorityMode, WFM),       // priority channel "WFM"
     Whole(ri::kDualWatchPairIndex, 0),   // dual watch pair 0
     Whole(ri::kDualWatchScanMode, 0),    // "Dual Watch Scan Mode" "Time"
     Bit(ri::kAutoReceiveModeBit, false), // "Auto Receive Mode" checked
@@ -131,30 +132,37 @@ constexpr Single kPriorityChannel{ri::kPriorityFrequency, 100.0};
 
 // ---- The Japan image --------------------------------------------------------------------
 
+// clang-format off
 constexpr Channel kJapanChannels[] = {
-    {1, 0.810, AM, "FEN", false},         {2, 124.0, AM, "ﾊﾈﾀﾞ", false},       // Haneda
-    {3, 145.0, NFM, "2mﾊﾑ", false},                                            // 2 m ham
-    {4, 433.0, NFM, "70cmﾊﾑ", false},                                          // 70 cm ham
-    {101, 0.594, AM, "NHKﾀﾞｲ1", true},                                         // NHK Dai-1
-    {103, 0.693, AM, "NHKﾀﾞｲ2", true},                                         // NHK Dai-2
-    {104, 0.810, AM, "FEN", true},        {105, 0.954, AM, "TBSﾗｼﾞｵ", true},   // TBS Rajio
-    {106, 1.134, AM, "ﾌﾞﾝｶﾎｳｿｳ", true},                                        // Bunka Housou
-    {107, 1.242, AM, "ﾆｯﾎﾟﾝ", true},                                           // Nippon
-    {112, 147.78, NFM, "", true},         {201, 95.75, WFM, "NHKｿｳｺﾞｳ", true}, // NHK Sougou, TV 1
-    {202, 107.75, WFM, "NHKｷｮｳｲｸ", true},                                      // NHK Kyouiku, TV 3
-    {203, 175.75, WFM, "ﾆｯﾃﾚ", true},                                          // Nittere, TV 4
-    {204, 187.75, WFM, "TBSﾃﾚﾋﾞ", true},                                       // TBS Terebi, TV 6
-    {205, 197.75, WFM, "ﾌｼﾞﾃﾚﾋﾞ", true},                                       // Fuji Terebi, TV 8
-    {206, 209.75, WFM, "ﾃﾚﾋﾞｱｻﾋ", true},                                      // Terebi Asahi, TV 10
-    {207, 221.75, WFM, "TVﾄｳｷｮｳ", true},                                      // TV Toukyou, TV 12
-    {208, 481.75, WFM, "MXﾃﾚﾋﾞ", true},                                       // MX Terebi, TV 14
-    {209, 493.75, WFM, "ﾎｳｿｳﾀﾞｲ", true},                                      // Housou Dai, TV 16
-    {210, 649.75, WFM, "TVK", true},                                          // TV 42
-    {223, 147.78, NFM, "", true},         {301, 3.925, AM, "ﾗｼﾞｵﾀﾝﾊﾟ", true}, // Rajio Tanpa
-    {302, 5.000, AM, "JJY", true},        {303, 6.055, AM, "ﾆｯｹｲ1", true},    // Nikkei 1
-    {304, 6.1149, AM, "ﾆｯｹｲ2", true},                                         // Nikkei 2
+    {1, 0.810, AM, "FEN", false},
+    {2, 124.0, AM, "ﾊﾈﾀﾞ", false},           // Haneda
+    {3, 145.0, NFM, "2mﾊﾑ", false},          // 2 m ham
+    {4, 433.0, NFM, "70cmﾊﾑ", false},        // 70 cm ham
+    {101, 0.594, AM, "NHKﾀﾞｲ1", true},       // NHK Dai-1
+    {103, 0.693, AM, "NHKﾀﾞｲ2", true},       // NHK Dai-2
+    {104, 0.810, AM, "FEN", true},
+    {105, 0.954, AM, "TBSﾗｼﾞｵ", true},       // TBS Rajio
+    {106, 1.134, AM, "ﾌﾞﾝｶﾎｳｿｳ", true},      // Bunka Housou
+    {107, 1.242, AM, "ﾆｯﾎﾟﾝ", true},         // Nippon
+    {112, 147.78, NFM, "", true},
+    {201, 95.75, WFM, "NHKｿｳｺﾞｳ", true},     // NHK Sougou, TV 1
+    {202, 107.75, WFM, "NHKｷｮｳｲｸ", true},    // NHK Kyouiku, TV 3
+    {203, 175.75, WFM, "ﾆｯﾃﾚ", true},        // Nittere, TV 4
+    {204, 187.75, WFM, "TBSﾃﾚﾋﾞ", true},     // TBS Terebi, TV 6
+    {205, 197.75, WFM, "ﾌｼﾞﾃﾚﾋﾞ", true},     // Fuji Terebi, TV 8
+    {206, 209.75, WFM, "ﾃﾚﾋﾞｱｻﾋ", true},     // Terebi Asahi, TV 10
+    {207, 221.75, WFM, "TVﾄｳｷｮｳ", true},     // TV Toukyou, TV 12
+    {208, 481.75, WFM, "MXﾃﾚﾋﾞ", true},      // MX Terebi, TV 14
+    {209, 493.75, WFM, "ﾎｳｿｳﾀﾞｲ", true},     // Housou Dai, TV 16
+    {210, 649.75, WFM, "TVK", true},         // TV 42
+    {223, 147.78, NFM, "", true},
+    {301, 3.925, AM, "ﾗｼﾞｵﾀﾝﾊﾟ", true},      // Rajio Tanpa
+    {302, 5.000, AM, "JJY", true},
+    {303, 6.055, AM, "ﾆｯｹｲ1", true},         // Nikkei 1
+    {304, 6.1149, AM, "ﾆｯｹｲ2", true},        // Nikkei 2
     {426, 147.78, NFM, "", true},
 };
+// clang-format on
 
 // The plan of the Japan, ham-band and wideband images.
 constexpr Band kSharedPlan[] = {
@@ -178,7 +186,7 @@ constexpr SearchLimits kJapanLimits{{
     {{76.0, WFM}, {107.75, WFM}},
     {{118.0, AM}, {136.975, AM}},
     {{144.0, NFM}, {146.0, NFM}},
-    {{142.0, NFM}, {170.0, NFM}},
+    {{146.0, NFM}, {170.0, NFM}},
     {{170.0, WFM}, {222.0, WFM}},
     {{400.0, NFM}, {470.0, NFM}},
     {{430.0, NFM}, {440.0, NFM}},
@@ -187,46 +195,22 @@ constexpr SearchLimits kJapanLimits{{
     {{1260.0, NFM}, {1299.99995, NFM}},
 }};
 
-constexpr List10 kJapanPresetA{{{5.0, AM},
-                                {0.594, AM},
-                                {3.925, AM},
-                                {7.0, LSB},
-                                {14.0, USB},
-                                {50.0, USB},
-                                {81.3, WFM},
-                                {118.0, AM},
-                                {145.0, NFM},
-                                {433.0, NFM}}};
-constexpr List10 kJapanPresetB{{{0.594, AM},
-                                {0.954, AM},
-                                {6.055, AM},
-                                {21.0, USB},
-                                {28.0, USB},
-                                {80.0, WFM},
-                                {95.75, WFM},
-                                {124.0, AM},
-                                {144.5, NFM},
-                                {1295.0, NFM}}};
-constexpr List10 kJapanDualA{{{10.0, AM},
-                              {0.594, AM},
-                              {3.925, AM},
-                              {7.0, LSB},
-                              {21.0, USB},
-                              {50.0, USB},
-                              {118.0, AM},
-                              {145.0, NFM},
-                              {433.0, NFM},
-                              {1295.0, NFM}}};
-constexpr List10 kJapanDualB{{{100.0, WFM},
-                              {0.954, AM},
-                              {6.055, AM},
-                              {14.0, USB},
-                              {28.0, USB},
-                              {81.3, WFM},
-                              {124.0, AM},
-                              {147.78, NFM},
-                              {439.0, NFM},
-                              {1270.0, NFM}}};
+constexpr Entry kJapanPresetA[] = {
+    {5.0, AM},   {0.594, AM}, {3.925, AM}, {7.0, LSB},   {14.0, USB},
+    {50.0, USB}, {81.3, WFM}, {118.0, AM}, {145.0, NFM}, {433.0, NFM},
+};
+constexpr Entry kJapanPresetB[] = {
+    {0.594, AM}, {0.954, AM},  {6.055, AM}, {21.0, USB},  {28.0, USB},
+    {80.0, WFM}, {95.75, WFM}, {124.0, AM}, {144.5, NFM}, {1295.0, NFM},
+};
+constexpr Entry kJapanDualA[] = {
+    {10.0, AM},  {0.594, AM}, {3.925, AM},  {7.0, LSB},   {21.0, USB},
+    {50.0, USB}, {118.0, AM}, {145.0, NFM}, {433.0, NFM}, {1295.0, NFM},
+};
+constexpr Entry kJapanDualB[] = {
+    {100.0, WFM}, {0.954, AM}, {6.055, AM},   {14.0, USB},  {28.0, USB},
+    {81.3, WFM},  {124.0, AM}, {147.78, NFM}, {439.0, NFM}, {1270.0, NFM},
+};
 
 constexpr Setting kJapanSettings[] = {
     Whole(ri::kBatterySaver, 0),    // "Battery Saver" "Off"
@@ -258,26 +242,14 @@ constexpr SearchLimits OverseasLimits(double lowerOf10MHzPair) {
     }};
 }
 
-constexpr List10 kOverseasDualA{{{0.52, AM},
-                                 {3.5, LSB},
-                                 {7.0, LSB},
-                                 {14.0, USB},
-                                 {21.0, USB},
-                                 {50.0, CW},
-                                 {88.0, WFM},
-                                 {144.0, NFM},
-                                 {430.0, NFM},
-                                 {1240.0, NFM}}};
-constexpr List10 kOverseasDualB{{{1.8, AM},
-                                 {3.6, LSB},
-                                 {10.5, AM},
-                                 {18.068, USB},
-                                 {28.0, USB},
-                                 {52.0, NFM},
-                                 {100.0, WFM},
-                                 {145.0, NFM},
-                                 {433.0, NFM},
-                                 {1295.0, NFM}}};
+constexpr Entry kOverseasDualA[] = {
+    {0.52, AM}, {3.5, LSB},  {7.0, LSB},   {14.0, USB},  {21.0, USB},
+    {50.0, CW}, {88.0, WFM}, {144.0, NFM}, {430.0, NFM}, {1240.0, NFM},
+};
+constexpr Entry kOverseasDualB[] = {
+    {1.8, AM},   {3.6, LSB},   {10.5, AM},   {18.068, USB}, {28.0, USB},
+    {52.0, NFM}, {100.0, WFM}, {145.0, NFM}, {433.0, NFM},  {1295.0, NFM},
+};
 
 constexpr Setting kOverseasSettings[] = {
     Whole(ri::kBatterySaver, 1),    // "Battery Saver" "1:4 (1 sec)"
@@ -297,26 +269,14 @@ constexpr Channel kHamBandChannels[] = {
     {3, 433.0, NFM, "UHF Ham", false},
 };
 
-constexpr List10 kHamBandPresetA{{{5.0, AM},
-                                  {0.81, AM},
-                                  {3.5, LSB},
-                                  {7.0, LSB},
-                                  {14.0, USB},
-                                  {50.0, USB},
-                                  {88.0, WFM},
-                                  {144.5, NFM},
-                                  {433.0, NFM},
-                                  {1240.0, NFM}}};
-constexpr List10 kHamBandPresetB{{{0.52, AM},
-                                  {1.8, AM},
-                                  {3.6, LSB},
-                                  {10.5, AM},
-                                  {21.0, USB},
-                                  {28.0, USB},
-                                  {50.0, CW},
-                                  {100.0, WFM},
-                                  {145.0, NFM},
-                                  {430.0, NFM}}};
+constexpr Entry kHamBandPresetA[] = {
+    {5.0, AM},   {0.81, AM},  {3.5, LSB},   {7.0, LSB},   {14.0, USB},
+    {50.0, USB}, {88.0, WFM}, {144.5, NFM}, {433.0, NFM}, {1240.0, NFM},
+};
+constexpr Entry kHamBandPresetB[] = {
+    {0.52, AM},  {1.8, AM},  {3.6, LSB},   {10.5, AM},   {21.0, USB},
+    {28.0, USB}, {50.0, CW}, {100.0, WFM}, {145.0, NFM}, {430.0, NFM},
+};
 
 constexpr Single kHamBandSingles[] = {
     {ri::kHomeFrequency, 433.0},    {ri::kSmartSearchLower, 100.0}, {ri::kSmartSearchStart, 200.0},
@@ -331,26 +291,14 @@ constexpr Channel kWidebandChannels[] = {
     {3, 108.0, AM, "Air", false},
 };
 
-constexpr List10 kWidebandPresetA{{{5.0, AM},
-                                   {0.52, AM},
-                                   {3.5, LSB},
-                                   {7.0, LSB},
-                                   {14.0, USB},
-                                   {50.0, CW},
-                                   {88.0, WFM},
-                                   {108.0, AM},
-                                   {145.0, NFM},
-                                   {430.0, NFM}}};
-constexpr List10 kWidebandPresetB{{{0.52, AM},
-                                   {1.8, AM},
-                                   {3.6, LSB},
-                                   {10.5, AM},
-                                   {21.0, USB},
-                                   {50.0, CW},
-                                   {88.0, WFM},
-                                   {118.0, AM},
-                                   {430.0, NFM},
-                                   {1240.0, NFM}}};
+constexpr Entry kWidebandPresetA[] = {
+    {5.0, AM},  {0.52, AM},  {3.5, LSB},  {7.0, LSB},   {14.0, USB},
+    {50.0, CW}, {88.0, WFM}, {108.0, AM}, {145.0, NFM}, {430.0, NFM},
+};
+constexpr Entry kWidebandPresetB[] = {
+    {0.52, AM}, {1.8, AM},   {3.6, LSB},  {10.5, AM},   {21.0, USB},
+    {50.0, CW}, {88.0, WFM}, {118.0, AM}, {430.0, NFM}, {1240.0, NFM},
+};
 
 constexpr Single kWidebandSingles[] = {
     {ri::kHomeFrequency, 108.0},    {ri::kSmartSearchLower, 100.0}, {ri::kSmartSearchStart, 200.0},
@@ -358,6 +306,8 @@ constexpr Single kWidebandSingles[] = {
 };
 
 // ---- The general image ------------------------------------------------------------------
+
+constexpr std::span<const Channel> kNoChannels;
 
 // 49 bands; entry 49 stays empty.
 constexpr Band kGeneralPlan[] = {
@@ -379,26 +329,14 @@ static_assert(std::size(kGeneralPlan) == ri::kBandLookupEntries);
 
 constexpr SearchLimits kGeneralLimits = OverseasLimits(10.5);
 
-constexpr List10 kGeneralPresetA{{{5.0, AM},
-                                  {0.52, AM},
-                                  {3.5, LSB},
-                                  {7.0, LSB},
-                                  {14.0, USB},
-                                  {50.0, CW},
-                                  {88.0, WFM},
-                                  {144.0, CW},
-                                  {430.0, NFM},
-                                  {1240.0, NFM}}};
-constexpr List10 kGeneralPresetB{{{0.52, AM},
-                                  {1.8, AM},
-                                  {3.6, LSB},
-                                  {10.5, AM},
-                                  {21.0, USB},
-                                  {50.0, CW},
-                                  {88.0, WFM},
-                                  {144.0, CW},
-                                  {430.0, NFM},
-                                  {1240.0, NFM}}};
+constexpr Entry kGeneralPresetA[] = {
+    {5.0, AM},  {0.52, AM},  {3.5, LSB},  {7.0, LSB},   {14.0, USB},
+    {50.0, CW}, {88.0, WFM}, {144.0, CW}, {430.0, NFM}, {1240.0, NFM},
+};
+constexpr Entry kGeneralPresetB[] = {
+    {0.52, AM}, {1.8, AM},   {3.6, LSB},  {10.5, AM},   {21.0, USB},
+    {50.0, CW}, {88.0, WFM}, {144.0, CW}, {430.0, NFM}, {1240.0, NFM},
+};
 
 constexpr Single kGeneralSingles[] = {
     {ri::kHomeFrequency, 145.0},    {ri::kSmartSearchLower, 144.3},
@@ -420,18 +358,8 @@ constexpr ImageTables kImages[] = {
     {1, 1, kWidebandChannels, kSharedPlan, kHamAndWidebandLimits, kWidebandPresetA,
      kWidebandPresetB, kOverseasDualA, kOverseasDualB, kOverseasSettings, 1 /* 162.4000 MHz */,
      kWidebandSingles, VersionBytes{0x01, 0x01, 0x01, 0x87, 0x50, 0x09, 0x00, 0x00}},
-    {4,
-     0,
-     {},
-     kGeneralPlan,
-     kGeneralLimits,
-     kGeneralPresetA,
-     kGeneralPresetB,
-     kOverseasDualA,
-     kOverseasDualB,
-     kOverseasSettings,
-     0 /* 162.5500 MHz */,
-     kGeneralSingles,
+    {4, 0, kNoChannels, kGeneralPlan, kGeneralLimits, kGeneralPresetA, kGeneralPresetB,
+     kOverseasDualA, kOverseasDualB, kOverseasSettings, 0 /* 162.5500 MHz */, kGeneralSingles,
      VersionBytes{0x04, 0x01, 0x00, 0x88, 0x00, 0x10, 0x00, 0x00}},
 };
 static_assert(kImages[static_cast<int>(DefaultImage::Japan)].country == 0);
@@ -479,7 +407,7 @@ void PutEntry(Byte* image, const ri::Group10& group, int k, const Entry& entry) 
         image[group.bitmap + k / 8] |= static_cast<Byte>(1u << (k % 8));
 }
 
-void PutList(Byte* image, const ri::Group10& group, const List10& list) {
+void PutList(Byte* image, const ri::Group10& group, List10 list) {
     for (int k = 0; k < ri::kGroupEntries; ++k)
         PutEntry(image, group, k, list[k]);
 }

@@ -65,17 +65,6 @@ constexpr ImageFacts kFacts[] = {
 
 } // namespace
 
-TEST(DefaultImages, ChoiceByVersion) {
-    EXPECT_EQ(DefaultImageFor(0, 0), DefaultImage::Japan);
-    EXPECT_EQ(DefaultImageFor(1, 0), DefaultImage::HamBand);
-    EXPECT_EQ(DefaultImageFor(0, 1), DefaultImage::Wideband);
-    EXPECT_EQ(DefaultImageFor(1, 7), DefaultImage::Wideband);
-    for (int other : {2, 3, 4, 5, -1, 255}) {
-        EXPECT_EQ(DefaultImageFor(other, 0), DefaultImage::General) << other;
-        EXPECT_EQ(DefaultImageFor(other, 1), DefaultImage::General) << other;
-    }
-}
-
 TEST(DefaultImages, ValuesThatDifferBetweenImages) {
     for (const ImageFacts& f : kFacts) {
         SCOPED_TRACE(static_cast<int>(f.image));
