@@ -3,6 +3,7 @@
 #include "radio/Settings.h"
 
 #include <algorithm>
+#include <initializer_list>
 
 using namespace layout;
 
