@@ -26,7 +26,7 @@ public:
     }
     // Starts the simulator and returns the device it offers, empty on failure.
     QString Start(const QStringList& args) {
-        process_.setProgram(BuildDir() + QStringLiteral("/tools/sim/corvinel-sim"));
+        process_.setProgram(QStringLiteral(CORVINEL_SIM));
         process_.setArguments(args);
         process_.start();
         while (!process_.canReadLine() && process_.waitForReadyRead(5000)) {

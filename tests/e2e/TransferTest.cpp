@@ -35,12 +35,9 @@ protected:
 
     CloneState Run(const QStringList& simArgs, std::unique_ptr<CloneEngine> engine) {
         device = sim.Start(simArgs);
-        if (device.isEmpty())
-            return CloneState::Idle;
         port = std::make_unique<CCommPort>(&prompt);
         port->SetPort(device);
-        if (!port->Open())
-            return CloneState::Idle;
+        EXPECT_TRUE(port->Open()) << "simulator: " << qPrintable(device);
         session = std::make_unique<CloneSession>(*port, std::move(engine));
         QElapsedTimer clock;
         clock.start();
