@@ -100,6 +100,12 @@ CCommPort::CCommPort(Prompt* prompt, const QString& settings)
         Open(settings_);
 }
 
+CCommPort::CCommPort(Prompt* prompt, const QString& settings, const QString& port)
+    : prompt_(prompt), settings_(settings), port_(port.trimmed()) {
+    if (!DeviceName().isEmpty())
+        Open(settings_);
+}
+
 CCommPort::~CCommPort() {
     Close();
 }

@@ -29,6 +29,8 @@ public:
     // Reads "CommPort" and opens that port unless it is "0". Open failures are shown through
     // prompt (which may be null: then they go to the warning log).
     explicit CCommPort(Prompt* prompt, const QString& settings = QString::fromLatin1(kSettings));
+    // Opens port (same names as "CommPort") instead of the stored one, which is left alone.
+    CCommPort(Prompt* prompt, const QString& settings, const QString& port);
     ~CCommPort();
     CCommPort(const CCommPort&) = delete;
     CCommPort& operator=(const CCommPort&) = delete;

@@ -99,6 +99,14 @@ TEST_F(CommPortTest, StoredMissingPortIsReportedAndConstructionGoesOn) {
     EXPECT_EQ(prompt.messages[0].caption, "Com port error");
 }
 
+TEST_F(CommPortTest, GivenPortOpensInsteadOfTheStoredOne) {
+    WriteCommPort(kMissing);
+    CCommPort port(&prompt, CCommPort::kSettings, pty.Device());
+    EXPECT_TRUE(port.IsOpen());
+    EXPECT_TRUE(prompt.messages.empty());
+    EXPECT_EQ(ReadCommPort(), kMissing);
+}
+
 TEST_F(CommPortTest, PortHeldElsewhereIsAlreadyOpen) {
     WriteCommPort(pty.Device());
     CCommPort first(&prompt);
