@@ -40,8 +40,8 @@ struct Folder {
 };
 
 // Runs one transfer and returns its seconds: from the first byte the receiver sent for a
-// read, from the start for a write.
-double Transfer(bool read, bool paced, benchmark::State& state) {
+// read, from the start for a write. stallMs gets the longest time the event loop was held.
+double Transfer(bool read, bool paced, benchmark::State& state, double& stallMs) {
     Folder folder;
     QStringList args{read ? "send" : "receive",
                      read ? folder.Rdf() : folder.dir.filePath("out.rdf"), "--start-delay", "50"};
@@ -74,6 +74,17 @@ double Transfer(bool read, bool paced, benchmark::State& state) {
     });
     QEventLoop loop;
     QObject::connect(&session, &CloneSession::finished, &loop, &QEventLoop::quit);
+    // A 1 ms heartbeat: a gap between beats is time the caller's thread was not free.
+    QTimer beat;
+    beat.setTimerType(Qt::PreciseTimer);
+    qint64 lastBeat = 0;
+    stallMs = 0;
+    QObject::connect(&beat, &QTimer::timeout, [&] {
+        const qint64 now = clock.nsecsElapsed();
+        stallMs = std::max(stallMs, double(now - lastBeat) / 1e6);
+        lastBeat = now;
+    });
+    beat.start(1);
     clock.start();
     session.Start();
     loop.exec();
@@ -89,11 +100,15 @@ double Transfer(bool read, bool paced, benchmark::State& state) {
 
 void Run(benchmark::State& state, bool read, bool paced) {
     double seconds = 0;
+    double stallMs = 0;
+    double worstStallMs = 0;
     for (auto _ : state) {
-        seconds = Transfer(read, paced, state);
+        seconds = Transfer(read, paced, state, stallMs);
+        worstStallMs = std::max(worstStallMs, stallMs);
         state.SetIterationTime(seconds);
     }
     state.counters["seconds"] = seconds;
+    state.counters["max_stall_ms"] = worstStallMs;
     if (paced)
         state.counters["ratio"] = seconds / (read ? kReadBound : kWriteBound);
 }

@@ -39,6 +39,9 @@ protected:
         port->SetPort(device);
         EXPECT_TRUE(port->Open()) << "simulator: " << qPrintable(device);
         session = std::make_unique<CloneSession>(*port, std::move(engine));
+        // A second "OK" in the middle of a transfer must not start it again.
+        QObject::connect(session.get(), &CloneSession::progressChanged, session.get(),
+                         &CloneSession::Start);
         QElapsedTimer clock;
         clock.start();
         const CloneState state = RunToEnd(*session);

@@ -155,6 +155,15 @@ TEST_F(SenderTest, CancelStopsSending) {
     EXPECT_TRUE(tx.TakeOutput().isEmpty());
 }
 
+TEST(CloneSender, CancelBeforeStartSendsNothing) {
+    const std::vector<Byte> image = PatternImage();
+    CloneSender s(image.data(), 4, 0);
+    s.Cancel();
+    s.Start(0us);
+    EXPECT_EQ(s.State(), CloneState::Cancelled);
+    EXPECT_TRUE(s.TakeOutput().isEmpty());
+}
+
 TEST(CloneFrames, ClearBeforeWriteZeroesOnlyTheListedBytes) {
     std::vector<Byte> image(layout::kRadioImageSize, 0xAB);
     wire::ClearBeforeWrite(image.data());
