@@ -44,6 +44,7 @@ public:
                 return line.mid(8);
         return {};
     }
+    qint64 Pid() const { return process_.processId(); }
     int ExitCode() const { return process_.exitCode(); }
     bool Finished() const { return process_.state() == QProcess::NotRunning; }
 
@@ -65,7 +66,11 @@ inline CloneState RunToEnd(CloneSession& session, int timeoutMs = 10000) {
 // A data file image around a clone image whose every byte tells where it came from.
 inline std::vector<Byte> PatternFile(int country, int wideband, int seed = 5) {
     std::vector<Byte> file(layout::kImageSize, 0);
-    std::memcpy(file.data(), layout::header::kSignatureBytes, 4);
+    namespace h = layout::header;
+    std::memcpy(file.data() + h::kSignature, h::kSignatureBytes, 4);
+    std::memcpy(file.data() + h::kRadioTag, h::kRadioTagBytes, 4);
+    for (int i = 0; i < 4; ++i)
+        file[h::kFileLength + i] = Byte(layout::kImageSize >> (8 * i));
     Byte* ri = file.data() + layout::kRadioImage;
     for (int i = 0; i < layout::kRadioImageSize; ++i)
         ri[i] = Byte((i * 13 + seed + i / 257) & 0xFF);

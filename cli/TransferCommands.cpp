@@ -1,0 +1,223 @@
+// The commands that talk to the receiver through the clone cable: read and write.
+
+#include "cli/CliPrompt.h"
+#include "cli/Command.h"
+#include "link/CloneReceiver.h"
+#include "link/CloneSender.h"
+#include "link/CloneSession.h"
+#include "link/CommPort.h"
+#include "radio/Radio.h"
+#include "radio/Settings.h"
+
+#include <QEventLoop>
+#include <QSocketNotifier>
+#include <csignal>
+#include <cstdio>
+#include <unistd.h>
+
+namespace {
+
+const char kSteps[] = "Starting clone mode.\n"
+                      "1. Insert the cable into the speaker jack\n"
+                      "2. Press and hold the 1,  8, and ENT keys and press PWR\n"
+                      "3. Verify display shows \"1: RX CLONE 2: TX CLONE\"";
+
+// Ctrl+C reaches the event loop through a pipe, so a transfer ends through its own Cancel.
+class Interrupts {
+public:
+    Interrupts() {
+        if (::pipe(fds_) != 0)
+            return;
+        writeFd_ = fds_[1];
+        notifier_ = std::make_unique<QSocketNotifier>(fds_[0], QSocketNotifier::Read);
+        struct sigaction sa {};
+        sa.sa_handler = &Interrupts::OnSignal;
+        ::sigaction(SIGINT, &sa, &old_);
+    }
+    ~Interrupts() {
+        ::sigaction(SIGINT, &old_, nullptr);
+        writeFd_ = -1;
+        notifier_.reset();
+        for (int fd : fds_)
+            if (fd >= 0)
+                ::close(fd);
+    }
+    Interrupts(const Interrupts&) = delete;
+    Interrupts& operator=(const Interrupts&) = delete;
+
+    QSocketNotifier* Notifier() { return notifier_.get(); }
+
+private:
+    static void OnSignal(int) {
+        const char c = 1;
+        if (writeFd_ >= 0) [[maybe_unused]]
+            auto n = ::write(writeFd_, &c, 1);
+    }
+    static inline volatile int writeFd_ = -1;
+    int fds_[2] = {-1, -1};
+    struct sigaction old_ {};
+    std::unique_ptr<QSocketNotifier> notifier_;
+};
+
+// "Reading  [##########          ]  50%" on stderr, redrawn in place; only on a terminal.
+class ProgressBar {
+public:
+    explicit ProgressBar(const char* label) : label_(label), shown_(::isatty(STDERR_FILENO)) {}
+    ~ProgressBar() {
+        if (shown_ && drawn_)
+            std::fputs("\n", stderr);
+    }
+    void Show(int percent) {
+        if (!shown_)
+            return;
+        constexpr int kWidth = 40;
+        const int filled = percent * kWidth / 100;
+        std::fprintf(stderr, "\r%s [%s%s] %3d%%", label_, std::string(filled, '#').c_str(),
+                     std::string(kWidth - filled, ' ').c_str(), percent);
+        std::fflush(stderr);
+        drawn_ = true;
+    }
+
+private:
+    const char* label_;
+    bool shown_;
+    bool drawn_ = false;
+};
+
+std::unique_ptr<CCommPort> OpenPort(const Invocation& inv) {
+    auto port =
+        inv.Has("--port")
+            ? std::make_unique<CCommPort>(&inv.prompt, QString::fromLatin1(CCommPort::kSettings),
+                                          inv.Value("--port"))
+            : std::make_unique<CCommPort>(&inv.prompt);
+    if (port->IsOpen())
+        return port;
+    if (port->DeviceName().isEmpty())
+        PrintError(QStringLiteral("No serial port is chosen: give one with --port DEVICE, or "
+                                  "choose it in Corvinel's Comport Setup."));
+    return nullptr;
+}
+
+// Waits for Enter on a terminal (the receiver must be ready to take data before the first
+// frame); false when the user pressed Ctrl+C instead. Scripts start at once.
+bool WaitForEnter(Interrupts& interrupts) {
+    if (!::isatty(STDIN_FILENO))
+        return true;
+    QSocketNotifier input(STDIN_FILENO, QSocketNotifier::Read);
+    QEventLoop loop;
+    bool go = false;
+    QObject::connect(&input, &QSocketNotifier::activated, &loop, [&] {
+        char line[256];
+        go = std::fgets(line, sizeof line, stdin) != nullptr;
+        loop.quit();
+    });
+    if (interrupts.Notifier())
+        QObject::connect(interrupts.Notifier(), &QSocketNotifier::activated, &loop,
+                         &QEventLoop::quit);
+    loop.exec();
+    return go;
+}
+
+int Transfer(CCommPort& port, std::unique_ptr<CloneEngine> engine, const char* label,
+             Interrupts& interrupts) {
+    CloneSession session(port, std::move(engine));
+    ProgressBar bar(label);
+    QEventLoop loop;
+    QObject::connect(&session, &CloneSession::progressChanged, &loop,
+                     [&](int percent) { bar.Show(percent); });
+    QObject::connect(&session, &CloneSession::finished, &loop, &QEventLoop::quit);
+    if (interrupts.Notifier())
+        QObject::connect(interrupts.Notifier(), &QSocketNotifier::activated, &session,
+                         &CloneSession::Cancel);
+    session.Start();
+    if (!session.Engine().IsFinished())
+        loop.exec();
+    switch (session.State()) {
+    case CloneState::Succeeded:
+        return kExitOk;
+    case CloneState::Cancelled:
+        PrintError(QStringLiteral("Cancelled."));
+        return kExitFailed;
+    default:
+        PrintError(session.Caption().isEmpty()
+                       ? session.Message()
+                       : session.Caption() + QStringLiteral(": ") + session.Message());
+        return kExitFailed;
+    }
+}
+
+bool SaveAs(CVR500Radio& radio, const QString& path) {
+    radio.SavedImage = radio.EditImage;
+    radio.filePath = path;
+    radio.untitled = false;
+    return radio.OnFileSave();
+}
+
+int RunRead(const Invocation& inv) {
+    if (!inv.Has("-o"))
+        return UsageError(inv.command, QStringLiteral("-o FILE is required"));
+    CVR500Radio radio;
+    radio.SetPrompt(&inv.prompt);
+    radio.NewImage();
+    const auto port = OpenPort(inv);
+    if (!port)
+        return kExitFailed;
+    Interrupts interrupts;
+    PrintError(QString::fromLatin1(kSteps) +
+               QStringLiteral("\n4. Press the 2 key to start reading the data."));
+    const int result =
+        Transfer(*port, std::make_unique<CloneReceiver>(radio.EditRadio()), "Reading", interrupts);
+    if (result != kExitOk)
+        return result; // nothing is written; the half image goes with the process
+    return SaveAs(radio, inv.Value("-o")) ? kExitOk : kExitFailed;
+}
+
+int RunWrite(const Invocation& inv) {
+    CVR500Radio radio;
+    radio.SetPrompt(&inv.prompt);
+    if (!radio.LoadFile(inv.positional[0]))
+        return kExitFailed;
+    // Cleared in what is sent only: the file stays as it is.
+    wire::ClearBeforeWrite(radio.EditRadio());
+    int country = settings::kDefaultCountry;
+    int wideband = settings::kDefaultWideband;
+    ReadCountrySettings(country, wideband);
+    const auto port = OpenPort(inv);
+    if (!port)
+        return kExitFailed;
+    Interrupts interrupts;
+    const bool terminal = ::isatty(STDIN_FILENO);
+    PrintError(QString::fromLatin1(kSteps) +
+               (terminal ? QStringLiteral("\n4. Press the 1 key, then press Enter here to start "
+                                          "writing the data.")
+                         : QStringLiteral("\n4. The receiver must wait with its 1 key pressed.")));
+    if (!WaitForEnter(interrupts)) {
+        PrintError(QStringLiteral("Cancelled."));
+        return kExitFailed;
+    }
+    return Transfer(*port, std::make_unique<CloneSender>(radio.EditRadio(), country, wideband),
+                    "Writing", interrupts);
+}
+
+const Command kTransferCommands[] = {
+    {"read",
+     "Reads the receiver's memory into a new radio data file.\n"
+     "The receiver sends its image when you press its 2 key in clone mode. On success FILE\n"
+     "is written and the receiver's country and wideband become the stored setting; on any\n"
+     "failure (or Ctrl+C) nothing is written. --port names the serial device (default: the\n"
+     "stored port; 1..9 name /dev/ttyS0../dev/ttyS8).",
+     "read [--port DEVICE] -o FILE", "--port -o", "", 0, 0, true, &RunRead},
+    {"write",
+     "Writes a radio data file into the receiver.\n"
+     "The start frame carries the stored country and wideband; the set-mode bytes the\n"
+     "receiver must get as zero are cleared in what is sent, FILE itself is not changed.\n"
+     "On a terminal the write starts when you press Enter (after the receiver's 1 key).\n"
+     "--port as for read.",
+     "write [--port DEVICE] FILE", "--port", "", 1, 1, true, &RunWrite},
+};
+
+} // namespace
+
+std::span<const Command> TransferCommands() {
+    return kTransferCommands;
+}

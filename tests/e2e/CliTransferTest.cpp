@@ -1,0 +1,131 @@
+// corvinel-cli read and write against the simulator, as a user or a script runs them.
+#ifdef CORVINEL_CLI
+
+#include "SimProcess.h"
+
+#include <QProcessEnvironment>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QThread>
+#include <csignal>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct CliResult {
+    int exit = -1;
+    QString err;
+};
+
+class CliTransfer : public testing::Test {
+protected:
+    QTemporaryDir config;
+    QTemporaryDir work;
+    SimProcess sim;
+    QString device;
+    std::vector<Byte> file = PatternFile(1, 1);
+
+    QString Path(const char* name) const { return work.filePath(name); }
+    QSettings Stored() const {
+        return QSettings(config.filePath("Tarnwick/VR500.conf"), QSettings::IniFormat);
+    }
+
+    void StartCli(QProcess& cli, const QStringList& args) {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("XDG_CONFIG_HOME", config.path());
+        env.insert("LC_ALL", "en_US.UTF-8");
+        cli.setProcessEnvironment(env);
+        cli.start(QStringLiteral(CORVINEL_CLI), args);
+        cli.closeWriteChannel();
+    }
+    CliResult Cli(const QStringList& args) {
+        QProcess cli;
+        StartCli(cli, args);
+        EXPECT_TRUE(cli.waitForFinished(30000));
+        return {cli.exitStatus() == QProcess::NormalExit ? cli.exitCode() : -1,
+                QString::fromUtf8(cli.readAllStandardError())};
+    }
+    void StartSim(const QStringList& args) {
+        device = sim.Start(args);
+        ASSERT_FALSE(device.isEmpty());
+    }
+};
+
+TEST_F(CliTransfer, ReadWritesTheFileAndStoresTheReceiversCountry) {
+    WriteFile(Path("radio.rdf"), file);
+    StartSim({"send", Path("radio.rdf"), "--start-delay", "200"});
+    const CliResult r = Cli({"read", "--port", device, "-o", Path("read.rdf")});
+    ASSERT_EQ(r.exit, 0) << qPrintable(r.err);
+    const std::vector<Byte> got = ReadFile(Path("read.rdf"));
+    ASSERT_EQ(got.size(), size_t(layout::kImageSize));
+    EXPECT_TRUE(std::equal(got.begin() + layout::kRadioImage,
+                           got.begin() + layout::kRadioImage + layout::kRadioImageSize,
+                           file.begin() + layout::kRadioImage));
+    EXPECT_EQ(Stored().value("Country").toInt(), 1);
+    EXPECT_EQ(Stored().value("Wideband").toInt(), 1);
+}
+
+TEST_F(CliTransfer, FailedReadWritesNothing) {
+    WriteFile(Path("radio.rdf"), file);
+    StartSim({"send", Path("radio.rdf"), "--start-delay", "200", "--bad-checksum", "3"});
+    const CliResult r = Cli({"read", "--port", device, "-o", Path("read.rdf")});
+    EXPECT_EQ(r.exit, 1);
+    EXPECT_TRUE(r.err.contains("Checksum error")) << qPrintable(r.err);
+    EXPECT_FALSE(QFile::exists(Path("read.rdf")));
+    EXPECT_FALSE(Stored().contains("Country"));
+}
+
+TEST_F(CliTransfer, CtrlCCancelsAndWritesNothing) {
+    WriteFile(Path("radio.rdf"), file);
+    StartSim(
+        {"send", Path("radio.rdf"), "--start-delay", "200", "--pieces", "8", "--piece-gap", "30"});
+    QProcess cli;
+    StartCli(cli, {"read", "--port", device, "-o", Path("read.rdf")});
+    QThread::msleep(600);
+    ::kill(pid_t(cli.processId()), SIGINT);
+    ASSERT_TRUE(cli.waitForFinished(5000));
+    EXPECT_EQ(cli.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(cli.exitCode(), 1);
+    EXPECT_FALSE(QFile::exists(Path("read.rdf")));
+}
+
+TEST_F(CliTransfer, MissingPortIsReported) {
+    const CliResult r = Cli({"read", "--port", "/dev/corvinel-none", "-o", Path("read.rdf")});
+    EXPECT_EQ(r.exit, 1);
+    EXPECT_TRUE(r.err.contains("/dev/corvinel-none: Invalid or unsupported port."));
+}
+
+TEST_F(CliTransfer, WriteSendsStoredCountryAndClearedBytesAndKeepsTheFile) {
+    WriteFile(Path("radio.rdf"), file);
+    StartSim({"receive", Path("received.rdf")});
+    {
+        QSettings s = Stored();
+        s.setValue("CommPort", device); // the stored port serves when --port is not given
+    }
+    const CliResult r = Cli({"write", Path("radio.rdf")});
+    ASSERT_EQ(r.exit, 0) << qPrintable(r.err);
+    EXPECT_EQ(ReadFile(Path("radio.rdf")), file);
+    sim.Result();
+    const std::vector<Byte> got = ReadFile(Path("received.rdf"));
+    ASSERT_EQ(got.size(), size_t(layout::kImageSize));
+    std::vector<Byte> expected(file.begin() + layout::kRadioImage,
+                               file.begin() + layout::kRadioImage + layout::kRadioImageSize);
+    expected[0] = 4; // no stored country on a US English system
+    expected[1] = 0;
+    for (int offset : layout::ri::kClearedBeforeWrite)
+        expected[offset] = 0;
+    EXPECT_TRUE(std::equal(expected.begin(), expected.end(), got.begin() + layout::kRadioImage));
+}
+
+TEST_F(CliTransfer, RefusedWriteFailsWithTheMessage) {
+    WriteFile(Path("radio.rdf"), file);
+    StartSim({"receive", Path("received.rdf"), "--refuse", "0:40"});
+    const CliResult r = Cli({"write", "--port", device, Path("radio.rdf")});
+    EXPECT_EQ(r.exit, 1);
+    EXPECT_TRUE(r.err.contains("The current version of the file does not match the radio."))
+        << qPrintable(r.err);
+}
+
+} // namespace
+
+#endif
