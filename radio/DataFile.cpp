@@ -213,7 +213,7 @@ void CRadio::RememberFolder(const QString& path) {
 // so a failed save leaves the old file whole.
 bool CRadio::WriteSavedImage(const QString& path) {
     const QFileInfo target(path);
-    // QSaveFile would replace a read-only file whose folder is writable; the user said no.
+    // A read-only file stays as it is, even where its folder would let a rename replace it.
     if (target.isDir() || (target.exists() && !target.isWritable())) {
         ShowFileMessage(WithPath(kCannotCreate, path));
         return false;
