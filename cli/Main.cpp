@@ -110,7 +110,7 @@ int main(int argc, char** argv) {
             return Run(c, args.mid(1), prompt);
         }
     }
-    PrintError(QStringLiteral("corvinel-cli: unknown command \"%1\" (try corvinel-cli --help)")
-                   .arg(args[0]));
+    PrintError(QStringLiteral("corvinel-cli: unknown command \"%1\"").arg(args[0]));
+    PrintOverview(commands, PrintError);
     return kExitUsage;
 }
