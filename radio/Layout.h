@@ -126,6 +126,42 @@ inline constexpr int SkipFrequency(int i) {
     return kSkipFrequencies + 4 * i;
 }
 
+// Set-mode bytes inside SettingsBlock that hold one value each.
+inline constexpr int kBatterySaver = 0x008A;
+inline constexpr int kOffTimer = 0x008B;
+inline constexpr int kResumeDelay = 0x008C;
+inline constexpr int kContrast = 0x008D;
+inline constexpr int kModeScan = 0x008E;
+inline constexpr int kRfSquelch = 0x008F;
+inline constexpr int kSmartSearchChannels = 0x0090;
+inline constexpr int kOpeningBell = 0x0091;
+inline constexpr int kOpenMessageMode = 0x0092;
+inline constexpr int kBankLink = 0x009E; // 2 bytes, bank k = bit k
+inline constexpr int kSweepStepsB = 0x00A3;
+inline constexpr int kSweepStepsA = 0x00A4;
+inline constexpr int kMeterSymbol = 0x00A7;
+inline constexpr int kChannelChoice = 0x00AF; // weather or TV channel
+
+// Set-mode switches that are single bits of shared bytes.
+struct SettingBit {
+    int offset;
+    int bit;
+};
+inline constexpr SettingBit kLockModeBit{0x0098, 7};        // 1 = Key + Dial
+inline constexpr SettingBit kAttenuatorBit{0x0098, 2};      // 1 = on
+inline constexpr SettingBit kAutoReceiveModeBit{0x009B, 7}; // inverted
+inline constexpr SettingBit kKeypadLampBit{0x009B, 5};      // inverted
+inline constexpr SettingBit kLampModeBit{0x009B, 4};        // 1 = Toggle
+inline constexpr SettingBit kBandScopeBit{0x009B, 3};       // 1 = B Mode
+inline constexpr SettingBit kKeypadBeeperBit{0x009B, 2};    // inverted
+inline constexpr SettingBit kJapaneseBit{0x009B, 1};        // inverted
+inline constexpr SettingBit kBankScanBit{0x009C, 6};        // 1 = on
+inline constexpr SettingBit kFlexStepBit{0x009C, 5};        // inverted
+inline constexpr SettingBit kSmartSearchModeBit{0x009C, 3}; // 1 = Continuous
+inline constexpr SettingBit kMonitorBit{0x009C, 2};         // 1 = on
+inline constexpr SettingBit kLimitSearchBit{0x009C, 0};     // 1 = on
+inline constexpr SettingBit kSpan300kHzBit{0x00A2, 5};      // 1 = 300 kHz, 0 = 600 kHz
+
 // ChannelFlags bits.
 inline constexpr std::uint8_t kFlagModeMask = 0x07;
 inline constexpr std::uint8_t kFlagPreferential = 0x10;
