@@ -239,6 +239,15 @@ TEST_F(DataFile, CountryMismatchAnsweredOkTakesTheCurrentSettings) {
     QByteArray bytes = ValidFile(0x44);
     bytes[RadioImageOffset(ri::kCountryCode)] = 4;
     bytes[RadioImageOffset(ri::kWidebandFlag)] = 1;
+    // Channel 12 at 812 MHz is not allowed in country 0 without wideband; 13 at 145 MHz is.
+    for (const auto& [n, hz] : {std::pair{12, 812'000'000}, std::pair{13, 145'000'000}}) {
+        EncodeDigits(reinterpret_cast<Byte*>(bytes.data()) +
+                         RadioImageOffset(ri::ChannelFrequency(n)),
+                     hz, 8);
+        CRadio::SetBit(reinterpret_cast<Byte*>(bytes.data()) +
+                           RadioImageOffset(ri::kChannelUsedBitmap),
+                       n - 1, true);
+    }
     const QString path = Put(QStringLiteral("wide.rdf"), bytes);
 
     prompt.openPaths.push_back(path);
@@ -248,6 +257,9 @@ TEST_F(DataFile, CountryMismatchAnsweredOkTakesTheCurrentSettings) {
     EXPECT_EQ(radio.Country(), 0);
     EXPECT_EQ(radio.Wideband(), 0);
     EXPECT_EQ(radio.EditRadio()[ri::ChannelName(7)], 0x44);
+    EXPECT_FALSE(radio.IsChannelUsed(12));
+    EXPECT_EQ(radio.GetChannel(12)->frequencyHz, 812'000'000);
+    EXPECT_TRUE(radio.IsChannelUsed(13));
     EXPECT_EQ(radio.SavedImage, radio.EditImage);
     EXPECT_EQ(radio.fileName, "wide.rdf");
 }
