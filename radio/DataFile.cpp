@@ -1,19 +1,233 @@
+#include "radio/Prompt.h"
 #include "radio/Radio.h"
+#include "radio/Settings.h"
 
-// Placeholder until the data file lands.
-void CRadio::NewImage() {}
-bool CRadio::LoadFile(const QString&) {
-    return false;
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <algorithm>
+#include <cstring>
+
+using namespace layout;
+
+namespace {
+
+const char kCannotOpen[] = "Cannot open file:\n%s";
+const char kNotDataFile[] = "Not a radio data file:\n%s";
+const char kOtherRadio[] = "Radio data file for for different radio:\n%s";
+const char kInvalidHeader[] = "Radio data file has invalid header";
+const char kInvalidFormat[] = "Radio data file has invalid format";
+const char kCannotCreate[] = "Cannot create file:\n%s";
+const char kErrorWriting[] = "Error writing file:\n%s";
+const char kCountryMismatch[] = "File settings do not match current settings for VR-500\n"
+                                "Invalid frequencies will be deleted.";
+const char kNewFileName[] = "NONAME.RDF";
+
+// Fills the first "%s" only, so a path that itself holds "%s" comes out as it is.
+QString WithPath(const char* text, const QString& path) {
+    QString result = QString::fromLatin1(text);
+    const int at = result.indexOf(QLatin1String("%s"));
+    return at < 0 ? result : result.replace(at, 2, path);
 }
-void CRadio::OnFileOpen() {}
+
+void PutU16(Byte* at, std::uint16_t v) {
+    at[0] = static_cast<Byte>(v);
+    at[1] = static_cast<Byte>(v >> 8);
+}
+
+void PutU32(Byte* at, std::uint32_t v) {
+    for (int i = 0; i < 4; ++i)
+        at[i] = static_cast<Byte>(v >> (8 * i));
+}
+
+std::uint32_t GetU32(const Byte* at) {
+    return at[0] | (at[1] << 8) | (at[2] << 16) | (static_cast<std::uint32_t>(at[3]) << 24);
+}
+
+void WriteNewHeader(Byte* h) {
+    std::memcpy(h + header::kSignature, header::kSignatureBytes, 4);
+    std::memcpy(h + header::kRadioTag, header::kRadioTagBytes, 4);
+    PutU32(h + header::kFormatWord, header::kFormatWordValue);
+    PutU32(h + header::kFileLength, kImageSize);
+    std::memcpy(h + header::kRadioName, header::kRadioNameText, sizeof header::kRadioNameText);
+    PutU16(h + header::kChannelCount, ri::kChannelCount);
+    PutU16(h + header::kReservedRecordSize, kReservedChannelAreaSize / ri::kChannelCount);
+    PutU16(h + header::kSide10RecordSize, kSideRecord10Size);
+    PutU16(h + header::kSide32RecordSize, kSideRecord32Size);
+    PutU32(h + header::kReservedAreaOffset, kReservedChannelArea);
+    PutU32(h + header::kSide10Offset, kChannelSideRecords10);
+    PutU32(h + header::kSide32Offset, kChannelSideRecords32);
+    PutU32(h + header::kRadioImageOffset, kRadioImage);
+}
+
+// Reads until n bytes are in or the file ends; short reads of pipes and the like add up.
+qint64 ReadFully(QFile& file, Byte* into, qint64 n) {
+    qint64 total = 0;
+    while (total < n) {
+        const qint64 got = file.read(reinterpret_cast<char*>(into) + total, n - total);
+        if (got <= 0)
+            break;
+        total += got;
+    }
+    return total;
+}
+
+FileDialogRequest RadioFileRequest(const char* title, const QString& folder) {
+    return {QString::fromLatin1(title),
+            folder,
+            QStringLiteral("*.rdf"),
+            {QStringLiteral("Radio Files (*.rdf)"), QStringLiteral("All files (*.*)")},
+            QStringLiteral("rdf")};
+}
+
+QString FullPath(const QString& path) {
+    return QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
+}
+
+} // namespace
+
+void CRadio::NewImage() {
+    SavedImage.fill(0);
+    WriteNewHeader(SavedImage.data());
+    LoadDefaultImage(Radio(SavedImage));
+    EditImage = SavedImage;
+    fileName = QString::fromLatin1(kNewFileName);
+    filePath = dataDir.isEmpty() ? fileName : QDir::toNativeSeparators(dataDir + '/' + fileName);
+    untitled = true;
+    UpdateTitle();
+}
+
+// The file is read into a scratch image and copied to EditImage only when every check has
+// passed, so a refused file leaves the working data as it was.
+bool CRadio::LoadFile(const QString& path) {
+    QFile file(path);
+    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly)) {
+        ShowFileMessage(WithPath(kCannotOpen, path));
+        return false;
+    }
+    Image loaded{};
+    if (ReadFully(file, loaded.data(), kRdfHeaderSize) < kRdfHeaderSize ||
+        std::memcmp(loaded.data() + header::kSignature, header::kSignatureBytes, 4) != 0) {
+        ShowFileMessage(WithPath(kNotDataFile, path));
+        return false;
+    }
+    if (std::memcmp(loaded.data() + header::kRadioTag, header::kRadioTagBytes, 4) != 0) {
+        ShowFileMessage(WithPath(kOtherRadio, path));
+        return false;
+    }
+    if (GetU32(loaded.data() + header::kFileLength) != static_cast<std::uint32_t>(kImageSize)) {
+        ShowFileMessage(QString::fromLatin1(kInvalidHeader));
+        return false;
+    }
+    const qint64 rest = kImageSize - kRdfHeaderSize;
+    if (ReadFully(file, loaded.data() + kRdfHeaderSize, rest) < rest) {
+        ShowFileMessage(QString::fromLatin1(kInvalidFormat));
+        return false;
+    }
+    std::fill_n(loaded.data() + header::kClearedOnLoad, header::kClearedOnLoadSize, Byte{0});
+    EditImage = loaded;
+    return true;
+}
+
+void CRadio::OnFileOpen() {
+    if (!QueryClose() || !prompt_)
+        return;
+    const QString path = prompt_->OpenFileName(RadioFileRequest("Open Radio File", dataDir));
+    if (path.isEmpty())
+        return;
+    dialogPath = path;
+    const Image before = EditImage;
+    if (!LoadFile(path))
+        return;
+
+    int country = settings::kDefaultCountry;
+    int wideband = settings::kDefaultWideband;
+    ReadCountrySettings(country, wideband);
+    Byte* radio = EditRadio();
+    const Byte fileCountry = radio[ri::kCountryCode];
+    const Byte fileWideband = radio[ri::kWidebandFlag];
+    radio[ri::kCountryCode] = static_cast<Byte>(country);
+    radio[ri::kWidebandFlag] = static_cast<Byte>(wideband);
+    if (fileCountry != radio[ri::kCountryCode] || fileWideband != radio[ri::kWidebandFlag]) {
+        message = QString::fromLatin1(kCountryMismatch);
+        if (prompt_->Message(message, QString(), PromptButtons::OkCancel,
+                             PromptIcon::Exclamation) != PromptAnswer::Ok) {
+            EditImage = before;
+            return;
+        }
+        RepairForCountry();
+    }
+    SavedImage = EditImage;
+    fileName = QFileInfo(path).fileName();
+    filePath = FullPath(path);
+    untitled = false;
+    UpdateTitle();
+    RememberFolder(path);
+}
+
 bool CRadio::OnFileSave() {
-    return false;
+    SavedImage[header::kReserved80] = 0;
+    SavedImage[header::kReserved81] = 0;
+    if (untitled)
+        return OnFileSaveAs();
+    if (!WriteSavedImage(filePath))
+        return false;
+    untitled = false;
+    return true;
 }
+
 bool CRadio::OnFileSaveAs() {
-    return false;
+    SavedImage[header::kReserved80] = 0;
+    SavedImage[header::kReserved81] = 0;
+    dialogPath = filePath;
+    const QString path =
+        prompt_ ? prompt_->SaveFileName(RadioFileRequest("Save Radio File", dataDir)) : QString();
+    if (path.isEmpty())
+        return false;
+    dialogPath = path;
+    if (!WriteSavedImage(path))
+        return false;
+    fileName = QFileInfo(path).fileName();
+    filePath = FullPath(path);
+    untitled = false;
+    UpdateTitle();
+    RememberFolder(path);
+    return true;
 }
-void CRadio::ShowFileMessage(const QString&) {}
-void CRadio::RememberFolder(const QString&) {}
-bool CRadio::WriteSavedImage(const QString&) {
-    return false;
+
+void CRadio::ShowFileMessage(const QString& text) {
+    message = text;
+    if (prompt_)
+        prompt_->Message(text, QString(), PromptButtons::Ok, PromptIcon::Stop);
+}
+
+void CRadio::RememberFolder(const QString& path) {
+    const QString folder = QDir::toNativeSeparators(QFileInfo(path).absolutePath());
+    if (folder.compare(dataDir, Qt::CaseInsensitive) != 0)
+        WriteDataDir(folder);
+    dataDir = folder;
+}
+
+// The new bytes go to a temporary file beside the target that replaces it only once complete,
+// so a failed save leaves the old file whole.
+bool CRadio::WriteSavedImage(const QString& path) {
+    const QFileInfo target(path);
+    // A read-only file stays as it is, even where its folder would let a rename replace it.
+    if (target.isDir() || (target.exists() && !target.isWritable())) {
+        ShowFileMessage(WithPath(kCannotCreate, path));
+        return false;
+    }
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        ShowFileMessage(WithPath(kCannotCreate, path));
+        return false;
+    }
+    const qint64 written = file.write(reinterpret_cast<const char*>(SavedImage.data()), kImageSize);
+    if (written != kImageSize || !file.commit()) {
+        file.cancelWriting();
+        ShowFileMessage(WithPath(kErrorWriting, path));
+        return false;
+    }
+    return true;
 }

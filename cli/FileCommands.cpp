@@ -1,0 +1,254 @@
+// The commands that work on radio data files and CSV: new, info, channels, export, import.
+
+#include "cli/CliPrompt.h"
+#include "cli/Command.h"
+#include "radio/Csv.h"
+#include "radio/Radio.h"
+#include "radio/Settings.h"
+
+#include <QFile>
+#include <QSaveFile>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <cstdio>
+#include <optional>
+
+using namespace layout;
+
+namespace {
+
+// The model as the tool uses it: messages through the tool's prompt.
+struct Model {
+    explicit Model(CliPrompt& prompt) { radio.SetPrompt(&prompt); }
+    CVR500Radio radio;
+};
+
+std::optional<int> IntInRange(const QString& text, int low, int high) {
+    bool ok = false;
+    const int value = text.toInt(&ok);
+    return (ok && value >= low && value <= high) ? std::optional<int>(value) : std::nullopt;
+}
+
+// Writes the model's EditImage to path through the model's own Save, which keeps the old file
+// whole on failure and reports in the program's words.
+bool SaveAs(CVR500Radio& radio, const QString& path) {
+    radio.SavedImage = radio.EditImage;
+    radio.filePath = path;
+    radio.untitled = false;
+    return radio.OnFileSave();
+}
+
+bool WriteTextFile(const QString& path, const QByteArray& bytes) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        PrintError(QStringLiteral("Cannot create file:\n") + path);
+        return false;
+    }
+    if (file.write(bytes) != bytes.size() || !file.commit()) {
+        PrintError(QStringLiteral("Error writing file:\n") + path);
+        return false;
+    }
+    return true;
+}
+
+// Points the settings at a scratch folder holding only the given country, so the model's
+// New starts from that country's default image without touching the user's settings.
+class ScopedCountry {
+public:
+    ScopedCountry(int country, int wideband)
+        : home_(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)) {
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, scratch_.path());
+        WriteCountrySettings(country, wideband);
+    }
+    ~ScopedCountry() { QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, home_); }
+    ScopedCountry(const ScopedCountry&) = delete;
+    ScopedCountry& operator=(const ScopedCountry&) = delete;
+
+private:
+    QString home_;
+    QTemporaryDir scratch_;
+};
+
+// ---- new ------------------------------------------------------------------------------
+
+int RunNew(const Invocation& inv) {
+    if (!inv.Has("-o"))
+        return UsageError(inv.command, QStringLiteral("-o FILE is required"));
+    int country = settings::kDefaultCountry;
+    int wideband = settings::kDefaultWideband;
+    ReadCountrySettings(country, wideband);
+    if (inv.Has("--country")) {
+        const std::optional<int> chosen = IntInRange(inv.Value("--country"), 0, 4);
+        if (!chosen)
+            return UsageError(inv.command, QStringLiteral("--country takes 0..4"));
+        country = *chosen;
+        wideband = 0;
+    }
+    if (inv.Flag("--wideband"))
+        wideband = 1;
+
+    Model m(inv.prompt);
+    {
+        ScopedCountry scope(country, wideband);
+        m.radio.NewImage();
+    }
+    return SaveAs(m.radio, inv.Value("-o")) ? kExitOk : kExitFailed;
+}
+
+// ---- info -----------------------------------------------------------------------------
+
+quint32 HeaderU32(const Image& image, int at) {
+    return image[at] | (image[at + 1] << 8) | (image[at + 2] << 16) |
+           (static_cast<quint32>(image[at + 3]) << 24);
+}
+
+quint16 HeaderU16(const Image& image, int at) {
+    return static_cast<quint16>(image[at] | (image[at + 1] << 8));
+}
+
+QString HeaderText(const Image& image, int at, int size) {
+    QByteArray bytes(reinterpret_cast<const char*>(image.data() + at), size);
+    const qsizetype end = bytes.indexOf('\0');
+    return QString::fromLatin1(end < 0 ? bytes : bytes.left(end));
+}
+
+int RunInfo(const Invocation& inv) {
+    Model m(inv.prompt);
+    CVR500Radio& r = m.radio;
+    const QString path = inv.positional[0];
+    if (!r.LoadFile(path))
+        return kExitFailed;
+    const Image& im = r.EditImage;
+    auto line = [](const char* label, const QString& value) {
+        PrintOut(QStringLiteral("%1 %2").arg(QString::fromLatin1(label), -16).arg(value));
+    };
+    line("File:", path);
+    line("Signature:", HeaderText(im, header::kSignature, 4));
+    line("Radio tag:", HeaderText(im, header::kRadioTag, 4));
+    line("Format word:", QString::number(HeaderU32(im, header::kFormatWord)));
+    line("File length:", QString::number(HeaderU32(im, header::kFileLength)));
+    line("Radio name:", HeaderText(im, header::kRadioName, header::kRadioNameSize));
+    line("Channels:", QString::number(HeaderU16(im, header::kChannelCount)));
+    line("Record sizes:", QStringLiteral("%1, %2, %3")
+                              .arg(HeaderU16(im, header::kReservedRecordSize))
+                              .arg(HeaderU16(im, header::kSide10RecordSize))
+                              .arg(HeaderU16(im, header::kSide32RecordSize)));
+    line("Region offsets:", QStringLiteral("%1, %2, %3, %4")
+                                .arg(HeaderU32(im, header::kReservedAreaOffset))
+                                .arg(HeaderU32(im, header::kSide10Offset))
+                                .arg(HeaderU32(im, header::kSide32Offset))
+                                .arg(HeaderU32(im, header::kRadioImageOffset)));
+    line("Country code:", QString::number(r.Country()));
+    line("Wideband flag:", QString::number(r.Wideband()));
+    int total = 0;
+    QStringList banks;
+    for (int bank = 0; bank < ri::kChannelCount / ri::kBankSize; ++bank) {
+        int used = 0;
+        for (int n = bank * ri::kBankSize + 1; n <= (bank + 1) * ri::kBankSize; ++n)
+            used += r.IsChannelUsed(n);
+        total += used;
+        banks.append(QStringLiteral("  Bank %1: %2").arg(bank).arg(used, 3));
+    }
+    line("Channels in use:", QString::number(total));
+    PrintOut(banks.join(QLatin1Char('\n')));
+    return kExitOk;
+}
+
+// ---- channels -------------------------------------------------------------------------
+
+int RunChannels(const Invocation& inv) {
+    Model m(inv.prompt);
+    CVR500Radio& r = m.radio;
+    if (!r.LoadFile(inv.positional[0]))
+        return kExitFailed;
+    for (int n = 1; n <= ri::kChannelCount; ++n) {
+        if (!r.IsChannelUsed(n))
+            continue;
+        const ChannelRecord& rec = *r.GetChannel(n);
+        QString row =
+            QStringLiteral("%1  %2  %3  %4  %5")
+                .arg(n, 4)
+                .arg(FrequencyText(rec.frequencyHz), 10)
+                .arg(ModeName(rec.flags & ri::kFlagModeMask), -3)
+                .arg(TextFromName(rec.name), -8)
+                .arg((rec.flags & ri::kFlagPreferential) ? QStringLiteral("P") : QString());
+        TrimRight(row);
+        PrintOut(row);
+    }
+    return kExitOk;
+}
+
+// ---- export ---------------------------------------------------------------------------
+
+int RunExport(const Invocation& inv) {
+    Model m(inv.prompt);
+    if (!m.radio.LoadFile(inv.positional[0]))
+        return kExitFailed;
+    const QByteArray text = csv::ExportChannels(m.radio);
+    if (!inv.Has("-o")) {
+        return std::fwrite(text.constData(), 1, text.size(), stdout) ==
+                       static_cast<size_t>(text.size())
+                   ? kExitOk
+                   : kExitFailed;
+    }
+    return WriteTextFile(inv.Value("-o"), text) ? kExitOk : kExitFailed;
+}
+
+// ---- import ---------------------------------------------------------------------------
+
+int RunImport(const Invocation& inv) {
+    const QString csvPath = inv.positional[0];
+    const QString dataPath = inv.positional[1];
+    int first = 0;
+    if (inv.Has("--at")) {
+        const std::optional<int> at = IntInRange(inv.Value("--at"), 1, ri::kChannelCount);
+        if (!at)
+            return UsageError(inv.command, QStringLiteral("--at takes a channel 1..1000"));
+        first = *at;
+    }
+    QFile csvFile(csvPath);
+    if (!csvFile.open(QIODevice::ReadOnly)) {
+        PrintError(QStringLiteral("Cannot open file:\n") + csvPath);
+        return kExitFailed;
+    }
+    const QByteArray text = csvFile.readAll();
+
+    Model m(inv.prompt);
+    if (!m.radio.LoadFile(dataPath))
+        return kExitFailed;
+    const csv::ImportResult result = csv::ImportChannels(m.radio, text, first);
+    if (!result.problems.empty()) {
+        for (const csv::Problem& p : result.problems)
+            PrintError(QStringLiteral("%1:%2: %3").arg(csvPath).arg(p.line).arg(p.reason));
+        PrintError(QStringLiteral("Nothing was written."));
+        return kExitFailed;
+    }
+    const QString out = inv.Has("-o") ? inv.Value("-o") : dataPath;
+    if (!SaveAs(m.radio, out))
+        return kExitFailed;
+    PrintOut(QStringLiteral("%1 channels set, written to %2").arg(result.channelsSet).arg(out));
+    return kExitOk;
+}
+
+const Command kFileCommands[] = {
+    {"new", "Create a new data set (for the stored country unless --country is given).",
+     "new [--country N] [--wideband] -o FILE", "-o --country", "--wideband", 0, 0, true, RunNew},
+    {"info", "Show the header fields, country code, wideband flag and channels in use per bank.",
+     "info FILE", "", "", 1, 1, false, RunInfo},
+    {"channels", "List the channels in use: number, MHz, mode, name, P for preferential scan.",
+     "channels FILE", "", "", 1, 1, false, RunChannels},
+    {"export", "Write the channels in use as CSV to stdout or to CSV.", "export FILE [-o CSV]",
+     "-o", "", 1, 1, false, RunExport},
+    {"import",
+     "Set the channels a CSV names and write FILE (or OUT).\n"
+     "With --at N the rows set channels N, N+1, ... in row order, whatever their Location\n"
+     "says. Every other channel is kept. Any bad row is reported and nothing is written.",
+     "import CSV FILE [--at N] [-o OUT]", "-o --at", "", 2, 2, false, RunImport},
+};
+
+} // namespace
+
+std::span<const Command> FileCommands() {
+    return kFileCommands;
+}

@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Builds the fuzz targets with clang and runs each for RUNS inputs (default one million),
+# starting from seeds made with corvinel-cli. Usage: fuzz/run.sh [RUNS]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+runs=${1:-1000000}
+dir=build-fuzz
+if [ ! -f "$dir/build.ninja" ]; then
+    cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+        -DCORVINEL_FUZZ=ON -DCORVINEL_TESTS=OFF -DCORVINEL_BENCH=OFF
+fi
+cmake --build "$dir" --target load_file_fuzzer csv_import_fuzzer corvinel-cli
+
+work=$dir/fuzz-work
+mkdir -p "$work/config" "$work/rdf" "$work/csv"
+export XDG_CONFIG_HOME=$PWD/$work/config
+cli=$dir/cli/corvinel-cli
+printf 'Location,Name,Frequency,Mode,Skip\r\n1,"A,""b""",145.12345,FM,P\r\n2,\xef\xbd\xb1,0.594,,\r\n' \
+    >"$work/seed.csv"
+"$cli" new --country 2 -o "$work/rdf/new.rdf"
+"$cli" import "$work/seed.csv" "$work/rdf/new.rdf" -o "$work/rdf/channels.rdf" >/dev/null
+{ printf '\002'; "$cli" export "$work/rdf/channels.rdf"; } >"$work/csv/export.csv"
+{ printf '\022'; cat "$work/seed.csv"; } >"$work/csv/seed.csv"
+
+
+"$dir/fuzz/load_file_fuzzer" -runs="$runs" -max_len=70000 -print_final_stats=1 "$work/rdf"
+"$dir/fuzz/csv_import_fuzzer" -runs="$runs" -max_len=4096 -print_final_stats=1 "$work/csv"

@@ -1,0 +1,35 @@
+#pragma once
+// The memory channels as CSV in the column set that the common open-source radio programmers
+// exchange, so channel lists can travel between them and this receiver.
+
+#include <QByteArray>
+#include <QString>
+#include <vector>
+
+class CVR500Radio;
+
+namespace csv {
+
+// The header line, exactly as written and as the other programs expect it.
+extern const char kHeader[];
+
+struct Problem {
+    int line; // 1-based line of the file where the row starts
+    QString reason;
+};
+
+struct ImportResult {
+    std::vector<Problem> problems; // empty when the channels were set
+    int channelsSet = 0;
+};
+
+// One row per channel in use, in channel order, CRLF line ends, UTF-8.
+QByteArray ExportChannels(CVR500Radio& radio);
+
+// Sets the channels the rows name (or, with firstChannel > 0, the channels firstChannel,
+// firstChannel + 1, ... in row order) in EditImage; keeps every other channel. Frequencies
+// are judged by the country and wideband bytes of EditImage. When any row is bad, every bad
+// row is reported and EditImage is left exactly as it was.
+ImportResult ImportChannels(CVR500Radio& radio, const QByteArray& text, int firstChannel = 0);
+
+} // namespace csv

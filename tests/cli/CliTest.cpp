@@ -1,0 +1,164 @@
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Result {
+    int exit = -1;
+    QString out;
+    QString err;
+};
+
+QByteArray ReadAll(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void WriteAll(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+// Runs the built tool with its settings in a folder of the test's own and a US English
+// system, on which the stored settings stay empty.
+class Cli : public testing::Test {
+protected:
+    Result Run(const QStringList& args) {
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), config.path());
+        env.insert(QStringLiteral("LC_ALL"), QStringLiteral("en_US.UTF-8"));
+        p.setProcessEnvironment(env);
+        p.setWorkingDirectory(work.path());
+        p.start(qEnvironmentVariable("CORVINEL_BUILD_DIR") + QStringLiteral("/cli/corvinel-cli"),
+                args);
+        EXPECT_TRUE(p.waitForFinished(30000)) << p.errorString().toStdString();
+        return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
+                QString::fromUtf8(p.readAllStandardOutput()),
+                QString::fromUtf8(p.readAllStandardError())};
+    }
+
+    QString Path(const QString& name) const { return work.filePath(name); }
+
+    QString NewFile(const QString& name) {
+        EXPECT_EQ(Run({"new", "-o", Path(name)}).exit, 0);
+        return Path(name);
+    }
+
+    QTemporaryDir config;
+    QTemporaryDir work;
+};
+
+TEST_F(Cli, HelpAndWrongUsage) {
+    const Result help = Run({"--help"});
+    EXPECT_EQ(help.exit, 0);
+    for (const char* name : {"new", "info", "channels", "export", "import"}) {
+        EXPECT_TRUE(help.out.contains(QStringLiteral("  %1 ").arg(name))) << name;
+        const Result own = Run({name, "--help"});
+        EXPECT_EQ(own.exit, 0) << name;
+        EXPECT_TRUE(own.out.startsWith(QStringLiteral("usage: corvinel-cli %1").arg(name)));
+    }
+    const QStringList wrong[] = {
+        {},
+        {"frobnicate"},
+        {"new"},
+        {"new", "--country", "5", "-o", "x.rdf"},
+        {"new", "-o"},
+        {"info"},
+        {"info", "a.rdf", "b.rdf"},
+        {"channels", "--verbose", "a.rdf"},
+        {"import", "a.csv"},
+        {"import", "a.csv", "b.rdf", "--at", "0"},
+        {"import", "a.csv", "b.rdf", "--at", "1001"},
+    };
+    for (const QStringList& args : wrong) {
+        const Result r = Run(args);
+        EXPECT_EQ(r.exit, 2) << args.join(' ').toStdString();
+        EXPECT_TRUE(r.err.contains("usage: corvinel-cli")) << args.join(' ').toStdString();
+    }
+    EXPECT_FALSE(QFile::exists(Path("x.rdf")));
+}
+
+TEST_F(Cli, NewAndInfo) {
+    const QString file = NewFile("new.rdf");
+    EXPECT_EQ(ReadAll(file).size(), 69818);
+    const Result info = Run({"info", file});
+    EXPECT_EQ(info.exit, 0) << info.err.toStdString();
+    for (const char* line :
+         {"Signature:       RDF\n", "Radio tag:       VX50\n", "Format word:     2\n",
+          "File length:     69818\n", "Radio name:      Yaesu VX500\n", "Channels:        1000\n",
+          "Record sizes:    12, 10, 32\n", "Region offsets:  180, 27818, 37818, 12180\n",
+          "  Bank 9: "})
+        EXPECT_TRUE(info.out.contains(QLatin1String(line))) << line;
+
+    // A chosen country is for that file only: the stored settings stay as they were.
+    const Result wide = Run({"new", "--country", "1", "--wideband", "-o", Path("wide.rdf")});
+    EXPECT_EQ(wide.exit, 0) << wide.err.toStdString();
+    EXPECT_EQ(ReadAll(Path("wide.rdf")).size(), 69818);
+    EXPECT_FALSE(ReadAll(config.filePath("Tarnwick/VR500.conf")).contains("Wideband"));
+}
+
+TEST_F(Cli, ImportChannelsAndExport) {
+    const QString file = NewFile("set.rdf");
+    WriteAll(Path("in.csv"), "Location,Name,Frequency,Mode,Skip\r\n"
+                             "1,Alpha,145.0,NFM,P\r\n"
+                             "250,\"B,c\",433.0,FM,\r\n"
+                             "1000,,0.594,AM,\r\n");
+    const Result imported = Run({"import", Path("in.csv"), file, "-o", Path("out.rdf")});
+    EXPECT_EQ(imported.exit, 0) << imported.err.toStdString();
+
+    const Result list = Run({"channels", Path("out.rdf")});
+    EXPECT_EQ(list.exit, 0);
+    EXPECT_TRUE(list.out.endsWith("   1   145.00000  NFM  Alpha     P\n"
+                                  " 250   433.00000  NFM  B,c\n"
+                                  "1000     0.59400  AM\n"))
+        << list.out.toStdString();
+
+    const Result exported = Run({"export", Path("out.rdf")});
+    EXPECT_EQ(exported.exit, 0);
+    EXPECT_TRUE(exported.out.startsWith("Location,Name,Frequency,"));
+    EXPECT_TRUE(exported.out.contains("\r\n1,Alpha,145.000000,"));
+    EXPECT_TRUE(exported.out.contains("\r\n250,\"B,c\",433.000000,"));
+    EXPECT_EQ(Run({"export", Path("out.rdf"), "-o", Path("out.csv")}).exit, 0);
+    EXPECT_EQ(QString::fromUtf8(ReadAll(Path("out.csv"))), exported.out);
+
+    // --at ignores the Location column and numbers the rows from N.
+    EXPECT_EQ(Run({"import", Path("in.csv"), Path("out.rdf"), "--at", "998"}).exit, 0);
+    const Result moved = Run({"channels", Path("out.rdf")});
+    EXPECT_TRUE(moved.out.contains(" 998   145.00000  NFM  Alpha     P\n"));
+    EXPECT_TRUE(moved.out.contains(" 999   433.00000  NFM  B,c\n"));
+}
+
+TEST_F(Cli, FailuresPrintTheProgramsMessagesAndChangeNothing) {
+    const Result missing = Run({"info", Path("missing.rdf")});
+    EXPECT_EQ(missing.exit, 1);
+    EXPECT_EQ(missing.err, "Cannot open file:\n" + Path("missing.rdf") + "\n");
+
+    WriteAll(Path("short.rdf"), QByteArray(179, 'R'));
+    const Result shortFile = Run({"channels", Path("short.rdf")});
+    EXPECT_EQ(shortFile.exit, 1);
+    EXPECT_EQ(shortFile.err, "Not a radio data file:\n" + Path("short.rdf") + "\n");
+
+    const QString file = NewFile("keep.rdf");
+    const QByteArray before = ReadAll(file);
+    WriteAll(Path("bad.csv"), "Location,Frequency\n1,145\n0,145\n2,abc\n");
+    const Result bad = Run({"import", Path("bad.csv"), file});
+    EXPECT_EQ(bad.exit, 1);
+    EXPECT_TRUE(bad.err.contains(Path("bad.csv") + ":3: Location \"0\""));
+    EXPECT_TRUE(bad.err.contains(Path("bad.csv") + ":4: Frequency \"abc\""));
+    EXPECT_EQ(ReadAll(file), before);
+
+    const Result noCsv = Run({"import", Path("none.csv"), file});
+    EXPECT_EQ(noCsv.exit, 1);
+    EXPECT_EQ(noCsv.err, "Cannot open file:\n" + Path("none.csv") + "\n");
+
+    const Result noFolder = Run({"new", "-o", Path("no/folder.rdf")});
+    EXPECT_EQ(noFolder.exit, 1);
+    EXPECT_EQ(noFolder.err, "Cannot create file:\n" + Path("no/folder.rdf") + "\n");
+}
+
+} // namespace

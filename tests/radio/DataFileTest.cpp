@@ -1,0 +1,382 @@
+#include "radio/Radio.h"
+#include "radio/Settings.h"
+#include "support/ScriptedPrompt.h"
+#include "support/TempSettings.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <cstring>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+using namespace layout;
+
+namespace {
+
+QByteArray Bytes(const Image& image) {
+    return QByteArray(reinterpret_cast<const char*>(image.data()), kImageSize);
+}
+
+QByteArray ReadAll(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void WriteAll(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    ASSERT_EQ(f.write(bytes), bytes.size());
+}
+
+class DataFile : public testing::Test {
+protected:
+    DataFile() {
+        radio.SetPrompt(&prompt);
+        radio.onTitle = [this](const QString& t) { title = t; };
+        radio.NewImage();
+    }
+
+    QString PathOf(const QString& name) const { return dir.filePath(name); }
+
+    // A valid file for the stored country, with a channel name the test can recognise.
+    QByteArray ValidFile(Byte marker = 0x5A) const {
+        QByteArray bytes = Bytes(radio.SavedImage);
+        int country = 0;
+        int wideband = 0;
+        ReadCountrySettings(country, wideband);
+        bytes[RadioImageOffset(ri::kCountryCode)] = static_cast<char>(country);
+        bytes[RadioImageOffset(ri::kWidebandFlag)] = static_cast<char>(wideband);
+        bytes[RadioImageOffset(ri::ChannelName(7))] = static_cast<char>(marker);
+        return bytes;
+    }
+
+    QString Put(const QString& name, const QByteArray& bytes) {
+        WriteAll(PathOf(name), bytes);
+        return PathOf(name);
+    }
+
+    void ExpectStopMessage(const QString& text) {
+        EXPECT_EQ(radio.message, text);
+        ASSERT_FALSE(prompt.messages.empty());
+        const ScriptedPrompt::Shown& shown = prompt.messages.back();
+        EXPECT_EQ(shown.text, text);
+        EXPECT_TRUE(shown.caption.isEmpty());
+        EXPECT_EQ(shown.buttons, PromptButtons::Ok);
+        EXPECT_EQ(shown.icon, PromptIcon::Stop);
+    }
+
+    TempSettings settings;
+    QTemporaryDir dir;
+    ScriptedPrompt prompt;
+    CVR500Radio radio;
+    QString title;
+};
+
+TEST_F(DataFile, NewImageWritesTheHeaderAndIsUntitled) {
+    const Byte expected[16] = {0x52, 0x44, 0x46, 0x00, 0x56, 0x58, 0x35, 0x30,
+                               0x02, 0x00, 0x00, 0x00, 0xBA, 0x10, 0x01, 0x00};
+    EXPECT_EQ(std::memcmp(radio.SavedImage.data(), expected, 16), 0);
+    EXPECT_EQ(std::memcmp(radio.SavedImage.data() + 16, "Yaesu VX500\0\0", 13), 0);
+    const Byte layoutFields[] = {0xE8, 0x03, 12, 0, 10,   0,    32, 0, 180,  0,    0, 0,
+                                 0xAA, 0x6C, 0,  0, 0xBA, 0x93, 0,  0, 0x94, 0x2F, 0, 0};
+    EXPECT_EQ(std::memcmp(radio.SavedImage.data() + 56, layoutFields, sizeof layoutFields), 0);
+    EXPECT_TRUE(std::all_of(radio.SavedImage.begin() + 80, radio.SavedImage.begin() + 180,
+                            [](Byte b) { return b == 0; }));
+    EXPECT_EQ(radio.EditImage, radio.SavedImage);
+    EXPECT_EQ(radio.fileName, "NONAME.RDF");
+    EXPECT_TRUE(radio.untitled);
+    EXPECT_EQ(title, "Corvinel - NONAME.RDF");
+
+    // Save of an untitled set asks for a name, writes the image and names the file.
+    prompt.savePaths.push_back(PathOf("first.rdf"));
+    ASSERT_TRUE(radio.OnFileSave());
+    ASSERT_EQ(prompt.saveRequests.size(), 1u);
+    EXPECT_EQ(prompt.saveRequests[0].title, "Save Radio File");
+    EXPECT_EQ(prompt.saveRequests[0].fileName, "*.rdf");
+    EXPECT_EQ(ReadAll(PathOf("first.rdf")), Bytes(radio.SavedImage));
+    EXPECT_FALSE(radio.untitled);
+    EXPECT_EQ(title, "Corvinel - first.rdf");
+    EXPECT_EQ(ReadDataDir(), QDir::toNativeSeparators(dir.path()));
+}
+
+TEST_F(DataFile, EveryLoadFailureHasItsMessageAndKeepsTheData) {
+    const QByteArray good = ValidFile();
+    QByteArray otherSignature = good;
+    otherSignature[3] = 'X';
+    QByteArray otherRadio = good;
+    otherRadio[7] = '1';
+    QByteArray badLength = good;
+    badLength[header::kFileLength] = static_cast<char>(0xBB);
+    QDir(dir.path()).mkdir(QStringLiteral("folder.rdf"));
+
+    struct Case {
+        const char* name;
+        QByteArray bytes;
+        const char* message; // %s: the path
+    } cases[] = {
+        {"missing.rdf", {}, "Cannot open file:\n%s"},
+        {"folder.rdf", {}, "Cannot open file:\n%s"},
+        {"empty.rdf", QByteArray(""), "Not a radio data file:\n%s"},
+        {"short.rdf", good.left(179), "Not a radio data file:\n%s"},
+        {"signature.rdf", otherSignature, "Not a radio data file:\n%s"},
+        {"tag.rdf", otherRadio, "Radio data file for for different radio:\n%s"},
+        {"length.rdf", badLength, "Radio data file has invalid header"},
+        {"header-only.rdf", good.left(180), "Radio data file has invalid format"},
+        {"cut.rdf", good.left(kImageSize - 1), "Radio data file has invalid format"},
+    };
+    radio.EditImage[100] = 0x77; // unsaved edit that a failed load must not disturb
+    const Image before = radio.EditImage;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString path = PathOf(QString::fromLatin1(c.name));
+        if (!c.bytes.isNull())
+            WriteAll(path, c.bytes);
+        EXPECT_FALSE(radio.LoadFile(path));
+        ExpectStopMessage(QString::fromLatin1(c.message).replace(QLatin1String("%s"), path));
+        EXPECT_EQ(radio.EditImage, before);
+    }
+}
+
+TEST_F(DataFile, LoadReadsTheFirst69818BytesAndClearsHeaderBytes82To99) {
+    QByteArray bytes = ValidFile();
+    bytes[header::kFormatWord] = 1;
+    std::memcpy(bytes.data() + header::kRadioName, "anything at all", 15);
+    for (int i = 80; i < 180; ++i)
+        bytes[i] = static_cast<char>(i);
+    const QString path = Put(QStringLiteral("long.rdf"), bytes + QByteArray(500, '\x33'));
+
+    ASSERT_TRUE(radio.LoadFile(path));
+    QByteArray expected = bytes;
+    std::memset(expected.data() + header::kClearedOnLoad, 0, header::kClearedOnLoadSize);
+    EXPECT_EQ(Bytes(radio.EditImage), expected);
+}
+
+TEST_F(DataFile, OpenThenSaveWritesZerosInHeaderBytes80To99) {
+    QByteArray bytes = ValidFile();
+    for (int i = 80; i < 100; ++i)
+        bytes[i] = static_cast<char>(0xEE);
+    bytes[150] = 0x11;
+    const QString path = Put(QStringLiteral("reserved.rdf"), bytes);
+    prompt.openPaths.push_back(path);
+    radio.OnFileOpen();
+    ASSERT_TRUE(prompt.messages.empty()) << prompt.LastText().toStdString();
+    for (int i = header::kClearedOnLoad; i < 100; ++i) {
+        EXPECT_EQ(radio.EditImage[i], 0) << i;
+        EXPECT_EQ(radio.SavedImage[i], 0) << i;
+    }
+    ASSERT_TRUE(radio.OnFileSave());
+    const QByteArray saved = ReadAll(path);
+    EXPECT_EQ(saved.mid(80, 20), QByteArray(20, '\0'));
+    EXPECT_EQ(saved[150], 0x11);
+}
+
+TEST_F(DataFile, OpenOfAMatchingFileAsksNothingAndMakesItCurrent) {
+    WriteCountrySettings(2, 1);
+    QByteArray bytes = ValidFile(0x42);
+    bytes[RadioImageOffset(ri::kCountryCode)] = 2;
+    bytes[RadioImageOffset(ri::kWidebandFlag)] = 1;
+    const QString path = Put(QStringLiteral("match.rdf"), bytes);
+    prompt.openPaths.push_back(path);
+
+    radio.OnFileOpen();
+    ASSERT_EQ(prompt.openRequests.size(), 1u);
+    const FileDialogRequest& asked = prompt.openRequests[0];
+    EXPECT_EQ(asked.title, "Open Radio File");
+    EXPECT_EQ(asked.fileName, "*.rdf");
+    EXPECT_EQ(asked.filters, QStringList({"Radio Files (*.rdf)", "All files (*.*)"}));
+    EXPECT_EQ(asked.defaultSuffix, "rdf");
+    EXPECT_TRUE(prompt.messages.empty());
+    EXPECT_EQ(Bytes(radio.EditImage), bytes);
+    EXPECT_EQ(radio.SavedImage, radio.EditImage);
+    EXPECT_EQ(radio.fileName, "match.rdf");
+    EXPECT_EQ(radio.filePath, path);
+    EXPECT_FALSE(radio.untitled);
+    EXPECT_EQ(title, "Corvinel - match.rdf");
+}
+
+TEST_F(DataFile, CancelledOrFailedOpenChangesNothing) {
+    radio.EditImage[200] = 9;
+    const Image edit = radio.EditImage;
+    const Image saved = radio.SavedImage;
+    radio.OnFileOpen(); // the dialog is cancelled
+    prompt.openPaths.push_back(PathOf("nothing-here.rdf"));
+    radio.OnFileOpen();
+    EXPECT_EQ(radio.EditImage, edit);
+    EXPECT_EQ(radio.SavedImage, saved);
+    EXPECT_EQ(radio.fileName, "NONAME.RDF");
+    EXPECT_TRUE(radio.untitled);
+    EXPECT_TRUE(ReadDataDir().isEmpty());
+}
+
+TEST_F(DataFile, CountryMismatchAsksAndCancelRestores) {
+    WriteCountrySettings(0, 0);
+    QByteArray bytes = ValidFile(0x43);
+    bytes[RadioImageOffset(ri::kCountryCode)] = 1;
+    const QString path = Put(QStringLiteral("other-country.rdf"), bytes);
+    const Image edit = radio.EditImage;
+    const Image saved = radio.SavedImage;
+
+    prompt.openPaths.push_back(path);
+    prompt.answers.push_back(PromptAnswer::Cancel);
+    radio.OnFileOpen();
+    ASSERT_EQ(prompt.messages.size(), 1u);
+    EXPECT_EQ(prompt.messages[0].text, "File settings do not match current settings for VR-500\n"
+                                       "Invalid frequencies will be deleted.");
+    EXPECT_EQ(prompt.messages[0].buttons, PromptButtons::OkCancel);
+    EXPECT_EQ(prompt.messages[0].icon, PromptIcon::Exclamation);
+    EXPECT_EQ(radio.EditImage, edit);
+    EXPECT_EQ(radio.SavedImage, saved);
+    EXPECT_EQ(radio.fileName, "NONAME.RDF");
+}
+
+TEST_F(DataFile, CountryMismatchAnsweredOkTakesTheCurrentSettings) {
+    WriteCountrySettings(0, 0);
+    QByteArray bytes = ValidFile(0x44);
+    bytes[RadioImageOffset(ri::kCountryCode)] = 4;
+    bytes[RadioImageOffset(ri::kWidebandFlag)] = 1;
+    // Channel 12 at 812 MHz is not allowed in country 0 without wideband; 13 at 145 MHz is.
+    for (const auto& [n, hz] : {std::pair{12, 812'000'000}, std::pair{13, 145'000'000}}) {
+        EncodeDigits(reinterpret_cast<Byte*>(bytes.data()) +
+                         RadioImageOffset(ri::ChannelFrequency(n)),
+                     hz, 8);
+        CRadio::SetBit(reinterpret_cast<Byte*>(bytes.data()) +
+                           RadioImageOffset(ri::kChannelUsedBitmap),
+                       n - 1, true);
+    }
+    const QString path = Put(QStringLiteral("wide.rdf"), bytes);
+
+    prompt.openPaths.push_back(path);
+    prompt.answers.push_back(PromptAnswer::Ok);
+    radio.OnFileOpen();
+    EXPECT_EQ(prompt.messages.size(), 1u);
+    EXPECT_EQ(radio.Country(), 0);
+    EXPECT_EQ(radio.Wideband(), 0);
+    EXPECT_EQ(radio.EditRadio()[ri::ChannelName(7)], 0x44);
+    EXPECT_FALSE(radio.IsChannelUsed(12));
+    EXPECT_EQ(radio.GetChannel(12)->frequencyHz, 812'000'000);
+    EXPECT_TRUE(radio.IsChannelUsed(13));
+    EXPECT_EQ(radio.SavedImage, radio.EditImage);
+    EXPECT_EQ(radio.fileName, "wide.rdf");
+}
+
+TEST_F(DataFile, DataFolderIsRememberedUnlessOnlyItsCaseDiffers) {
+    const QString folder = QDir::toNativeSeparators(dir.path());
+    WriteDataDir(folder.toUpper());
+    CVR500Radio fresh;
+    fresh.SetPrompt(&prompt);
+    EXPECT_EQ(fresh.dataDir, folder.toUpper());
+    prompt.openPaths.push_back(Put(QStringLiteral("a.rdf"), ValidFile()));
+    fresh.OnFileOpen();
+    EXPECT_EQ(fresh.dataDir, folder);
+    EXPECT_EQ(ReadDataDir(), folder.toUpper());
+
+    QDir(dir.path()).mkdir(QStringLiteral("sub"));
+    prompt.openPaths.push_back(Put(QStringLiteral("sub/b.rdf"), ValidFile()));
+    fresh.OnFileOpen();
+    EXPECT_EQ(fresh.dataDir, folder + QDir::separator() + "sub");
+    EXPECT_EQ(ReadDataDir(), fresh.dataDir);
+    EXPECT_EQ(fresh.filePath, fresh.dataDir + QDir::separator() + "b.rdf");
+
+    // The next dialog starts in the remembered folder.
+    fresh.OnFileOpen();
+    EXPECT_EQ(prompt.openRequests.back().directory, fresh.dataDir);
+}
+
+// ---- Saving ---------------------------------------------------------------------------
+
+class Saving : public DataFile {
+protected:
+    // The current file holds old bytes; SavedImage holds different ones to be written.
+    void SetUp() override {
+        old = ValidFile(0x01);
+        target = Put(QStringLiteral("keep.rdf"), old);
+        radio.filePath = target;
+        radio.untitled = false;
+        radio.SavedImage[RadioImageOffset(ri::ChannelName(7))] = 0x02;
+    }
+
+    void ExpectOnlyTheOldFile() {
+        EXPECT_EQ(ReadAll(target), old);
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+                  QStringList{QStringLiteral("keep.rdf")});
+    }
+
+    QByteArray old;
+    QString target;
+};
+
+TEST_F(Saving, SaveReplacesTheFileAndClearsHeaderBytes80And81) {
+    radio.SavedImage[80] = 1;
+    radio.SavedImage[81] = 1;
+    ASSERT_TRUE(radio.OnFileSave());
+    const QByteArray written = ReadAll(target);
+    EXPECT_EQ(written, Bytes(radio.SavedImage));
+    EXPECT_EQ(written[80], 0);
+    EXPECT_EQ(written[81], 0);
+    EXPECT_TRUE(radio.message.isEmpty());
+}
+
+TEST_F(Saving, FailedWriteOnAFullDiskKeepsTheOldFile) {
+    rlimit before{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &before), 0);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = before;
+    small.rlim_cur = 4096;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const bool saved = radio.OnFileSave();
+    setrlimit(RLIMIT_FSIZE, &before);
+    std::signal(SIGXFSZ, oldHandler);
+
+    EXPECT_FALSE(saved);
+    ExpectStopMessage("Error writing file:\n" + target);
+    ExpectOnlyTheOldFile();
+}
+
+TEST_F(Saving, ReadOnlyTargetIsRefusedAndKept) {
+    ASSERT_TRUE(
+        QFile::setPermissions(target, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+    bool refused = false;
+    if (geteuid() != 0) {
+        refused = !radio.OnFileSave() && radio.message == "Cannot create file:\n" + target;
+    } else {
+        // Root passes every permission check: try as an ordinary user in a child process,
+        // in a folder that user may write to, which is where replacing would succeed.
+        ASSERT_TRUE(QFile::setPermissions(dir.path(), QFile::Permissions(0x7777)));
+        const pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            if (setgid(65534) != 0 || setuid(65534) != 0)
+                _exit(3);
+            const bool ok =
+                !radio.OnFileSave() && radio.message == "Cannot create file:\n" + target;
+            _exit(ok ? 0 : 1);
+        }
+        int status = 0;
+        ASSERT_EQ(waitpid(child, &status, 0), child);
+        ASSERT_TRUE(WIFEXITED(status));
+        ASSERT_NE(WEXITSTATUS(status), 3) << "cannot drop privileges";
+        refused = WEXITSTATUS(status) == 0;
+    }
+    EXPECT_TRUE(refused);
+    ExpectOnlyTheOldFile();
+}
+
+TEST_F(Saving, MissingFolderAndCancelledSaveAsWriteNothing) {
+    radio.filePath = PathOf("no/such/folder.rdf");
+    EXPECT_FALSE(radio.OnFileSave());
+    ExpectStopMessage("Cannot create file:\n" + radio.filePath);
+
+    const std::size_t shown = prompt.messages.size();
+    radio.filePath = target;
+    EXPECT_FALSE(radio.OnFileSaveAs()); // the dialog is cancelled
+    EXPECT_EQ(prompt.messages.size(), shown);
+    EXPECT_EQ(radio.dialogPath, target);
+    ExpectOnlyTheOldFile();
+}
+
+} // namespace
