@@ -201,14 +201,14 @@ int RunWrite(const Invocation& inv) {
 
 const Command kTransferCommands[] = {
     {"read",
-     "Reads the receiver's memory into a new radio data file.\n"
+     "Read the receiver's memory into a new radio data file.\n"
      "The receiver sends its image when you press its 2 key in clone mode. On success FILE\n"
      "is written and the receiver's country and wideband become the stored setting; on any\n"
      "failure (or Ctrl+C) nothing is written. --port names the serial device (default: the\n"
      "stored port; 1..9 name /dev/ttyS0../dev/ttyS8).",
      "read [--port DEVICE] -o FILE", "--port -o", "", 0, 0, true, &RunRead},
     {"write",
-     "Writes a radio data file into the receiver.\n"
+     "Write a radio data file into the receiver.\n"
      "The start frame carries the stored country and wideband; the set-mode bytes the\n"
      "receiver must get as zero are cleared in what is sent, FILE itself is not changed.\n"
      "On a terminal the write starts when you press Enter (after the receiver's 1 key).\n"
