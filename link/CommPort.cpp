@@ -79,7 +79,8 @@ QString OpenErrorMessage(OpenFailure failure, const QString& device, int code) {
         const QString group = DeviceGroup(device);
         const QString text =
             device + QStringLiteral(": Permission denied. Your user may not use this port.\n");
-        if (group.isEmpty())
+        // Joining root's group is no advice to give.
+        if (group.isEmpty() || group == QLatin1String("root"))
             return text + QStringLiteral("Ask the administrator for access to it.");
         return text + QStringLiteral("Join the group \"%1\" that owns it (for example: sudo "
                                      "adduser $USER %1), then log out and in again.")
