@@ -62,8 +62,7 @@ TEST(OpenMessages, PermissionMessageNamesTheOwningGroup) {
     QFile(device).open(QIODevice::WriteOnly);
     const group* g = ::getgrnam("dialout");
     if (!g)
-        g = ::getgrgid(::getegid());
-    ASSERT_NE(g, nullptr);
+        GTEST_SKIP() << "no dialout group here";
     const QString name = QString::fromLocal8Bit(g->gr_name);
     if (::chown(QFile::encodeName(device).constData(), uid_t(-1), g->gr_gid) != 0)
         GTEST_SKIP() << "cannot give the file a group";
