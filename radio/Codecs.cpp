@@ -73,7 +73,9 @@ struct BlockedRange {
     int highHz;     // excluded
 };
 
-constexpr int MHz(double mhz) { return static_cast<int>(mhz * 1'000'000.0 + 0.5); }
+constexpr int MHz(double mhz) {
+    return static_cast<int>(mhz * 1'000'000.0 + 0.5);
+}
 
 constexpr BlockedRange kBlockedRanges[] = {
     {0, true, MHz(253), MHz(256)},        {0, true, MHz(262), MHz(267)},
@@ -89,7 +91,9 @@ constexpr BlockedRange kBlockedRanges[] = {
     {4, false, MHz(1055.6), MHz(1068.2)}, {4, false, MHz(1078.1), MHz(1090.7)},
 };
 
-QStringList SplitTabs(const char* text) { return QString::fromLatin1(text).split('\t'); }
+QStringList SplitTabs(const char* text) {
+    return QString::fromLatin1(text).split('\t');
+}
 
 } // namespace
 
@@ -120,7 +124,9 @@ void EncodeDigits(Byte* bytes, int value, int count) {
         bytes[i / 2] = static_cast<Byte>((digits[i] << 4) | digits[i + 1]);
 }
 
-bool FitsFreq8(int hz) { return hz >= 0 && hz <= kLargestFreq8Hz; }
+bool FitsFreq8(int hz) {
+    return hz >= 0 && hz <= kLargestFreq8Hz;
+}
 
 int ParseFrequency(const QString& text) {
     const ParsedParts p = SplitFrequencyText(text, 5);
@@ -162,13 +168,15 @@ bool IsFrequencyBlockedFor(int hz, int country, int wideband) {
 }
 
 QString FrequencyText(int hz) {
-    return QStringLiteral("%1.%2").arg(hz / 1'000'000).arg((hz % 1'000'000) / 10, 5, 10,
-                                                            QLatin1Char('0'));
+    return QStringLiteral("%1.%2")
+        .arg(hz / 1'000'000)
+        .arg((hz % 1'000'000) / 10, 5, 10, QLatin1Char('0'));
 }
 
 QString BandEdgeText(int units100Hz) {
-    return QStringLiteral("%1.%2").arg(units100Hz / 10'000).arg(units100Hz % 10'000, 4, 10,
-                                                                 QLatin1Char('0'));
+    return QStringLiteral("%1.%2")
+        .arg(units100Hz / 10'000)
+        .arg(units100Hz % 10'000, 4, 10, QLatin1Char('0'));
 }
 
 QString FrequencyMessage(int hz) {
@@ -196,7 +204,9 @@ QString ModeName(int code) {
     return (code >= 1 && code <= ModeNames().size()) ? ModeNames()[code - 1] : QString();
 }
 
-int ModeCode(const QString& name) { return static_cast<int>(ModeNames().indexOf(name)) + 1; }
+int ModeCode(const QString& name) {
+    return static_cast<int>(ModeNames().indexOf(name)) + 1;
+}
 
 int StepHz(int code) {
     static constexpr int kStepHz[] = {50,    100,   1000,  5000,  6250,  9000,  10000,
@@ -257,7 +267,9 @@ void TrimRight(QString& text) {
     text.truncate(length);
 }
 
-QString ChannelLabel(int n) { return (n >= 1 && n <= 1000) ? QString::number(n) : QString(); }
+QString ChannelLabel(int n) {
+    return (n >= 1 && n <= 1000) ? QString::number(n) : QString();
+}
 
 void FillCopy(char* dst, const char* src, int n, char fill) {
     std::memset(dst, fill, 8);

@@ -31,17 +31,17 @@ int SnapTo50Hz(int hz);
 // The permitted-frequency rule of a receiver version (country code and wideband flag).
 bool IsFrequencyBlockedFor(int hz, int country, int wideband);
 
-QString FrequencyText(int hz);         // "145.12345": MHz with five decimals
-QString BandEdgeText(int units100Hz);  // "0.2850": MHz with four decimals
-QString FrequencyMessage(int hz);      // "145.12345 is not a valid frequency"
+QString FrequencyText(int hz);        // "145.12345": MHz with five decimals
+QString BandEdgeText(int units100Hz); // "0.2850": MHz with four decimals
+QString FrequencyMessage(int hz);     // "145.12345 is not a valid frequency"
 
 // ---- Modes and steps ------------------------------------------------------------------
 // Mode code = list index + 1; code 0 = none.
-const QStringList& ModeNames();        // NFM WFM AM LSB USB CW
-const QStringList& StepNames();        // "0.05 kHz" .. "100 kHz", step code = index + 1
-const QStringList& PresetStepNames();  // "Auto" then the step names, byte = index
-QString ModeName(int code);            // empty for codes outside 1..6
-int ModeCode(const QString& name);     // 0 when the name is not a mode
+const QStringList& ModeNames();       // NFM WFM AM LSB USB CW
+const QStringList& StepNames();       // "0.05 kHz" .. "100 kHz", step code = index + 1
+const QStringList& PresetStepNames(); // "Auto" then the step names, byte = index
+QString ModeName(int code);           // empty for codes outside 1..6
+int ModeCode(const QString& name);    // 0 when the name is not a mode
 // The step of a step code in Hz (code 1 = 50 Hz .. 14 = 100 kHz); 0 for other codes.
 int StepHz(int code);
 

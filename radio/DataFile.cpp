@@ -2,10 +2,18 @@
 
 // Placeholder until the data file lands.
 void CRadio::NewImage() {}
-bool CRadio::LoadFile(const QString&) { return false; }
+bool CRadio::LoadFile(const QString&) {
+    return false;
+}
 void CRadio::OnFileOpen() {}
-bool CRadio::OnFileSave() { return false; }
-bool CRadio::OnFileSaveAs() { return false; }
+bool CRadio::OnFileSave() {
+    return false;
+}
+bool CRadio::OnFileSaveAs() {
+    return false;
+}
 void CRadio::ShowFileMessage(const QString&) {}
 void CRadio::RememberFolder(const QString&) {}
-bool CRadio::WriteSavedImage(const QString&) { return false; }
+bool CRadio::WriteSavedImage(const QString&) {
+    return false;
+}

@@ -24,13 +24,13 @@ inline constexpr int kSideRecord32Size = 32;
 
 // Header fields (offsets inside RdfHeader). All integers little-endian.
 namespace header {
-inline constexpr int kSignature = 0;       // "RDF" 0
-inline constexpr int kRadioTag = 4;        // "VX50"
-inline constexpr int kFormatWord = 8;      // 2
-inline constexpr int kFileLength = 12;     // 69818
-inline constexpr int kRadioName = 16;      // "Yaesu VX500", 40 bytes
+inline constexpr int kSignature = 0;   // "RDF" 0
+inline constexpr int kRadioTag = 4;    // "VX50"
+inline constexpr int kFormatWord = 8;  // 2
+inline constexpr int kFileLength = 12; // 69818
+inline constexpr int kRadioName = 16;  // "Yaesu VX500", 40 bytes
 inline constexpr int kRadioNameSize = 40;
-inline constexpr int kChannelCount = 56;   // u16 1000
+inline constexpr int kChannelCount = 56; // u16 1000
 inline constexpr int kReservedRecordSize = 58;
 inline constexpr int kSide10RecordSize = 60;
 inline constexpr int kSide32RecordSize = 62;
@@ -67,9 +67,9 @@ inline constexpr int kCountryFixedBytes = 0x00C8; // 8 bytes always taken from t
 inline constexpr int kCountryFixedBytesSize = 8;
 inline constexpr int kOpenMessage = 0x00DE; // 8 bytes of text
 inline constexpr int kOpenMessageSize = 8;
-inline constexpr int kSmartSearchLower = 0x00EC; // freq8
-inline constexpr int kSmartSearchStart = 0x00F0; // freq8
-inline constexpr int kSmartSearchUpper = 0x00F4; // freq8
+inline constexpr int kSmartSearchLower = 0x00EC;   // freq8
+inline constexpr int kSmartSearchStart = 0x00F0;   // freq8
+inline constexpr int kSmartSearchUpper = 0x00F4;   // freq8
 inline constexpr int kChannelFrequencies = 0x0102; // channel n at 0x00FE + 4n
 inline constexpr int kChannelNames = 0x1102;       // channel n at 0x10FA + 8n
 inline constexpr int kChannelNameSize = 8;
@@ -100,7 +100,7 @@ struct Group10 {
     int frequencies;
     int bitmap; // -1: the group has none
     int modes;
-    int steps;  // -1: the group has none
+    int steps; // -1: the group has none
 };
 inline constexpr int kGroupEntries = 10;
 inline constexpr Group10 kPresetA{kPresetGroupA, 0x306A, 0x306C, 0x3076};
@@ -110,11 +110,57 @@ inline constexpr Group10 kVfoUpper{kVfoBandUpperEdges, 0x30EA, 0x30EC, -1};
 inline constexpr Group10 kDualA{kDualWatchListA, -1, 0x3734, 0x372A};
 inline constexpr Group10 kDualB{kDualWatchListB, -1, 0x3774, 0x376A};
 
-inline constexpr int ChannelFrequency(int n) { return 0x00FE + 4 * n; }
-inline constexpr int ChannelName(int n) { return 0x10FA + 8 * n; }
-inline constexpr int ChannelFlag(int n) { return 0x3101 + n; }
-inline constexpr int BandEntry(int i) { return kBandTable + 4 * i; }
-inline constexpr int SkipFrequency(int i) { return kSkipFrequencies + 4 * i; }
+inline constexpr int ChannelFrequency(int n) {
+    return 0x00FE + 4 * n;
+}
+inline constexpr int ChannelName(int n) {
+    return 0x10FA + 8 * n;
+}
+inline constexpr int ChannelFlag(int n) {
+    return 0x3101 + n;
+}
+inline constexpr int BandEntry(int i) {
+    return kBandTable + 4 * i;
+}
+inline constexpr int SkipFrequency(int i) {
+    return kSkipFrequencies + 4 * i;
+}
+
+// Set-mode bytes inside SettingsBlock that hold one value each.
+inline constexpr int kBatterySaver = 0x008A;
+inline constexpr int kOffTimer = 0x008B;
+inline constexpr int kResumeDelay = 0x008C;
+inline constexpr int kContrast = 0x008D;
+inline constexpr int kModeScan = 0x008E;
+inline constexpr int kRfSquelch = 0x008F;
+inline constexpr int kSmartSearchChannels = 0x0090;
+inline constexpr int kOpeningBell = 0x0091;
+inline constexpr int kOpenMessageMode = 0x0092;
+inline constexpr int kBankLink = 0x009E; // 2 bytes, bank k = bit k
+inline constexpr int kSweepStepsB = 0x00A3;
+inline constexpr int kSweepStepsA = 0x00A4;
+inline constexpr int kMeterSymbol = 0x00A7;
+inline constexpr int kChannelChoice = 0x00AF; // weather or TV channel
+
+// Set-mode switches that are single bits of shared bytes.
+struct SettingBit {
+    int offset;
+    int bit;
+};
+inline constexpr SettingBit kLockModeBit{0x0098, 7};        // 1 = Key + Dial
+inline constexpr SettingBit kAttenuatorBit{0x0098, 2};      // 1 = on
+inline constexpr SettingBit kAutoReceiveModeBit{0x009B, 7}; // inverted
+inline constexpr SettingBit kKeypadLampBit{0x009B, 5};      // inverted
+inline constexpr SettingBit kLampModeBit{0x009B, 4};        // 1 = Toggle
+inline constexpr SettingBit kBandScopeBit{0x009B, 3};       // 1 = B Mode
+inline constexpr SettingBit kKeypadBeeperBit{0x009B, 2};    // inverted
+inline constexpr SettingBit kJapaneseBit{0x009B, 1};        // inverted
+inline constexpr SettingBit kBankScanBit{0x009C, 6};        // 1 = on
+inline constexpr SettingBit kFlexStepBit{0x009C, 5};        // inverted
+inline constexpr SettingBit kSmartSearchModeBit{0x009C, 3}; // 1 = Continuous
+inline constexpr SettingBit kMonitorBit{0x009C, 2};         // 1 = on
+inline constexpr SettingBit kLimitSearchBit{0x009C, 0};     // 1 = on
+inline constexpr SettingBit kSpan300kHzBit{0x00A2, 5};      // 1 = 300 kHz, 0 = 600 kHz
 
 // ChannelFlags bits.
 inline constexpr std::uint8_t kFlagModeMask = 0x07;
@@ -126,9 +172,15 @@ inline constexpr int kClearedBeforeWrite[] = {0x0087, 0x0088, 0x0089, 0x0094, 0x
                                               0x00AE, 0x00B2, 0x00C3, 0x3693};
 } // namespace ri
 
-inline constexpr int RadioImageOffset(int riOffset) { return kRadioImage + riOffset; }
-inline constexpr int SideRecord10(int n) { return kChannelSideRecords10 + 10 * (n - 1); }
-inline constexpr int SideRecord32(int n) { return kChannelSideRecords32 + 32 * (n - 1); }
+inline constexpr int RadioImageOffset(int riOffset) {
+    return kRadioImage + riOffset;
+}
+inline constexpr int SideRecord10(int n) {
+    return kChannelSideRecords10 + 10 * (n - 1);
+}
+inline constexpr int SideRecord32(int n) {
+    return kChannelSideRecords32 + 32 * (n - 1);
+}
 
 static_assert(kRadioImage + kRadioImageSize == kRadioImageGap);
 static_assert(kRadioImageGap + kRadioImageGapSize == kChannelSideRecords10);

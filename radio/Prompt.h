@@ -21,8 +21,8 @@ class Prompt {
 public:
     virtual ~Prompt() = default;
     // An empty caption shows the application name.
-    virtual PromptAnswer Message(const QString& text, const QString& caption,
-                                 PromptButtons buttons, PromptIcon icon) = 0;
+    virtual PromptAnswer Message(const QString& text, const QString& caption, PromptButtons buttons,
+                                 PromptIcon icon) = 0;
     // The chosen path, or an empty string when the user cancels.
     virtual QString OpenFileName(const FileDialogRequest& request) = 0;
     virtual QString SaveFileName(const FileDialogRequest& request) = 0;

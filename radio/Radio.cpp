@@ -20,14 +20,18 @@ void CRadio::SetBit(Byte* bytes, int n, bool on) {
         bytes[n / 8] &= static_cast<Byte>(~mask);
 }
 
-bool CRadio::GetBit(const Byte* bytes, int n) { return (bytes[n / 8] >> (n % 8)) & 1; }
+bool CRadio::GetBit(const Byte* bytes, int n) {
+    return (bytes[n / 8] >> (n % 8)) & 1;
+}
 
 bool CRadio::InFixedRanges(int hz) {
     return (hz > 82'399'000 && hz < 84'900'000) || (hz > 86'799'000 && hz < 89'400'000);
 }
 
 namespace {
-bool IsChannelNumber(int n) { return n >= 1 && n <= ri::kChannelCount; }
+bool IsChannelNumber(int n) {
+    return n >= 1 && n <= ri::kChannelCount;
+}
 } // namespace
 
 void CRadio::ClearChannel(int n) {
@@ -58,7 +62,9 @@ void CRadio::SwapChannels(int a, int b) {
                      &EditImage[SideRecord32(b)]);
 }
 
-ChannelRecord* CRadio::GetChannel(int) { return &record; }
+ChannelRecord* CRadio::GetChannel(int) {
+    return &record;
+}
 
 void CRadio::SetChannelUsed(int n, bool on) {
     if (IsChannelNumber(n))
@@ -81,7 +87,9 @@ void CRadio::UpdateTitle() {
 
 // ---- CVR500Radio ----------------------------------------------------------------------
 
-CVR500Radio::CVR500Radio() { appTitle = QString::fromLatin1(kAppName); }
+CVR500Radio::CVR500Radio() {
+    appTitle = QString::fromLatin1(kAppName);
+}
 
 ChannelRecord* CVR500Radio::GetChannel(int n) {
     std::memset(&record, 0, sizeof record);
@@ -120,7 +128,8 @@ bool CVR500Radio::IsFrequencyBlocked(int hz) const {
 int CVR500Radio::BandIndexFor(int hz) const {
     const Byte* radio = EditRadio();
     for (int i = 0; i < ri::kBandLookupEntries; ++i) {
-        const long long edgeHz = static_cast<long long>(DecodeDigits(radio + ri::BandEntry(i), 6)) * 100;
+        const long long edgeHz =
+            static_cast<long long>(DecodeDigits(radio + ri::BandEntry(i), 6)) * 100;
         if (edgeHz > hz)
             return i;
     }
