@@ -117,7 +117,13 @@ void CloneReceiver::CompleteFrame() {
     Send(ack);
     echo_ = ack;
     SetProgress(std::min(100, offset_ * 100 / wire::kDataBytes));
-    if (kind_ == kEndKind)
+    if (kind_ != kEndKind)
+        return;
+    // An end frame before the last block would leave part of the old image behind the new.
+    if (offset_ != layout::kRadioImageSize)
+        Fail(QStringLiteral("The receiver ended the transfer before the whole image arrived."),
+             QStringLiteral("error"));
+    else
         Finish(CloneState::Succeeded);
 }
 

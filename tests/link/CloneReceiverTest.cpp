@@ -94,6 +94,8 @@ TEST_F(ReceiverTest, KindByteSwitchesTheExpectedLength) {
     EXPECT_TRUE(Feed(data.mid(8, 29)).isEmpty());
     EXPECT_EQ(Feed(data.mid(37)), kAck);
     Feed(kAck);
+    for (int b = 1; b < layout::ri::kBlockCount; ++b)
+        Accept(wire::DataFrame(b, source.data()));
     const QByteArray end = wire::EndFrame();
     EXPECT_TRUE(Feed(end.left(7)).isEmpty());
     EXPECT_EQ(Feed(end.mid(7)), kAck);
@@ -149,6 +151,13 @@ TEST_F(ReceiverTest, DataFramePastTheImageIsRefusedAndFails) {
     EXPECT_EQ(Feed(wire::DataFrame(0, source.data())), Bytes({0x03, 0x15, 0x02}));
     EXPECT_EQ(rx.State(), CloneState::Failed);
     EXPECT_TRUE(GuardIntact());
+}
+
+TEST_F(ReceiverTest, EndFrameBeforeTheLastBlockFails) {
+    AcceptStartAndData(layout::ri::kBlockCount - 1);
+    EXPECT_EQ(Feed(wire::EndFrame()), kAck); // the receiver is let go all the same
+    EXPECT_EQ(rx.State(), CloneState::Failed);
+    EXPECT_EQ(rx.Message(), "The receiver ended the transfer before the whole image arrived.");
 }
 
 TEST_F(ReceiverTest, CancelBeforeTheFirstByteChangesNothing) {
