@@ -63,9 +63,12 @@ private:
 class ProgressBar {
 public:
     explicit ProgressBar(const char* label) : label_(label), shown_(::isatty(STDERR_FILENO)) {}
-    ~ProgressBar() {
+    ~ProgressBar() { Finish(); }
+    // Ends the bar's line, so what is printed next starts on a line of its own.
+    void Finish() {
         if (shown_ && drawn_)
             std::fputs("\n", stderr);
+        drawn_ = false;
     }
     void Show(int percent) {
         if (!shown_)
@@ -132,6 +135,7 @@ int Transfer(CCommPort& port, std::unique_ptr<CloneEngine> engine, const char* l
     session.Start();
     if (!session.Engine().IsFinished())
         loop.exec();
+    bar.Finish();
     switch (session.State()) {
     case CloneState::Succeeded:
         return kExitOk;

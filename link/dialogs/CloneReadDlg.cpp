@@ -12,6 +12,14 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+namespace {
+const char kReadHelp[] =
+    "The receiver sends its whole memory when you press 2 in clone mode; this window waits "
+    "for it as long as it takes.\n\nIf the bar does not move, check that the cable sits firmly "
+    "in the speaker jack and that Comport Setup names the port the cable is on, then start "
+    "the receiver's transmission again.";
+} // namespace
+
 CCloneReadDlg::CCloneReadDlg(CRadio& radio, CCommPort& port, Prompt& prompt, QWidget* parent)
     : QDialog(parent), radio_(radio), port_(port), prompt_(prompt) {
     setWindowTitle(QStringLiteral("Read data from VR-500"));
@@ -23,9 +31,12 @@ CCloneReadDlg::CCloneReadDlg(CRadio& radio, CCommPort& port, Prompt& prompt, QWi
     QPushButton* cancel =
         buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
     cancel->setDefault(true);
-    // The receiver's own manual is the help for these steps; the button stays for familiarity.
     buttons->addButton(QStringLiteral("&Help"), QDialogButtonBox::HelpRole);
     connect(buttons, &QDialogButtonBox::rejected, this, &CCloneReadDlg::reject);
+    connect(buttons, &QDialogButtonBox::helpRequested, this, [this] {
+        prompt_.Message(QString::fromLatin1(kReadHelp), QStringLiteral("Help"), PromptButtons::Ok,
+                        PromptIcon::Information);
+    });
     layout->addWidget(buttons);
 }
 

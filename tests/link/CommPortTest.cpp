@@ -1,6 +1,7 @@
 #include "link/CommPort.h"
 #include "PtyPair.h"
 #include "radio/Settings.h"
+#include "support/AsOrdinaryUser.h"
 #include "support/ScriptedPrompt.h"
 #include "support/TempSettings.h"
 
@@ -71,15 +72,20 @@ TEST(OpenMessages, PermissionMessageNamesTheOwningGroup) {
     EXPECT_TRUE(text.contains("\"" + name + "\"")) << qPrintable(text);
 }
 
-TEST(OpenMessages, UnreadableDeviceIsNoPermissionForOrdinaryUsers) {
-    if (::geteuid() == 0)
-        GTEST_SKIP() << "file rights do not bind root";
-    QTemporaryDir dir;
-    const QString device = dir.filePath("ttyLocked");
-    QFile f(device);
-    f.open(QIODevice::WriteOnly);
-    f.setPermissions({});
-    EXPECT_EQ(ClassifyOpenError(QSerialPort::PermissionError, device), OpenFailure::NoPermission);
+// A pseudo-terminal's device belongs to root and the tty group, so an ordinary user may not
+// open another user's terminal: the port must say so, not call it busy.
+TEST_F(CommPortTest, DeviceTheUserMayNotOpenGetsThePermissionMessage) {
+    const QString device = pty.Device();
+    const std::optional<bool> told = AsOrdinaryUser([&] {
+        CCommPort port(&prompt, CCommPort::kSettings, device);
+        return !port.IsOpen() &&
+               ClassifyOpenError(QSerialPort::PermissionError, device) ==
+                   OpenFailure::NoPermission &&
+               prompt.messages.size() == 1 &&
+               prompt.messages[0].text.startsWith(device + ": Permission denied");
+    });
+    ASSERT_TRUE(told.has_value()) << "cannot drop privileges";
+    EXPECT_TRUE(*told);
 }
 
 TEST_F(CommPortTest, NoStoredPortStaysClosedSilently) {

@@ -143,6 +143,13 @@ TEST_F(CloneDialogs, ReadCancelledAfterDataBeganFailsQuietly) {
     EXPECT_FALSE(ReadCountrySettings(country, wideband)); // nothing stored
 }
 
+TEST_F(CloneDialogs, ReadHelpExplainsWhatToCheck) {
+    CCloneReadDlg dialog(radio, port, prompt);
+    QTest::mouseClick(Button(dialog, "&Help"), Qt::LeftButton);
+    ASSERT_EQ(prompt.messages.size(), 1u);
+    EXPECT_TRUE(prompt.LastText().contains("Comport Setup"));
+}
+
 TEST_F(CloneDialogs, ClosingTheReadWindowCountsAsCancel) {
     StartSending(PatternFile(1, 0), {"--start-delay", "20000"});
     CCloneReadDlg dialog(radio, port, prompt);
