@@ -2,15 +2,11 @@
 
 #include "link/CloneReceiver.h"
 #include "link/CloneSession.h"
-#include "link/dialogs/CloneSteps.h"
 #include "radio/Prompt.h"
 #include "radio/Radio.h"
 
-#include <QCloseEvent>
 #include <QDialogButtonBox>
-#include <QProgressBar>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 namespace {
 const char kReadHelp[] =
@@ -21,51 +17,32 @@ const char kReadHelp[] =
 } // namespace
 
 CCloneReadDlg::CCloneReadDlg(CRadio& radio, CCommPort& port, Prompt& prompt, QWidget* parent)
-    : QDialog(parent), radio_(radio), port_(port), prompt_(prompt) {
-    setWindowTitle(QStringLiteral("Read data from VR-500"));
+    : CloneDialog(radio, port, prompt, QStringLiteral("Read data from VR-500"),
+                  QStringLiteral("4. Press the 2 key to start reading the data."), parent) {
     // No close box: the read ends by the receiver, a failure or Cancel.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
-    QVBoxLayout* layout = AddCloneSteps(
-        *this, QStringLiteral("4. Press the 2 key to start reading the data."), progress_);
-    auto* buttons = new QDialogButtonBox(this);
-    QPushButton* cancel =
-        buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
-    cancel->setDefault(true);
-    buttons->addButton(QStringLiteral("&Help"), QDialogButtonBox::HelpRole);
-    connect(buttons, &QDialogButtonBox::rejected, this, &CCloneReadDlg::reject);
-    connect(buttons, &QDialogButtonBox::helpRequested, this, [this] {
+    buttons_->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole)->setDefault(true);
+    buttons_->addButton(QStringLiteral("&Help"), QDialogButtonBox::HelpRole);
+    connect(buttons_, &QDialogButtonBox::rejected, this, &CCloneReadDlg::reject);
+    connect(buttons_, &QDialogButtonBox::helpRequested, this, [this] {
         prompt_.Message(QString::fromLatin1(kReadHelp), QStringLiteral("Help"), PromptButtons::Ok,
                         PromptIcon::Information);
     });
-    layout->addWidget(buttons);
 }
-
-CCloneReadDlg::~CCloneReadDlg() = default;
 
 int CCloneReadDlg::exec() {
     radio_.SavedImage = radio_.EditImage;
     userCancelled_ = false;
-    progress_->setValue(0);
-    delete session_;
-    session_ = new CloneSession(port_, std::make_unique<CloneReceiver>(radio_.EditRadio()), this);
-    connect(session_, &CloneSession::progressChanged, progress_, &QProgressBar::setValue);
-    connect(session_, &CloneSession::finished, this, &CCloneReadDlg::OnFinished,
-            Qt::QueuedConnection);
-    session_->Start();
+    StartSession(std::make_unique<CloneReceiver>(radio_.EditRadio()));
     return QDialog::exec();
 }
 
 void CCloneReadDlg::reject() {
     userCancelled_ = true;
     if (session_ && session_->IsRunning())
-        session_->Cancel(); // finished() ends the dialog
+        session_->Cancel(); // OnFinished ends the dialog
     else if (!session_ || session_->State() == CloneState::Idle)
         done(kCancelled);
-}
-
-void CCloneReadDlg::closeEvent(QCloseEvent* event) {
-    event->ignore();
-    reject();
 }
 
 void CCloneReadDlg::OnFinished() {
@@ -75,10 +52,8 @@ void CCloneReadDlg::OnFinished() {
     case CloneState::Cancelled:
         return done(kCancelled);
     default:
-        break;
+        if (!userCancelled_)
+            ShowFailure();
+        return done(kFailed);
     }
-    if (!userCancelled_)
-        prompt_.Message(session_->Message(), session_->Caption(), PromptButtons::Ok,
-                        PromptIcon::Stop);
-    done(kFailed);
 }

@@ -1,16 +1,9 @@
 #pragma once
 // "Read data from VR-500": receives the receiver's clone image into EditImage.
 
-#include <QDialog>
+#include "link/dialogs/CloneDialog.h"
 
-class CCommPort;
-class CRadio;
-class CloneSession;
-class Prompt;
-class QProgressBar;
-class QPushButton;
-
-class CCloneReadDlg : public QDialog {
+class CCloneReadDlg : public CloneDialog {
     Q_OBJECT
 public:
     // Results of exec().
@@ -20,23 +13,14 @@ public:
 
     // The port must be open. prompt shows the failure messages.
     CCloneReadDlg(CRadio& radio, CCommPort& port, Prompt& prompt, QWidget* parent = nullptr);
-    ~CCloneReadDlg() override;
 
     // Copies EditImage to SavedImage so the caller can undo the read, then waits for the
     // receiver. On kFailed the caller copies SavedImage back over EditImage.
     int exec() override;
     void reject() override;
 
-protected:
-    void closeEvent(QCloseEvent* event) override;
-
 private:
-    void OnFinished();
+    void OnFinished() override;
 
-    CRadio& radio_;
-    CCommPort& port_;
-    Prompt& prompt_;
-    QProgressBar* progress_ = nullptr;
-    CloneSession* session_ = nullptr;
     bool userCancelled_ = false;
 };

@@ -1,15 +1,9 @@
 #pragma once
 // "Write data to the VR-500": sends the clone image of EditImage to the receiver.
 
-#include <QDialog>
+#include "link/dialogs/CloneDialog.h"
 
-class CCommPort;
-class CRadio;
-class CloneSession;
-class Prompt;
-class QProgressBar;
-
-class CCloneWriteDlg : public QDialog {
+class CCloneWriteDlg : public CloneDialog {
     Q_OBJECT
 public:
     static constexpr int kEnded = 1;     // sent, refused or failed: the dialog ended itself
@@ -17,7 +11,6 @@ public:
 
     // The port must be open. prompt shows refusals and failures.
     CCloneWriteDlg(CRadio& radio, CCommPort& port, Prompt& prompt, QWidget* parent = nullptr);
-    ~CCloneWriteDlg() override;
 
     // Whether the transfer ended well; meaningful after exec() returned kEnded.
     bool Succeeded() const;
@@ -28,17 +21,8 @@ public slots:
     void accept() override;
     void reject() override;
 
-protected:
-    void closeEvent(QCloseEvent* event) override;
-
 private:
-    void OnFinished();
-
-    CRadio& radio_;
-    CCommPort& port_;
-    Prompt& prompt_;
-    QProgressBar* progress_ = nullptr;
-    CloneSession* session_ = nullptr;
+    void OnFinished() override;
 };
 
 // Sets the bytes every clone write sends as zero in radioImage (the 15618-byte clone image).

@@ -1,7 +1,9 @@
+#include "support/Files.h"
 #include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -11,17 +13,6 @@ struct Result {
     QString out;
     QString err;
 };
-
-QByteArray ReadAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void WriteAll(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
 
 // Runs the built tool with its settings in a folder of the test's own and a US English
 // system, on which the stored settings stay empty.

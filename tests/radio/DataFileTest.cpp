@@ -1,6 +1,8 @@
 #include "radio/Radio.h"
 #include "radio/Settings.h"
 #include "support/AsOrdinaryUser.h"
+#include "support/Files.h"
+#include "support/Files.h"
 #include "support/ScriptedPrompt.h"
 #include "support/TempSettings.h"
 
@@ -21,17 +23,6 @@ namespace {
 
 QByteArray Bytes(const Image& image) {
     return QByteArray(reinterpret_cast<const char*>(image.data()), kImageSize);
-}
-
-QByteArray ReadAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void WriteAll(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    ASSERT_EQ(f.write(bytes), bytes.size());
 }
 
 class DataFile : public testing::Test {
