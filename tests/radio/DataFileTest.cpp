@@ -2,7 +2,6 @@
 #include "radio/Settings.h"
 #include "support/AsOrdinaryUser.h"
 #include "support/Files.h"
-#include "support/Files.h"
 #include "support/ScriptedPrompt.h"
 #include "support/TempSettings.h"
 
