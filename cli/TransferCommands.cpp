@@ -17,11 +17,6 @@
 
 namespace {
 
-const char kSteps[] = "Starting clone mode.\n"
-                      "1. Insert the cable into the speaker jack\n"
-                      "2. Press and hold the 1,  8, and ENT keys and press PWR\n"
-                      "3. Verify display shows \"1: RX CLONE 2: TX CLONE\"";
-
 // Ctrl+C reaches the event loop through a pipe, so a transfer ends through its own Cancel.
 class Interrupts {
 public:
@@ -167,8 +162,8 @@ int RunRead(const Invocation& inv) {
     if (!port)
         return kExitFailed;
     Interrupts interrupts;
-    PrintError(QString::fromLatin1(kSteps) +
-               QStringLiteral("\n4. Press the 2 key to start reading the data."));
+    PrintError(QString::fromLatin1(wire::kCloneModeSteps) + QLatin1Char('\n') +
+               QString::fromLatin1(wire::kReadStep));
     const int result =
         Transfer(*port, std::make_unique<CloneReceiver>(radio.EditRadio()), "Reading", interrupts);
     if (result != kExitOk)
@@ -191,7 +186,7 @@ int RunWrite(const Invocation& inv) {
         return kExitFailed;
     Interrupts interrupts;
     const bool terminal = ::isatty(STDIN_FILENO);
-    PrintError(QString::fromLatin1(kSteps) +
+    PrintError(QString::fromLatin1(wire::kCloneModeSteps) +
                (terminal ? QStringLiteral("\n4. Press the 1 key, then press Enter here to start "
                                           "writing the data.")
                          : QStringLiteral("\n4. The receiver must wait with its 1 key pressed.")));

@@ -1,5 +1,6 @@
 #include "link/dialogs/CloneDialog.h"
 
+#include "link/CloneFrames.h"
 #include "link/CloneSession.h"
 #include "radio/Prompt.h"
 
@@ -14,13 +15,8 @@ CloneDialog::CloneDialog(CRadio& radio, CCommPort& port, Prompt& prompt, const Q
     : QDialog(parent), radio_(radio), port_(port), prompt_(prompt) {
     setWindowTitle(title);
     auto* layout = new QVBoxLayout(this);
-    const QString steps[] = {
-        QStringLiteral("Starting clone mode."),
-        QStringLiteral("1. Insert the cable into the speaker jack"),
-        QStringLiteral("2. Press and hold the 1,  8, and ENT keys and press PWR"),
-        QStringLiteral("3. Verify display shows \"1: RX CLONE 2: TX CLONE\""),
-        lastStep,
-    };
+    const QStringList steps = QString::fromLatin1(wire::kCloneModeSteps).split(QLatin1Char('\n'))
+                              << lastStep;
     for (const QString& text : steps)
         layout->addWidget(new QLabel(text, this));
     progress_ = new QProgressBar(this);

@@ -18,7 +18,7 @@ const char kReadHelp[] =
 
 CCloneReadDlg::CCloneReadDlg(CRadio& radio, CCommPort& port, Prompt& prompt, QWidget* parent)
     : CloneDialog(radio, port, prompt, QStringLiteral("Read data from VR-500"),
-                  QStringLiteral("4. Press the 2 key to start reading the data."), parent) {
+                  QString::fromLatin1(wire::kReadStep), parent) {
     // No close box: the read ends by the receiver, a failure or Cancel.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     buttons_->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole)->setDefault(true);

@@ -1,5 +1,6 @@
 #include "link/dialogs/CloneWriteDlg.h"
 
+#include "link/CloneFrames.h"
 #include "link/CloneSender.h"
 #include "link/CloneSession.h"
 #include "radio/Radio.h"
@@ -7,11 +8,6 @@
 
 #include <QDialogButtonBox>
 #include <QPushButton>
-
-void ClearBytesBeforeWrite(unsigned char* radioImage) {
-    for (int offset : layout::ri::kClearedBeforeWrite)
-        radioImage[offset] = 0;
-}
 
 CCloneWriteDlg::CCloneWriteDlg(CRadio& radio, CCommPort& port, Prompt& prompt, QWidget* parent)
     : CloneDialog(radio, port, prompt, QStringLiteral("Write data to the VR-500"),
@@ -28,7 +24,7 @@ bool CCloneWriteDlg::Succeeded() const {
 }
 
 void CCloneWriteDlg::accept() {
-    ClearBytesBeforeWrite(radio_.EditRadio());
+    wire::ClearBeforeWrite(radio_.EditRadio());
     if (session_)
         return;
     int country = 0;

@@ -24,6 +24,3 @@ public slots:
 private:
     void OnFinished() override;
 };
-
-// Sets the bytes every clone write sends as zero in radioImage (the 15618-byte clone image).
-void ClearBytesBeforeWrite(unsigned char* radioImage);
