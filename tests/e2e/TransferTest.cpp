@@ -138,6 +138,24 @@ TEST_F(ReadTransfer, VanishingDeviceFailsWithAMessage) {
     EXPECT_FALSE(ReadCountrySettings(country, wideband));
 }
 
+// A port whose device went away counts as closed and lets go of the device, so that the next
+// transfer opens it afresh instead of talking to a dead handle.
+TEST_F(ReadTransfer, PortOfAVanishedDeviceCountsAsClosed) {
+    WriteFile(FilePath(), file);
+    device = sim.Start({"send", FilePath(), "--start-delay", "30", "--vanish", "50"});
+    port = std::make_unique<CCommPort>(&prompt);
+    port->SetPort(device);
+    ASSERT_TRUE(port->Open());
+    session = std::make_unique<CloneSession>(*port, std::make_unique<CloneReceiver>(image.data()));
+    ASSERT_EQ(RunToEnd(*session), CloneState::Failed);
+    EXPECT_FALSE(port->IsOpen());
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(port->SerialPort().isOpen());
+    CloneSession again(*port, std::make_unique<CloneReceiver>(image.data()));
+    EXPECT_EQ(RunToEnd(again, 2000), CloneState::Failed);
+    EXPECT_EQ(again.Message(), "The serial port is not open.");
+}
+
 TEST_F(ReadTransfer, CancelBeforeTheFirstByteIsACancel) {
     WriteFile(FilePath(), file);
     device = sim.Start({"send", FilePath(), "--start-delay", "5000"});
