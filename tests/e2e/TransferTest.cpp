@@ -128,6 +128,7 @@ TEST_F(ReadTransfer, DataPastTheImageIsRefusedAndFails) {
 
 TEST_F(ReadTransfer, MissingEchoFails) {
     EXPECT_EQ(Read({"--no-echo"}), CloneState::Failed);
+    EXPECT_EQ(session->Message(), "Timeout");
     EXPECT_EQ(session->Caption(), "Comm Error");
 }
 
