@@ -83,7 +83,6 @@ TEST_F(ReadTransfer, WholeImageArrivesByteForByteAndCountryIsStored) {
     EXPECT_TRUE(ReadCountrySettings(country, wideband));
     EXPECT_EQ(country, 1);
     EXPECT_EQ(wideband, 1);
-    EXPECT_LT(elapsedMs, 1000);
 }
 
 TEST_F(ReadTransfer, FramesInPiecesWithPauses) {
@@ -196,7 +195,6 @@ TEST_F(WriteTransfer, WholeImageArrivesByteForByte) {
     EXPECT_EQ(ri[0], 4);
     EXPECT_EQ(ri[1], 0);
     EXPECT_TRUE(std::equal(ri + 2, ri + layout::kRadioImageSize, FileImage() + 2));
-    EXPECT_LT(elapsedMs, 3000);
     EXPECT_GE(elapsedMs, 489 * 5);
 }
 
