@@ -32,7 +32,6 @@ public:
 
     // Bytes to write to the port now; taking them empties the queue.
     QByteArray TakeOutput();
-    bool HasOutput() const { return !output_.isEmpty(); }
     // When Advance must next be called, if anything waits on time.
     std::optional<wire::Time> Deadline() const { return deadline_; }
 

@@ -41,6 +41,10 @@ void CloneReceiver::Receive(const QByteArray& bytes, wire::Time now) {
 void CloneReceiver::Advance(wire::Time now) {
     if (State() != CloneState::Running || !began_ || !Deadline() || now < *Deadline())
         return;
+    TimeOut();
+}
+
+void CloneReceiver::TimeOut() {
     Send(wire::ToBytes(wire::kTimeoutRefusal));
     Fail(QStringLiteral("Timeout"), QStringLiteral("Comm Error"));
 }
@@ -57,11 +61,9 @@ void CloneReceiver::Cancel() {
 
 void CloneReceiver::Take(Byte b) {
     if (!echo_.isEmpty()) {
-        if (Byte(echo_.front()) != b) {
-            Fail(QStringLiteral("No echo came back through the cable.\nCheck the cable."),
-                 QStringLiteral("Comm Error"));
-            return;
-        }
+        // The receiver's next frame where our echo belongs: the cable returns nothing.
+        if (Byte(echo_.front()) != b)
+            return TimeOut();
         echo_.remove(0, 1);
         return;
     }

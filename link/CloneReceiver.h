@@ -30,6 +30,8 @@ private:
     void Take(Byte b);
     void UpdateKind();
     void CompleteFrame();
+    // Silence, or a cable that returns nothing: refused and ended as a time-out.
+    void TimeOut();
     void Fail(const QString& text, const QString& caption);
 
     Byte* image_;

@@ -94,6 +94,7 @@ QString OpenErrorMessage(OpenFailure failure, const QString& device, int code) {
 
 CCommPort::CCommPort(Prompt* prompt, const QString& settings)
     : prompt_(prompt), settings_(settings) {
+    WatchForLoss();
     port_ = ReadCommPort();
     if (const auto n = ComNumber(port_); n && *n <= 0)
         port_ = QString::fromLatin1(kNoPort);
@@ -103,6 +104,7 @@ CCommPort::CCommPort(Prompt* prompt, const QString& settings)
 
 CCommPort::CCommPort(Prompt* prompt, const QString& settings, const QString& port)
     : prompt_(prompt), settings_(settings), port_(port.trimmed()) {
+    WatchForLoss();
     if (!DeviceName().isEmpty())
         Open(settings_);
 }
@@ -115,8 +117,30 @@ QString CCommPort::DeviceName() const {
     return DeviceForPort(port_);
 }
 
+// The serial layer keeps a vanished device open and reports it again and again. Its handle is
+// let go of at once, so the next transfer opens the device afresh and a re-plugged adapter
+// gets its old name back.
+void CCommPort::WatchForLoss() {
+    QObject::connect(
+        &serial_, &QSerialPort::errorOccurred, &serial_,
+        [this](QSerialPort::SerialPortError error) {
+            if ((error != QSerialPort::ResourceError && error != QSerialPort::ReadError) ||
+                !serial_.isOpen() || gone_)
+                return;
+            gone_ = true;
+            // Not from inside the serial layer's own call.
+            QMetaObject::invokeMethod(
+                &serial_,
+                [this] {
+                    if (gone_)
+                        Close();
+                },
+                Qt::QueuedConnection);
+        });
+}
+
 bool CCommPort::IsOpen() const {
-    return serial_.isOpen();
+    return serial_.isOpen() && !gone_;
 }
 
 bool CCommPort::Open(const QString& settings) {
@@ -172,10 +196,11 @@ void CCommPort::Close() {
     serial_.setRequestToSend(false);
     serial_.close();
     serial_.clearError();
+    gone_ = false;
 }
 
 int CCommPort::Read(Byte* buffer, int count) {
-    if (!serial_.isOpen() || count <= 0)
+    if (!IsOpen() || count <= 0)
         return 0;
     if (serial_.bytesAvailable() < count)
         serial_.waitForReadyRead(0);
@@ -184,7 +209,7 @@ int CCommPort::Read(Byte* buffer, int count) {
 }
 
 int CCommPort::Write(const Byte* buffer, int count) {
-    if (!serial_.isOpen())
+    if (!IsOpen())
         return -1;
     const qint64 n = serial_.write(reinterpret_cast<const char*>(buffer), count);
     serial_.flush();
@@ -209,7 +234,7 @@ int CCommPort::WriteEcho(const Byte* buffer, int count) {
 }
 
 bool CCommPort::Purge() {
-    if (!serial_.isOpen())
+    if (!IsOpen())
         return false;
     serial_.waitForReadyRead(0); // takes in what already arrived, so it is discarded too
     return serial_.clear(QSerialPort::AllDirections);

@@ -40,6 +40,7 @@ public:
     bool Open(const QString& settings = {});
     // Drops DTR and RTS and closes.
     void Close();
+    // False once the device has gone away, so that the next transfer opens it afresh.
     bool IsOpen() const;
     // "0", "1".."9" or a device path.
     QString GetPort() const { return port_; }
@@ -68,6 +69,7 @@ public:
     QSerialPort& SerialPort() { return serial_; }
 
 private:
+    void WatchForLoss();
     bool OpenDevice(bool quiet);
     void ApplyLineSettings();
     void ShowOpenError(QSerialPort::SerialPortError error);
@@ -76,6 +78,8 @@ private:
     QString settings_;
     QString port_ = QString::fromLatin1(kNoPort);
     QSerialPort serial_;
+    // The device went away (cable pulled) while open: the handle is dead until reopened.
+    bool gone_ = false;
 };
 
 // "1".."9" name /dev/ttyS0../dev/ttyS8, "0" names nothing, anything else is a device path.

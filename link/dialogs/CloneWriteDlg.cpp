@@ -6,6 +6,7 @@
 #include "radio/Radio.h"
 #include "radio/Settings.h"
 
+#include <QCloseEvent>
 #include <QDialogButtonBox>
 #include <QPushButton>
 
@@ -39,9 +40,16 @@ void CCloneWriteDlg::reject() {
     done(kCancelled);
 }
 
+void CCloneWriteDlg::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    if (session_ && session_->IsRunning())
+        session_->Cancel();
+    done(kEnded);
+}
+
 void CCloneWriteDlg::OnFinished() {
-    if (result() == kCancelled && !isVisible())
-        return; // the user's Cancel already ended the dialog
+    if (!isVisible())
+        return; // the user's Cancel or the close box already ended the dialog
     if (session_->State() == CloneState::Failed)
         ShowFailure();
     done(session_->State() == CloneState::Cancelled ? kCancelled : kEnded);

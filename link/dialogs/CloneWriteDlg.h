@@ -21,6 +21,10 @@ public slots:
     void accept() override;
     void reject() override;
 
+protected:
+    // The close box ends the dialog as the dialog's own endings do, not as "Cancel".
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     void OnFinished() override;
 };

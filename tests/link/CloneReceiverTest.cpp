@@ -173,11 +173,14 @@ TEST_F(ReceiverTest, CancelAfterTheFirstByteFails) {
     EXPECT_TRUE(rx.TakeOutput().isEmpty());
 }
 
-TEST_F(ReceiverTest, MissingEchoFails) {
+// A cable that returns nothing ends the read as a time-out does.
+TEST_F(ReceiverTest, MissingEchoEndsTheReadAsATimeout) {
     AcceptStartAndData(0);
     Feed(wire::DataFrame(0, source.data()));
-    Feed(wire::DataFrame(1, source.data())); // the receiver's next frame where the echo belongs
+    // the receiver's next frame where the echo belongs
+    EXPECT_EQ(Feed(wire::DataFrame(1, source.data())), Bytes({0x03, 0x15, 0x01}));
     EXPECT_EQ(rx.State(), CloneState::Failed);
+    EXPECT_EQ(rx.Message(), "Timeout");
     EXPECT_EQ(rx.Caption(), "Comm Error");
 }
 

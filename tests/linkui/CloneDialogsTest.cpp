@@ -64,16 +64,21 @@ template <typename F> void Soon(F f, int ms = 0) {
     QTimer::singleShot(ms, f);
 }
 
-// Clicks button once the progress bar has moved past zero.
-void ClickWhenDataFlows(QDialog& dialog, const QString& button) {
+// Runs f once the progress bar has moved past zero.
+template <typename F> void WhenDataFlows(QDialog& dialog, F f) {
     auto* poll = new QTimer(&dialog);
-    QObject::connect(poll, &QTimer::timeout, &dialog, [&dialog, button, poll] {
+    QObject::connect(poll, &QTimer::timeout, &dialog, [&dialog, f, poll] {
         if (dialog.findChild<QProgressBar*>()->value() > 0) {
             poll->stop();
-            QTest::mouseClick(Button(dialog, button), Qt::LeftButton);
+            f();
         }
     });
     poll->start(5);
+}
+
+void ClickWhenDataFlows(QDialog& dialog, const QString& button) {
+    WhenDataFlows(dialog,
+                  [&dialog, button] { QTest::mouseClick(Button(dialog, button), Qt::LeftButton); });
 }
 
 } // namespace
@@ -209,6 +214,24 @@ TEST_F(CloneDialogs, WriteCancelledBeforeOkSendsAndClearsNothing) {
     Soon([&] { QTest::mouseClick(Button(dialog, "Cancel"), Qt::LeftButton); });
     EXPECT_EQ(dialog.exec(), CCloneWriteDlg::kCancelled);
     EXPECT_EQ(radio.EditImage, before);
+}
+
+// The close box is no Cancel: the dialog ends itself, as after any other ending of its own.
+TEST_F(CloneDialogs, ClosingTheWriteWindowEndsIt) {
+    const Image before = radio.EditImage;
+    {
+        CCloneWriteDlg dialog(radio, port, prompt);
+        Soon([&] { dialog.close(); });
+        EXPECT_EQ(dialog.exec(), CCloneWriteDlg::kEnded);
+        EXPECT_EQ(radio.EditImage, before);
+    }
+    Connect({"receive", Path("out.rdf"), "--baud", "9600"});
+    CCloneWriteDlg dialog(radio, port, prompt);
+    Soon([&] { QTest::mouseClick(Button(dialog, "OK"), Qt::LeftButton); });
+    WhenDataFlows(dialog, [&dialog] { dialog.close(); });
+    EXPECT_EQ(dialog.exec(), CCloneWriteDlg::kEnded);
+    EXPECT_FALSE(dialog.Succeeded());
+    EXPECT_TRUE(prompt.messages.empty());
 }
 
 TEST_F(CloneDialogs, WriteCancelledMidwayStopsSending) {
