@@ -10,6 +10,8 @@
 #include "radio/Settings.h"
 
 #include <QEventLoop>
+#include <QFileInfo>
+#include <QSaveFile>
 #include <QSocketNotifier>
 #include <csignal>
 #include <cstdio>
@@ -152,9 +154,26 @@ bool SaveAs(CVR500Radio& radio, const QString& path) {
     return radio.OnFileSave();
 }
 
+// A read takes half a minute of the user's time and the receiver's: find out first whether its
+// file can be written at all (the probe leaves nothing behind).
+bool CanCreate(const QString& path) {
+    if (QFileInfo(path).isDir())
+        return false;
+    QSaveFile probe(path);
+    if (!probe.open(QIODevice::WriteOnly))
+        return false;
+    probe.cancelWriting();
+    return true;
+}
+
 int RunRead(const Invocation& inv) {
     if (!inv.Has("-o"))
         return UsageError(inv.command, QStringLiteral("-o FILE is required"));
+    const QString target = inv.Value("-o");
+    if (!CanCreate(target)) {
+        PrintError(QStringLiteral("Cannot create file:\n") + target);
+        return kExitFailed;
+    }
     CVR500Radio radio;
     radio.SetPrompt(&inv.prompt);
     radio.NewImage();
@@ -168,7 +187,7 @@ int RunRead(const Invocation& inv) {
         Transfer(*port, std::make_unique<CloneReceiver>(radio.EditRadio()), "Reading", interrupts);
     if (result != kExitOk)
         return result; // nothing is written; the half image goes with the process
-    return SaveAs(radio, inv.Value("-o")) ? kExitOk : kExitFailed;
+    return SaveAs(radio, target) ? kExitOk : kExitFailed;
 }
 
 int RunWrite(const Invocation& inv) {

@@ -95,6 +95,19 @@ TEST_F(CliTransfer, MissingPortIsReported) {
     EXPECT_TRUE(r.err.contains("/dev/corvinel-none: Invalid or unsupported port."));
 }
 
+// A read takes half a minute of the user's time: a file that cannot be written is refused
+// before the receiver is asked for anything.
+TEST_F(CliTransfer, ReadIntoAnUnwritableFileIsRefusedBeforeTheTransfer) {
+    WriteFile(Path("radio.rdf"), file);
+    StartSim({"send", Path("radio.rdf"), "--start-delay", "200"});
+    const QString target = Path("no/such/folder/read.rdf");
+    const CliResult r = Cli({"read", "--port", device, "-o", target});
+    EXPECT_EQ(r.exit, 1);
+    EXPECT_TRUE(r.err.contains("Cannot create file:\n" + target)) << qPrintable(r.err);
+    EXPECT_FALSE(r.err.contains("Starting clone mode")) << qPrintable(r.err);
+    EXPECT_FALSE(Stored().contains("Country"));
+}
+
 TEST_F(CliTransfer, WriteSendsStoredCountryAndClearedBytesAndKeepsTheFile) {
     WriteFile(Path("radio.rdf"), file);
     StartSim({"receive", Path("received.rdf")});
