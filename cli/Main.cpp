@@ -74,6 +74,15 @@ int Run(const Command& command, const QStringList& args, CliPrompt& prompt) {
     return command.run(inv);
 }
 
+// Standard output is buffered: a full disk or a closed pipe shows only when it is flushed,
+// and a command whose output was lost has failed.
+int WithOutputFlushed(int status) {
+    if (std::fflush(stdout) == 0 && !std::ferror(stdout))
+        return status;
+    PrintError(QStringLiteral("Error writing file:\nstandard output"));
+    return kExitFailed;
+}
+
 } // namespace
 
 void PrintOut(const QString& text) {
@@ -102,12 +111,12 @@ int main(int argc, char** argv) {
     if (args[0] == QLatin1String("--help") || args[0] == QLatin1String("-h") ||
         args[0] == QLatin1String("help")) {
         PrintOverview(commands, PrintOut);
-        return kExitOk;
+        return WithOutputFlushed(kExitOk);
     }
     for (const Command& c : commands) {
         if (args[0] == QLatin1String(c.name)) {
             CliPrompt prompt;
-            return Run(c, args.mid(1), prompt);
+            return WithOutputFlushed(Run(c, args.mid(1), prompt));
         }
     }
     PrintError(QStringLiteral("corvinel-cli: unknown command \"%1\"").arg(args[0]));

@@ -14,7 +14,8 @@ int Nibble(const Byte* bytes, int i) {
 }
 
 // The C library's atol, but saturating instead of overflowing: leading white space and a
-// sign are accepted, reading stops at the first non-digit.
+// sign are accepted, reading stops at the first non-digit. The cap lies far above any 32-bit
+// result yet low enough that scaling by a million cannot overflow 64 bits either.
 std::int64_t ReadLong(const QByteArray& text) {
     int i = 0;
     while (i < text.size() && std::isspace(static_cast<unsigned char>(text[i])))
@@ -25,7 +26,7 @@ std::int64_t ReadLong(const QByteArray& text) {
         ++i;
     }
     std::int64_t value = 0;
-    constexpr std::int64_t kCap = 1'000'000'000'000'000LL;
+    constexpr std::int64_t kCap = 10'000'000'000LL;
     for (; i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])); ++i)
         value = std::min(kCap, value * 10 + (text[i] - '0'));
     return negative ? -value : value;

@@ -229,5 +229,9 @@ bool CRadio::WriteSavedImage(const QString& path) {
         ShowFileMessage(WithPath(kErrorWriting, path));
         return false;
     }
+    // The working copy drops the two bytes the file just lost too, or what was saved would
+    // still count as changed.
+    EditImage[header::kReserved80] = 0;
+    EditImage[header::kReserved81] = 0;
     return true;
 }

@@ -18,8 +18,11 @@ struct Result {
 // system, on which the stored settings stay empty.
 class Cli : public testing::Test {
 protected:
-    Result Run(const QStringList& args) {
+    // stdoutFile: where the tool's standard output goes instead of the test.
+    Result Run(const QStringList& args, const QString& stdoutFile = QString()) {
         QProcess p;
+        if (!stdoutFile.isEmpty())
+            p.setStandardOutputFile(stdoutFile);
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("XDG_CONFIG_HOME"), config.path());
         env.insert(QStringLiteral("LC_ALL"), QStringLiteral("en_US.UTF-8"));
@@ -150,6 +153,17 @@ TEST_F(Cli, FailuresPrintTheProgramsMessagesAndChangeNothing) {
     const Result noFolder = Run({"new", "-o", Path("no/folder.rdf")});
     EXPECT_EQ(noFolder.exit, 1);
     EXPECT_EQ(noFolder.err, "Cannot create file:\n" + Path("no/folder.rdf") + "\n");
+}
+
+TEST_F(Cli, OutputThatCannotBeWrittenIsAFailure) {
+    if (!QFile::exists(QStringLiteral("/dev/full")))
+        GTEST_SKIP() << "no /dev/full";
+    const QString file = NewFile("full.rdf");
+    for (const char* command : {"export", "info"}) {
+        const Result r = Run({command, file}, QStringLiteral("/dev/full"));
+        EXPECT_EQ(r.exit, 1) << command;
+        EXPECT_EQ(r.err, "Error writing file:\nstandard output\n") << command;
+    }
 }
 
 } // namespace

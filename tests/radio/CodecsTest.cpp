@@ -92,7 +92,10 @@ TEST(FrequencyText, ParsesEveryFormUsersType) {
                  {"4294", 0}, // 4294 MHz does not fit 32 bits
                  {"1300", 1'300'000'000},
                  {"0.1", 100'000},
-                 {"99999999999999999999", 0}};
+                 {"99999999999999999999", 0},
+                 // Too large for 32 bits, whatever 64-bit arithmetic would wrap them to.
+                 {"99999999999999.5", 0},
+                 {"18446744073854.5517", 0}};
     for (const Case& c : cases)
         EXPECT_EQ(ParseFrequency(QString::fromLatin1(c.text)), c.hz) << c.text;
 }
@@ -102,6 +105,7 @@ TEST(FrequencyText, ParsesHundredHertzUnits) {
     EXPECT_EQ(ParseFrequency100Hz("145.0125"), 1'450'125);
     EXPECT_EQ(ParseFrequency100Hz("145000"), 1'450'000);
     EXPECT_EQ(ParseFrequency100Hz("x"), 0);
+    EXPECT_EQ(ParseFrequency100Hz("999999999999999.5"), 0);
 }
 
 TEST(FrequencyText, ShowsMegahertzWithFiveDecimals) {

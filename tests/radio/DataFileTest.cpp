@@ -164,6 +164,8 @@ TEST_F(DataFile, OpenThenSaveWritesZerosInHeaderBytes80To99) {
     const QByteArray saved = ReadAll(path);
     EXPECT_EQ(saved.mid(80, 20), QByteArray(20, '\0'));
     EXPECT_EQ(saved[150], 0x11);
+    // What was just saved no longer counts as changed.
+    EXPECT_FALSE(radio.IsChanged());
 }
 
 TEST_F(DataFile, OpenOfAMatchingFileAsksNothingAndMakesItCurrent) {
