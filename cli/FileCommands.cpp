@@ -3,11 +3,11 @@
 #include "cli/CliPrompt.h"
 #include "cli/Command.h"
 #include "radio/Csv.h"
+#include "radio/FileIo.h"
 #include "radio/Radio.h"
 #include "radio/Settings.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -40,16 +40,10 @@ bool SaveAs(CVR500Radio& radio, const QString& path) {
 }
 
 bool WriteTextFile(const QString& path, const QByteArray& bytes) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        PrintError(QStringLiteral("Cannot create file:\n") + path);
-        return false;
-    }
-    if (file.write(bytes) != bytes.size() || !file.commit()) {
-        PrintError(QStringLiteral("Error writing file:\n") + path);
-        return false;
-    }
-    return true;
+    const QString failure = SaveWholeFile(path, bytes);
+    if (!failure.isEmpty())
+        PrintError(failure);
+    return failure.isEmpty();
 }
 
 // Points the settings at a scratch folder holding only the given country, so the model's
@@ -98,15 +92,6 @@ int RunNew(const Invocation& inv) {
 
 // ---- info -----------------------------------------------------------------------------
 
-quint32 HeaderU32(const Image& image, int at) {
-    return image[at] | (image[at + 1] << 8) | (image[at + 2] << 16) |
-           (static_cast<quint32>(image[at + 3]) << 24);
-}
-
-quint16 HeaderU16(const Image& image, int at) {
-    return static_cast<quint16>(image[at] | (image[at + 1] << 8));
-}
-
 QString HeaderText(const Image& image, int at, int size) {
     QByteArray bytes(reinterpret_cast<const char*>(image.data() + at), size);
     const qsizetype end = bytes.indexOf('\0');
@@ -126,19 +111,19 @@ int RunInfo(const Invocation& inv) {
     line("File:", path);
     line("Signature:", HeaderText(im, header::kSignature, 4));
     line("Radio tag:", HeaderText(im, header::kRadioTag, 4));
-    line("Format word:", QString::number(HeaderU32(im, header::kFormatWord)));
-    line("File length:", QString::number(HeaderU32(im, header::kFileLength)));
+    line("Format word:", QString::number(GetU32(im.data() + header::kFormatWord)));
+    line("File length:", QString::number(GetU32(im.data() + header::kFileLength)));
     line("Radio name:", HeaderText(im, header::kRadioName, header::kRadioNameSize));
-    line("Channels:", QString::number(HeaderU16(im, header::kChannelCount)));
+    line("Channels:", QString::number(GetU16(im.data() + header::kChannelCount)));
     line("Record sizes:", QStringLiteral("%1, %2, %3")
-                              .arg(HeaderU16(im, header::kReservedRecordSize))
-                              .arg(HeaderU16(im, header::kSide10RecordSize))
-                              .arg(HeaderU16(im, header::kSide32RecordSize)));
+                              .arg(GetU16(im.data() + header::kReservedRecordSize))
+                              .arg(GetU16(im.data() + header::kSide10RecordSize))
+                              .arg(GetU16(im.data() + header::kSide32RecordSize)));
     line("Region offsets:", QStringLiteral("%1, %2, %3, %4")
-                                .arg(HeaderU32(im, header::kReservedAreaOffset))
-                                .arg(HeaderU32(im, header::kSide10Offset))
-                                .arg(HeaderU32(im, header::kSide32Offset))
-                                .arg(HeaderU32(im, header::kRadioImageOffset)));
+                                .arg(GetU32(im.data() + header::kReservedAreaOffset))
+                                .arg(GetU32(im.data() + header::kSide10Offset))
+                                .arg(GetU32(im.data() + header::kSide32Offset))
+                                .arg(GetU32(im.data() + header::kRadioImageOffset)));
     line("Country code:", QString::number(r.Country()));
     line("Wideband flag:", QString::number(r.Wideband()));
     int total = 0;

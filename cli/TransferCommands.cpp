@@ -6,12 +6,11 @@
 #include "link/CloneSender.h"
 #include "link/CloneSession.h"
 #include "link/CommPort.h"
+#include "radio/FileIo.h"
 #include "radio/Radio.h"
 #include "radio/Settings.h"
 
 #include <QEventLoop>
-#include <QFileInfo>
-#include <QSaveFile>
 #include <QSocketNotifier>
 #include <csignal>
 #include <cstdio>
@@ -154,23 +153,13 @@ bool SaveAs(CVR500Radio& radio, const QString& path) {
     return radio.OnFileSave();
 }
 
-// A read takes half a minute of the user's time and the receiver's: find out first whether its
-// file can be written at all (the probe leaves nothing behind).
-bool CanCreate(const QString& path) {
-    if (QFileInfo(path).isDir())
-        return false;
-    QSaveFile probe(path);
-    if (!probe.open(QIODevice::WriteOnly))
-        return false;
-    probe.cancelWriting();
-    return true;
-}
-
 int RunRead(const Invocation& inv) {
     if (!inv.Has("-o"))
         return UsageError(inv.command, QStringLiteral("-o FILE is required"));
     const QString target = inv.Value("-o");
-    if (!CanCreate(target)) {
+    // A read takes half a minute of the user's time: find out first whether its file can be
+    // written at all.
+    if (!CanSaveTo(target)) {
         PrintError(QStringLiteral("Cannot create file:\n") + target);
         return kExitFailed;
     }

@@ -1,3 +1,4 @@
+#include "radio/FileIo.h"
 #include "radio/Prompt.h"
 #include "radio/Radio.h"
 #include "radio/Settings.h"
@@ -5,7 +6,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <algorithm>
 #include <cstring>
 
@@ -18,8 +18,6 @@ const char kNotDataFile[] = "Not a radio data file:\n%s";
 const char kOtherRadio[] = "Radio data file for for different radio:\n%s";
 const char kInvalidHeader[] = "Radio data file has invalid header";
 const char kInvalidFormat[] = "Radio data file has invalid format";
-const char kCannotCreate[] = "Cannot create file:\n%s";
-const char kErrorWriting[] = "Error writing file:\n%s";
 const char kCountryMismatch[] = "File settings do not match current settings for VR-500\n"
                                 "Invalid frequencies will be deleted.";
 const char kNewFileName[] = "NONAME.RDF";
@@ -29,20 +27,6 @@ QString WithPath(const char* text, const QString& path) {
     QString result = QString::fromLatin1(text);
     const int at = result.indexOf(QLatin1String("%s"));
     return at < 0 ? result : result.replace(at, 2, path);
-}
-
-void PutU16(Byte* at, std::uint16_t v) {
-    at[0] = static_cast<Byte>(v);
-    at[1] = static_cast<Byte>(v >> 8);
-}
-
-void PutU32(Byte* at, std::uint32_t v) {
-    for (int i = 0; i < 4; ++i)
-        at[i] = static_cast<Byte>(v >> (8 * i));
-}
-
-std::uint32_t GetU32(const Byte* at) {
-    return at[0] | (at[1] << 8) | (at[2] << 16) | (static_cast<std::uint32_t>(at[3]) << 24);
 }
 
 void WriteNewHeader(Byte* h) {
@@ -212,21 +196,10 @@ void CRadio::RememberFolder(const QString& path) {
 // The new bytes go to a temporary file beside the target that replaces it only once complete,
 // so a failed save leaves the old file whole.
 bool CRadio::WriteSavedImage(const QString& path) {
-    const QFileInfo target(path);
-    // A read-only file stays as it is, even where its folder would let a rename replace it.
-    if (target.isDir() || (target.exists() && !target.isWritable())) {
-        ShowFileMessage(WithPath(kCannotCreate, path));
-        return false;
-    }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        ShowFileMessage(WithPath(kCannotCreate, path));
-        return false;
-    }
-    const qint64 written = file.write(reinterpret_cast<const char*>(SavedImage.data()), kImageSize);
-    if (written != kImageSize || !file.commit()) {
-        file.cancelWriting();
-        ShowFileMessage(WithPath(kErrorWriting, path));
+    const QString failure = SaveWholeFile(
+        path, QByteArray(reinterpret_cast<const char*>(SavedImage.data()), kImageSize));
+    if (!failure.isEmpty()) {
+        ShowFileMessage(failure);
         return false;
     }
     // The working copy drops the two bytes the file just lost too, or what was saved would
