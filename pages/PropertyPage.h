@@ -1,0 +1,33 @@
+#pragma once
+// The base of the six pages of the sheet. A page holds only what is on screen between
+// OnSetActive and OnKillActive; the model's EditImage holds the data.
+
+#include <QString>
+#include <QWidget>
+
+class CVR500Radio;
+
+class CPropertyPage : public QWidget {
+    Q_OBJECT
+public:
+    CPropertyPage(CVR500Radio& radio, const QString& title, int helpContext,
+                  QWidget* parent = nullptr);
+
+    // Called when the page becomes the active one: read its region of EditImage into the
+    // controls. Returns false to refuse activation.
+    virtual bool OnSetActive();
+    // Called before the page is left and before the data set is saved, sent or replaced:
+    // write the controls back into EditImage. Returns false to keep the user on the page.
+    virtual bool OnKillActive();
+
+    // The tab caption ("Memory View", "VFO Scan", ...).
+    QString Title() const { return title_; }
+    // The help topic of the page (101..106).
+    int HelpContext() const { return helpContext_; }
+    CVR500Radio& Model() const { return radio_; }
+
+private:
+    CVR500Radio& radio_;
+    QString title_;
+    int helpContext_;
+};
