@@ -123,6 +123,7 @@ void ControlTable::Show(Entry& e, int position) {
 }
 
 void ControlTable::Load(const Byte* ri) {
+    loaded_ = true;
     for (Entry& e : entries_) {
         const Byte bits = ri[e.row.field.offset] & e.row.field.mask;
         const int value = bits >> std::countr_zero(static_cast<unsigned>(e.row.field.mask));
@@ -136,6 +137,8 @@ void ControlTable::Load(const Byte* ri) {
 }
 
 void ControlTable::Store(Byte* ri) const {
+    if (!loaded_)
+        return;
     for (const Entry& e : entries_) {
         const Byte mask = e.row.field.mask;
         const int position = Current(e);

@@ -21,7 +21,8 @@
 //   table.Store(radio.EditRadio());               // in OnKillActive
 //
 // A stored value that is none of a row's codes shows no selection. Whatever the user has not
-// changed since Load (such a value included) is written back exactly as it was loaded.
+// changed since Load (such a value included) is written back exactly as it was loaded, and
+// Store before any Load writes nothing.
 
 #include "radio/Codecs.h"
 #include "radio/Layout.h"
@@ -103,4 +104,5 @@ private:
     static void Show(Entry& e, int position);
 
     std::vector<Entry> entries_;
+    bool loaded_ = false; // nothing is stored before the controls were loaded
 };

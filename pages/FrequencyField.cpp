@@ -12,12 +12,15 @@ FrequencyField::FrequencyField(CRadio& radio, int maxLength, QWidget* parent)
 }
 
 void FrequencyField::Load(const Byte* code) {
+    loaded_ = true;
     std::copy(code, code + loadedCode_.size(), loadedCode_.begin());
     loadedHz_ = DecodeDigits(code, 8);
     SetHz(loadedHz_);
 }
 
 void FrequencyField::Store(Byte* code) {
+    if (!loaded_)
+        return;
     const int hz = Hz();
     if (hz == loadedHz_)
         std::copy(loadedCode_.begin(), loadedCode_.end(), code);

@@ -45,4 +45,5 @@ private:
     int loadedHz_ = 0;
     std::array<Byte, 4> loadedCode_{};
     bool normalising_ = false;
+    bool loaded_ = false; // Store writes nothing before a Load
 };

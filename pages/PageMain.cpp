@@ -176,6 +176,7 @@ CPageMain::~CPageMain() = default;
 
 bool CPageMain::OnSetActive() {
     const Byte* ri = Model().EditRadio();
+    loaded_ = true;
     table_->Load(ri);
     LoadMessage(ri);
     lower_->Load(ri + kSmartSearchLower);
@@ -185,12 +186,14 @@ bool CPageMain::OnSetActive() {
 }
 
 bool CPageMain::OnKillActive() {
-    Byte* ri = Model().EditRadio();
-    table_->Store(ri);
-    StoreMessage(ri);
-    lower_->Store(ri + kSmartSearchLower);
-    start_->Store(ri + kSmartSearchStart);
-    upper_->Store(ri + kSmartSearchUpper);
+    if (loaded_) {
+        Byte* ri = Model().EditRadio();
+        table_->Store(ri);
+        StoreMessage(ri);
+        lower_->Store(ri + kSmartSearchLower);
+        start_->Store(ri + kSmartSearchStart);
+        upper_->Store(ri + kSmartSearchUpper);
+    }
     return CPropertyPage::OnKillActive();
 }
 

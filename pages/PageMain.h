@@ -43,5 +43,6 @@ private:
     FrequencyField* upper_ = nullptr;
     // The message as loaded, so an unedited message goes back byte for byte.
     QString loadedMessage_;
+    bool loaded_ = false; // nothing to store before the page was first shown
     std::array<Byte, layout::ri::kOpenMessageSize> loadedMessageBytes_{};
 };

@@ -30,6 +30,10 @@ protected:
 } // namespace
 
 TEST_F(PageMainTest, ShowingAndLeavingChangesNoByte) {
+    m.NewFor(kVersions[0]);
+    const Image fresh = m.radio.EditImage;
+    EXPECT_TRUE(page.OnKillActive()); // never shown: nothing to store
+    EXPECT_EQ(m.radio.EditImage, fresh);
     for (const Version& v : kVersions) {
         m.NewFor(v);
         const Image before = m.radio.EditImage;
