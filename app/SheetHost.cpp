@@ -1,6 +1,7 @@
 #include "app/SheetHost.h"
 
 #include "app/StandInMemoryView.h"
+#include "pages/PageMain.h"
 #include "pages/PropertyPage.h"
 
 #include <QVBoxLayout>
@@ -68,10 +69,15 @@ void CSnapPropertySheet::OnCurrentChanged(int index) {
 
 namespace {
 
-// The pages in tab order. A page that is not part of the program yet is simply absent.
-template <typename Page> Page* MakePage(CVR500Radio& radio, QWidget* parent) {
+template <typename Page> CPropertyPage* MakePage(CVR500Radio& radio, QWidget* parent) {
     return new Page(radio, parent);
 }
+
+// The pages after Memory View, in tab order.
+using PageFactory = CPropertyPage* (*)(CVR500Radio&, QWidget*);
+const PageFactory kOtherPages[] = {
+    &MakePage<CPageMain>,
+};
 
 } // namespace
 
@@ -83,8 +89,10 @@ CSheetHostWnd::CSheetHostWnd(CVR500Radio& radio, QWidget* parent)
     // Room for a page of controls even before the largest page asks for more.
     sheet_->setMinimumSize(560, 380);
 
-    memoryView_ = MakePage<MemoryViewPage>(radio, sheet_);
+    memoryView_ = new MemoryViewPage(radio, sheet_);
     sheet_->AddPage(memoryView_);
+    for (PageFactory make : kOtherPages)
+        sheet_->AddPage(make(radio, sheet_));
     sheet_->Start();
 }
 

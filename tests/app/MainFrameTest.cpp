@@ -3,6 +3,7 @@
 #include "AppTestSupport.h"
 
 #include "app/HelpWindow.h"
+#include "pages/PageMain.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -279,4 +280,43 @@ TEST_F(AppTest, AboutShowsTheVersion) {
     });
     Frame()->Action(CMainFrame::ID_APP_ABOUT)->trigger();
     EXPECT_TRUE(text.contains("Version 1.05")) << text.toStdString();
+}
+
+// A setting changed and not yet stored counts, whichever command comes next.
+TEST_F(AppTest, AnEditOnTheSettingPageIsSeenByCloseAndGetData) {
+    Start();
+    CSnapPropertySheet* sheet = Host()->Sheet();
+    int setting = -1;
+    for (int i = 0; i < sheet->count(); ++i)
+        if (sheet->tabText(i) == "Setting")
+            setting = i;
+    ASSERT_GE(setting, 1);
+    ASSERT_TRUE(sheet->SetActivePage(setting));
+    auto* page = qobject_cast<CPageMain*>(sheet->GetPage(setting));
+    ASSERT_NE(page, nullptr);
+
+    QTest::keyClick(page->MessageEdit(), Qt::Key_F1);
+    EXPECT_EQ(Frame()->Help()->CurrentContext(), 105);
+
+    page->MessageEdit()->setFocus();
+    page->MessageEdit()->selectAll();
+    QTest::keyClicks(page->MessageEdit(), "HELLO");
+    prompt.answers = {PromptAnswer::Cancel};
+    EXPECT_FALSE(Frame()->close());
+    ASSERT_EQ(prompt.messages.size(), 1u);
+    EXPECT_EQ(prompt.messages[0].text, "Save file before closing?");
+
+    QTest::keyClicks(page->MessageEdit(), "X");
+    prompt.answers = {PromptAnswer::Cancel};
+    Frame()->OnGetData();
+    ASSERT_EQ(prompt.messages.size(), 2u);
+    EXPECT_EQ(prompt.messages[1].text, "Save file before getting data?");
+
+    // No: the new data set replaces the edit, on the page too.
+    prompt.answers = {PromptAnswer::No};
+    Frame()->OnGetData();
+    EXPECT_EQ(Radio().EditImage, NewDataSet());
+    ASSERT_TRUE(sheet->SetActivePage(setting));
+    EXPECT_FALSE(page->MessageEdit()->text().contains("HELLO"));
+    EXPECT_TRUE(Frame()->close());
 }
