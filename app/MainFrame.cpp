@@ -17,6 +17,7 @@
 #include <QCloseEvent>
 #include <QFile>
 #include <QIcon>
+#include <QLayout>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QToolBar>
@@ -227,10 +228,11 @@ void CMainFrame::BuildStatusBar() {
     bar->showMessage(QString::fromLatin1(kReady));
 }
 
-// The window takes the size that shows the largest page whole, once; it cannot be resized.
+// The window always takes the size that shows the largest page whole; the user cannot resize
+// it. A page whose controls grow once loaded (lists filled for the country) grows it too, so
+// nothing is ever cut off.
 void CMainFrame::FitToSheet() {
-    ensurePolished();
-    setFixedSize(sizeHint());
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 HelpWindow* CMainFrame::Help() {
