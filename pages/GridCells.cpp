@@ -1,0 +1,30 @@
+#include "pages/GridCells.h"
+
+#include "pages/SpreadSheet.h"
+
+int ListIndexAt(CSpreadSheet& grid, int column, int row) {
+    grid.SetCurrentColumn(column);
+    grid.SetCurrentRow(row);
+    return grid.GetListIndex();
+}
+
+void SetListIndexAt(CSpreadSheet& grid, int column, int row, int index) {
+    const bool rangeMode = grid.GetRangeMode();
+    grid.SetRangeMode(false);
+    grid.SetCurrentColumn(column);
+    grid.SetCurrentRow(row);
+    grid.SetListIndex(index);
+    grid.SetRangeMode(rangeMode);
+}
+
+void SetColumnList(CSpreadSheet& grid, int column, const QStringList& items) {
+    grid.SetCurrentColumn(column);
+    grid.SetLastColumn(column);
+    grid.SetListItems(items.join(QLatin1Char('\t')));
+}
+
+void SetColumnHeaders(CSpreadSheet& grid, const QStringList& headers) {
+    grid.SetRowHeight(0, 2 * grid.GetRowHeight(1));
+    for (int c = 0; c < headers.size(); ++c)
+        grid.WriteCellString(c + 1, 0, headers[c]);
+}
