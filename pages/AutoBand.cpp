@@ -6,7 +6,7 @@
 #include "radio/Radio.h"
 
 #include <QApplication>
-#include <QVBoxLayout>
+#include <QHBoxLayout>
 
 using namespace layout;
 
@@ -47,8 +47,10 @@ CAutoBand::CAutoBand(CVR500Radio& radio, QWidget* parent)
     connect(grid_, &CSpreadSheet::CellChanged, this, &CAutoBand::OnCellChanged);
     connect(grid_, &CSpreadSheet::CellTouched, this, &CAutoBand::OnCellTouched);
 
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(grid_, 1);
+    FitWidthToColumns(*grid_);
+    auto* layout = new QHBoxLayout(this);
+    layout->addWidget(grid_);
+    layout->addStretch();
 
     Fill();
 }

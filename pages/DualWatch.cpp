@@ -76,9 +76,12 @@ CDualWatch::CDualWatch(CVR500Radio& radio, QWidget* parent)
     side->addWidget(controls_->Widget(QString::fromLatin1(kScanModeLabel)));
     side->addStretch();
 
+    FitWidthToColumns(*grid_);
+    ShowRows(*grid_, kRows);
     auto* body = new QHBoxLayout;
-    body->addWidget(grid_, 1);
+    body->addWidget(grid_, 0, Qt::AlignTop);
     body->addLayout(side);
+    body->addStretch();
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(text);
     layout->addLayout(body, 1);

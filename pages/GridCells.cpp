@@ -2,6 +2,9 @@
 
 #include "pages/SpreadSheet.h"
 
+#include <QHeaderView>
+#include <QScrollBar>
+
 int ListIndexAt(CSpreadSheet& grid, int column, int row) {
     grid.SetCurrentColumn(column);
     grid.SetCurrentRow(row);
@@ -27,4 +30,15 @@ void SetColumnHeaders(CSpreadSheet& grid, const QStringList& headers) {
     grid.SetRowHeight(0, 2 * grid.GetRowHeight(1));
     for (int c = 0; c < headers.size(); ++c)
         grid.WriteCellString(c + 1, 0, headers[c]);
+}
+
+void FitWidthToColumns(CSpreadSheet& grid) {
+    grid.setFixedWidth(grid.verticalHeader()->sizeHint().width() +
+                       grid.horizontalHeader()->length() +
+                       grid.verticalScrollBar()->sizeHint().width() + 2 * grid.frameWidth());
+}
+
+void ShowRows(CSpreadSheet& grid, int rows) {
+    grid.setMinimumHeight(static_cast<int>(grid.GetRowHeight(0) + rows * grid.GetRowHeight(1)) +
+                          2 * grid.frameWidth());
 }

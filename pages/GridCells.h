@@ -16,3 +16,7 @@ void SetColumnList(CSpreadSheet& grid, int column, const QStringList& items);
 // Writes the column headers into row 0 (first header in column 1) and makes the header row
 // tall enough for their two lines.
 void SetColumnHeaders(CSpreadSheet& grid, const QStringList& headers);
+// Makes the grid exactly as wide as its columns (and a vertical scroll bar).
+void FitWidthToColumns(CSpreadSheet& grid);
+// Makes the grid at least tall enough to show rows data rows below the headers.
+void ShowRows(CSpreadSheet& grid, int rows);

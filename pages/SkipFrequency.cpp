@@ -10,7 +10,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
-#include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QVBoxLayout>
@@ -99,6 +98,9 @@ CSkipFrequency::CSkipFrequency(CVR500Radio& radio, QWidget* parent)
     priority_->setAccessibleName(tr("Priority Channel Frequency"));
 
     // ---- Layout ----
+    FitWidthToColumns(*skip_);
+    FitWidthToColumns(*limits_);
+    ShowRows(*limits_, kLimitRows);
     auto* skipBox = new QGroupBox(tr("Skip Frequencies"), this);
     (new QVBoxLayout(skipBox))->addWidget(skip_);
     auto* limitsBox = new QGroupBox(tr("Pre-Programmable Frequency Search Limits"), this);
@@ -110,8 +112,11 @@ CSkipFrequency::CSkipFrequency(CVR500Radio& radio, QWidget* parent)
     auto* resume = new QFormLayout;
     resume->addRow(controls_->Label(Name(kResumeDelay)), controls_->Widget(Name(kResumeDelay)));
     scanLayout->addLayout(resume);
-    scanLayout->addWidget(controls_->Widget(Name(kLimitSearch)));
 
+    // Two short choices read better in a line.
+    for (const char* group : {kBandScope, kSpan})
+        if (auto* box = qobject_cast<QBoxLayout*>(controls_->Group(Name(group))->layout()))
+            box->setDirection(QBoxLayout::LeftToRight);
     auto* aMode = new QGroupBox(tr("A Mode"), this);
     auto* aLayout = new QFormLayout(aMode);
     controls_->Group(Name(kSpan))->setTitle(tr("Span"));
@@ -132,19 +137,21 @@ CSkipFrequency::CSkipFrequency(CVR500Radio& radio, QWidget* parent)
     priorityLayout->addRow(controls_->Label(Name(kPriorityMode)),
                            controls_->Widget(Name(kPriorityMode)));
 
-    auto* settings = new QGridLayout;
-    settings->addWidget(scanBox, 0, 0);
-    settings->addWidget(controls_->Widget(Name(kBandScope)), 0, 1);
-    settings->addWidget(priorityBox, 0, 2);
-    settings->addWidget(aMode, 1, 0, 1, 2);
-    settings->addWidget(bMode, 1, 2);
-
+    auto* middle = new QVBoxLayout;
+    middle->addWidget(limitsBox);
+    middle->addWidget(priorityBox);
+    middle->addWidget(controls_->Widget(Name(kLimitSearch)));
+    middle->addStretch();
     auto* right = new QVBoxLayout;
-    right->addWidget(limitsBox, 1);
-    right->addLayout(settings);
+    right->addWidget(scanBox);
+    right->addWidget(controls_->Widget(Name(kBandScope)));
+    right->addWidget(aMode);
+    right->addWidget(bMode);
+    right->addStretch();
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(skipBox);
-    layout->addLayout(right, 1);
+    layout->addLayout(middle);
+    layout->addLayout(right);
 
     Load();
 }
