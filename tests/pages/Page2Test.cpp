@@ -167,7 +167,7 @@ TEST_F(Page2Test, ChannelListFollowsTheCountrySettings) {
     EXPECT_EQ(m.ri()[kChannelChoice], 20);
 }
 
-TEST_F(Page2Test, EveryControlIsNamedForScreenReaders) {
+TEST_F(Page2Test, EveryControlIsNamedAndHasItsOwnPlace) {
     EXPECT_EQ(page.Title(), "Preset Mode");
     EXPECT_EQ(page.HelpContext(), 106);
     m.NewFor(kVersions[3]);
@@ -181,4 +181,5 @@ TEST_F(Page2Test, EveryControlIsNamedForScreenReaders) {
     QAccessibleInterface* cell = grid->tableInterface()->cellAt(0, 0);
     ASSERT_NE(cell, nullptr);
     EXPECT_EQ(cell->text(QAccessible::Name), "0.52000");
+    EXPECT_EQ((OverlappingControls<CSpreadSheet, QComboBox, QLabel>(&page)), QStringList());
 }
