@@ -134,8 +134,12 @@ TEST_F(Page2Test, EditedRowsAreStoredAndTypedFrequenciesFollowTheBandPlan) {
         EXPECT_EQ(m.prompt.LastText(), "1305.00000 is not a valid frequency");
         EXPECT_EQ(Text(left, 1, 2), "");
         EXPECT_FALSE(Leave(left, 1, 2)); // the emptied cell may be left
+        // Text the leave-cell check never saw (the page was switched) and the 8-digit code
+        // cannot hold leaves the entry as it was.
+        left->WriteCell(1, 3, "1700");
     });
     EXPECT_EQ(Entry(kPresetA, 2), 0);
+    EXPECT_EQ(Entry(kPresetA, 3), 7'000'000);
 }
 
 TEST_F(Page2Test, ChannelListFollowsTheCountrySettings) {
