@@ -1,6 +1,7 @@
 #include "app/SheetHost.h"
 
 #include "pages/MemoryView.h"
+#include "pages/Page2.h"
 #include "pages/PageMain.h"
 #include "pages/PropertyPage.h"
 
@@ -79,6 +80,7 @@ template <typename Page> CPropertyPage* MakePage(CVR500Radio& radio, QWidget* pa
 using PageFactory = CPropertyPage* (*)(CVR500Radio&, QWidget*);
 const PageFactory kOtherPages[] = {
     &MakePage<CPageMain>,
+    &MakePage<CPage2>,
 };
 
 } // namespace

@@ -42,6 +42,7 @@ TEST_F(AppTest, StartUpShowsTheWholeWindow) {
     EXPECT_EQ(Frame()->minimumSize(), Frame()->maximumSize()); // fixed size
     EXPECT_GE(Host()->Sheet()->height(), Host()->Sheet()->sizeHint().height());
     EXPECT_EQ(Host()->Sheet()->tabText(0), "Memory View");
+    EXPECT_EQ(Host()->Sheet()->tabText(Host()->Sheet()->count() - 1), "Preset Mode");
     EXPECT_EQ(Host()->GetActivePageIndex(), 0);
     EXPECT_EQ(Frame()->statusBar()->currentMessage(), "Ready");
 
