@@ -67,8 +67,11 @@ TEST_F(History, EachStepUndoesOnItsOwnPageBackToTheSavedData) {
     const Image moved = Radio().EditImage;
 
     // A change on a settings page, kept when the user moves on.
-    ASSERT_TRUE(Host()->Sheet()->SetActivePage(1));
-    auto* squelch = Host()->Sheet()->GetPage(1)->findChild<QComboBox*>();
+    int settingPage = 0;
+    while (Host()->Sheet()->tabText(settingPage) != "Setting")
+        ++settingPage;
+    ASSERT_TRUE(Host()->Sheet()->SetActivePage(settingPage));
+    auto* squelch = Host()->Sheet()->GetPage(settingPage)->findChild<QComboBox*>();
     ASSERT_NE(squelch, nullptr);
     squelch->setFocus();
     QTest::keyClick(squelch, Qt::Key_Down);
@@ -80,7 +83,7 @@ TEST_F(History, EachStepUndoesOnItsOwnPageBackToTheSavedData) {
     // Undo walks back, each step on its own page, to the data as saved.
     Undo()->trigger();
     EXPECT_EQ(Radio().EditImage, moved);
-    EXPECT_EQ(Host()->GetActivePageIndex(), 1);
+    EXPECT_EQ(Host()->GetActivePageIndex(), settingPage);
     Undo()->trigger();
     EXPECT_EQ(Radio().EditImage, typed);
     EXPECT_EQ(Host()->GetActivePageIndex(), 0);
@@ -97,7 +100,7 @@ TEST_F(History, EachStepUndoesOnItsOwnPageBackToTheSavedData) {
     Redo()->trigger();
     Redo()->trigger();
     EXPECT_EQ(Radio().EditImage, set);
-    EXPECT_EQ(Host()->GetActivePageIndex(), 1);
+    EXPECT_EQ(Host()->GetActivePageIndex(), settingPage);
     EXPECT_FALSE(Redo()->isEnabled());
 
     // Back to the saved data, closing asks nothing.
