@@ -173,8 +173,13 @@ public:
         Cell cell = At(c, r);
         if (role == Qt::CheckStateRole && Kind(c) == CellKind::Check)
             cell.text = value.toInt() == Qt::Checked ? QStringLiteral("1") : QStringLiteral("0");
+        else if (role == Qt::EditRole && Kind(c) == CellKind::Check) // text from a screen reader
+            cell.text = value.toString().trimmed() == QLatin1String("1") ? QStringLiteral("1")
+                                                                         : QStringLiteral("0");
         else if (role == Qt::EditRole && Kind(c) == CellKind::List)
-            cell.list = value.toInt();
+            // An item index from the editor; item text from elsewhere (a screen reader).
+            cell.list = value.typeId() == QMetaType::QString ? FromText(c, value.toString()).list
+                                                             : value.toInt();
         else if (role == Qt::EditRole && Kind(c) != CellKind::Check)
             cell.text = value.toString();
         else
@@ -189,8 +194,8 @@ public:
     Qt::ItemFlags flags(const QModelIndex& index) const override {
         Qt::ItemFlags f = Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsDragEnabled |
                           Qt::ItemIsDropEnabled;
-        if (Kind(index.column() + 1) == CellKind::Check)
-            return f | Qt::ItemIsUserCheckable;
+        if (Kind(index.column() + 1) == CellKind::Check) // editable: a screen reader sets "1"
+            return f | Qt::ItemIsUserCheckable | Qt::ItemIsEditable;
         return f | Qt::ItemIsEditable;
     }
     QVariant headerData(int section, Qt::Orientation o, int role) const override {
