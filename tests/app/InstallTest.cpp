@@ -36,7 +36,7 @@ TEST(Install, PutsEveryFileInPlaceAndClaimsOnlyItsOwnDataFiles) {
     QTemporaryDir stage;
     QString log;
     ASSERT_EQ(RunProgram(QStringLiteral(CORVINEL_CMAKE),
-                  {"--install", BuildDir(), "--prefix", stage.path()}, &log),
+                         {"--install", BuildDir(), "--prefix", stage.path()}, &log),
               0)
         << log.toStdString();
     const QDir root(stage.path());
