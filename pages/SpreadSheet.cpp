@@ -943,6 +943,7 @@ void CSpreadSheet::MoveGuarded(CursorAction action) {
 }
 
 void CSpreadSheet::keyPressEvent(QKeyEvent* event) {
+    pressedKey_ = event->key();
     if (event->matches(QKeySequence::Copy) || event->matches(QKeySequence::Cut) ||
         event->matches(QKeySequence::Paste)) {
         event->accept(); // the page decides what these do (KeyReleased)
@@ -1020,6 +1021,13 @@ void CSpreadSheet::keyReleaseEvent(QKeyEvent* event) {
         QTableView::keyReleaseEvent(event);
         return;
     }
+    // Only keys pressed here: a key whose press ran a window shortcut (Ctrl+X of the Edit
+    // menu) must not run its command a second time on release.
+    if (event->isAutoRepeat() || event->key() != pressedKey_) {
+        event->accept();
+        return;
+    }
+    pressedKey_ = 0;
     const int qtKey = event->key();
     short key = 0;
     if ((qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9) || (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z))
