@@ -30,10 +30,12 @@ protected:
         return QSettings(config.filePath("Tarnwick/VR500.conf"), QSettings::IniFormat);
     }
 
+    QString locale = QStringLiteral("en_US.UTF-8");
+
     void StartCli(QProcess& cli, const QStringList& args) {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("XDG_CONFIG_HOME", config.path());
-        env.insert("LC_ALL", "en_US.UTF-8");
+        env.insert("LC_ALL", locale);
         cli.setProcessEnvironment(env);
         cli.start(QStringLiteral(CORVINEL_CLI), args);
         cli.closeWriteChannel();
@@ -63,6 +65,18 @@ TEST_F(CliTransfer, ReadWritesTheFileAndStoresTheReceiversCountry) {
                            file.begin() + layout::kRadioImage));
     EXPECT_EQ(Stored().value("Country").toInt(), 1);
     EXPECT_EQ(Stored().value("Wideband").toInt(), 1);
+
+    // A general receiver read on a German system stays the stored version: the next command
+    // neither chooses again by the language nor starts a new file from another image.
+    sim.Result();
+    WriteFile(Path("general.rdf"), PatternFile(4, 0));
+    StartSim({"send", Path("general.rdf"), "--start-delay", "200"});
+    locale = QStringLiteral("de_DE.UTF-8");
+    ASSERT_EQ(Cli({"read", "--port", device, "-o", Path("read.rdf")}).exit, 0);
+    ASSERT_EQ(Cli({"new", "-o", Path("new.rdf")}).exit, 0);
+    EXPECT_EQ(Stored().value("Country").toInt(), 4);
+    EXPECT_EQ(Stored().value("Wideband").toInt(), 0);
+    EXPECT_EQ(ReadFile(Path("new.rdf")).at(layout::kRadioImage + layout::ri::kCountryCode), 4);
 }
 
 TEST_F(CliTransfer, FailedReadWritesNothing) {
