@@ -44,6 +44,7 @@ struct Command {
 // Each file of commands offers its table; cli/Main.cpp lists the tables.
 std::span<const Command> FileCommands();
 std::span<const Command> TransferCommands();
+std::span<const Command> CompareCommands();
 
 void PrintOut(const QString& text);   // stdout, a line end added
 void PrintError(const QString& text); // stderr, a line end added

@@ -6,6 +6,7 @@
 #include "link/CloneSender.h"
 #include "link/CloneSession.h"
 #include "link/CommPort.h"
+#include "radio/Backups.h"
 #include "radio/FileIo.h"
 #include "radio/Radio.h"
 #include "radio/Settings.h"
@@ -176,6 +177,13 @@ int RunRead(const Invocation& inv) {
         Transfer(*port, std::make_unique<CloneReceiver>(radio.EditRadio()), "Reading", interrupts);
     if (result != kExitOk)
         return result; // nothing is written; the half image goes with the process
+    if (!inv.Flag("--no-backup")) {
+        // Kept before the file is written, so the data survive a file that fails.
+        const backups::Written backup = backups::Write(radio.EditImage);
+        PrintError(backup.failure.isEmpty()
+                       ? QStringLiteral("Backup: ") + backup.path
+                       : QStringLiteral("No backup was kept: ") + backup.failure);
+    }
     return SaveAs(radio, target) ? kExitOk : kExitFailed;
 }
 
@@ -212,8 +220,10 @@ const Command kTransferCommands[] = {
      "The receiver sends its image when you press its 2 key in clone mode. On success FILE\n"
      "is written and the receiver's country and wideband become the stored setting; on any\n"
      "failure (or Ctrl+C) nothing is written. --port names the serial device (default: the\n"
-     "stored port; 1..9 name /dev/ttyS0../dev/ttyS8).",
-     "read [--port DEVICE] -o FILE", "--port -o", "", 0, 0, true, &RunRead},
+     "stored port; 1..9 name /dev/ttyS0../dev/ttyS8). Unless --no-backup is given, what the\n"
+     "receiver sent is also kept in the backups folder (the newest 50 reads are kept).",
+     "read [--port DEVICE] [--no-backup] -o FILE", "--port -o", "--no-backup", 0, 0, true,
+     &RunRead},
     {"write",
      "Write a radio data file into the receiver.\n"
      "The start frame carries the stored country and wideband; the set-mode bytes the\n"

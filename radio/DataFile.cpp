@@ -118,12 +118,15 @@ void CRadio::OnFileOpen() {
     if (!QueryClose() || !prompt_)
         return;
     const QString path = prompt_->OpenFileName(RadioFileRequest("Open Radio File", dataDir));
-    if (path.isEmpty())
-        return;
+    if (!path.isEmpty())
+        OpenFile(path);
+}
+
+bool CRadio::OpenFile(const QString& path) {
     dialogPath = path;
     const Image before = EditImage;
     if (!LoadFile(path))
-        return;
+        return false;
 
     int country = settings::kDefaultCountry;
     int wideband = settings::kDefaultWideband;
@@ -135,10 +138,10 @@ void CRadio::OnFileOpen() {
     radio[ri::kWidebandFlag] = static_cast<Byte>(wideband);
     if (fileCountry != radio[ri::kCountryCode] || fileWideband != radio[ri::kWidebandFlag]) {
         message = QString::fromLatin1(kCountryMismatch);
-        if (prompt_->Message(message, QString(), PromptButtons::OkCancel,
-                             PromptIcon::Exclamation) != PromptAnswer::Ok) {
+        if (!prompt_ || prompt_->Message(message, QString(), PromptButtons::OkCancel,
+                                         PromptIcon::Exclamation) != PromptAnswer::Ok) {
             EditImage = before;
-            return;
+            return false;
         }
         RepairForCountry();
     }
@@ -148,6 +151,7 @@ void CRadio::OnFileOpen() {
     untitled = false;
     UpdateTitle();
     RememberFolder(path);
+    return true;
 }
 
 bool CRadio::OnFileSave() {

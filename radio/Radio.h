@@ -57,6 +57,8 @@ public:
     void NewImage();
     bool LoadFile(const QString& path);
     void OnFileOpen();
+    // Open without the file dialog (a file named on the command line); true when loaded.
+    bool OpenFile(const QString& path);
     bool OnFileSave();
     bool OnFileSaveAs();
     bool QueryClose() { return true; }

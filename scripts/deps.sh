@@ -1,10 +1,15 @@
 #!/usr/bin/env bash
-# Installs the Debian packages Corvinel needs to build and test, when any are missing.
+# Installs the Debian packages Corvinel needs to build, run and test, when any are missing.
 # Usage: scripts/deps.sh [extra packages...]
 set -euo pipefail
 
+# Build: the compiler, CMake, Qt and the test and benchmark libraries. Run: the X11 platform
+# plugin, SVG icons, the standard icon theme. Tests: Xvfb, and the desktop entry and MIME
+# tools that check the installation.
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-serialport-dev libgl-dev
-          libgtest-dev libbenchmark-dev xvfb xauth "$@")
+          libgtest-dev libbenchmark-dev
+          qt6-qpa-plugins libqt6svg6 adwaita-icon-theme
+          xvfb xauth desktop-file-utils shared-mime-info "$@")
 
 missing=()
 for p in "${packages[@]}"; do

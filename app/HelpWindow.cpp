@@ -1,0 +1,67 @@
+#include "app/HelpWindow.h"
+
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+namespace {
+const char* const kTopics[] = {"memory-view", "vfo-scan", "dual-watch",
+                               "auto-band",   "setting",  "preset-mode"};
+}
+
+HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window), browser_(new QTextBrowser) {
+    setWindowTitle(QStringLiteral("Corvinel Help"));
+    browser_->setAccessibleName(QStringLiteral("Help text"));
+    browser_->setOpenLinks(true);
+    browser_->setOpenExternalLinks(true);
+    browser_->setSearchPaths({QStringLiteral(":/help")});
+
+    auto* contents = new QPushButton(QStringLiteral("&Contents"));
+    auto* back = new QPushButton(QStringLiteral("&Back"));
+    auto* close = new QPushButton(QStringLiteral("Close"));
+    close->setShortcut(QKeySequence(Qt::Key_Escape));
+    connect(contents, &QPushButton::clicked, this, &HelpWindow::ShowContents);
+    connect(back, &QPushButton::clicked, browser_, &QTextBrowser::backward);
+    connect(browser_, &QTextBrowser::backwardAvailable, back, &QPushButton::setEnabled);
+    connect(close, &QPushButton::clicked, this, &QWidget::close);
+    connect(browser_, &QTextBrowser::sourceChanged, this, [this](const QUrl& url) {
+        context_ = 0;
+        for (int c = kFirstContext; c <= kLastContext; ++c)
+            if (url == QUrl(TopicUrl(c)))
+                context_ = c;
+    });
+    back->setEnabled(false);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(contents);
+    buttons->addWidget(back);
+    buttons->addStretch();
+    buttons->addWidget(close);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(buttons);
+    layout->addWidget(browser_);
+    resize(640, 560);
+}
+
+QString HelpWindow::TopicUrl(int context) {
+    if (context < kFirstContext || context > kLastContext)
+        return QStringLiteral("qrc:/help/index.html");
+    return QStringLiteral("qrc:/help/%1.html").arg(QLatin1String(kTopics[context - kFirstContext]));
+}
+
+void HelpWindow::ShowContents() {
+    Show(0);
+}
+
+void HelpWindow::ShowContext(int context) {
+    Show(context);
+}
+
+void HelpWindow::Show(int context) {
+    browser_->setSource(QUrl(TopicUrl(context)));
+    show();
+    raise();
+    activateWindow();
+    browser_->setFocus();
+}

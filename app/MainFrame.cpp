@@ -1,0 +1,427 @@
+#include "app/MainFrame.h"
+
+#include "app/AboutDlg.h"
+#include "app/HelpWindow.h"
+#include "app/SheetHost.h"
+#include "app/StandInMemoryView.h"
+#include "link/CommPort.h"
+#include "link/dialogs/CloneReadDlg.h"
+#include "link/dialogs/CloneWriteDlg.h"
+#include "link/dialogs/CommSetupDlg.h"
+#include "radio/Csv.h"
+#include "radio/FileIo.h"
+#include "radio/Prompt.h"
+#include "radio/Radio.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QFile>
+#include <QIcon>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QToolBar>
+#include <type_traits>
+
+namespace {
+
+const char kPortSettings[] = "9600,e,8,1";
+const char kDataChanged[] = "Data changed";
+const char kSaveBeforeClosing[] = "Save file before closing?";
+const char kSaveBeforeGetting[] = "Save file before getting data?";
+const char kReady[] = "Ready";
+
+// The desktop theme's icon where it has one, else the one built into the program.
+QIcon ToolIcon(const char* themeName, const char* builtIn) {
+    const QIcon own(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(builtIn)));
+    return themeName ? QIcon::fromTheme(QLatin1String(themeName), own) : own;
+}
+
+FileDialogRequest CsvRequest(const QString& title, const QString& folder) {
+    return {title,
+            folder,
+            QStringLiteral("*.csv"),
+            {QStringLiteral("CSV Files (*.csv)"), QStringLiteral("All files (*.*)")},
+            QStringLiteral("csv")};
+}
+
+} // namespace
+
+CMainFrame::CMainFrame(CVR500Radio& radio, Prompt& prompt, QWidget* parent)
+    : QMainWindow(parent), radio_(radio), prompt_(prompt), host_(new CSheetHostWnd(radio, this)) {
+    setWindowIcon(QIcon(QStringLiteral(":/icons/corvinel.svg")));
+    setCentralWidget(host_);
+    BuildMenus();
+    BuildToolBar();
+    BuildStatusBar();
+    makePortChooser = [this] { return std::make_unique<CCommSetupDlg>(this); };
+    radio_.onTitle = [this](const QString& title) { setWindowTitle(title); };
+    radio_.onCommitEdits = [this] { CommitPages(); };
+    setWindowTitle(radio_.Title());
+    FitToSheet();
+}
+
+CMainFrame::~CMainFrame() {
+    radio_.onTitle = nullptr;
+    radio_.onCommitEdits = nullptr;
+}
+
+// ---- Building the window ----------------------------------------------------------------
+
+// slot: a member function of the frame run by the action, or nullptr.
+template <typename Slot>
+QAction* CMainFrame::MakeAction(int id, const QString& text, const QString& prompt, Slot slot) {
+    auto* action = new QAction(text, this);
+    action->setData(id);
+    if (!prompt.isEmpty()) {
+        const int tip = prompt.indexOf(QLatin1Char('\n'));
+        action->setStatusTip(prompt.left(tip));
+        if (tip >= 0)
+            action->setToolTip(prompt.mid(tip + 1));
+    }
+    if constexpr (!std::is_null_pointer_v<Slot>)
+        connect(action, &QAction::triggered, this, [this, slot] { (this->*slot)(); });
+    addAction(action); // its keys work wherever the focus is in the window
+    actions_.insert(id, action);
+    return action;
+}
+
+void CMainFrame::BuildMenus() {
+    using F = CMainFrame;
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->addAction(MakeAction(ID_FILE_NEW, QStringLiteral("&New"),
+                               QStringLiteral("Start a new data set with the default "
+                                              "channels\nNew"),
+                               &F::OnFileNew));
+    file->addAction(MakeAction(ID_FILE_OPEN, QStringLiteral("&Open..."),
+                               QStringLiteral("Open an existing radio data file\nOpen"),
+                               &F::OnFileOpen));
+    file->addAction(MakeAction(ID_FILE_SAVE, QStringLiteral("&Save"),
+                               QStringLiteral("Save the data to its file\nSave"), &F::OnFileSave));
+    file->addAction(MakeAction(ID_FILE_SAVE_AS, QStringLiteral("Save &As..."),
+                               QStringLiteral("Save the data to a new file\nSave As"),
+                               &F::OnFileSaveAs));
+    file->addAction(MakeAction(ID_IMPORT_CHANNELS, QStringLiteral("&Import Channels..."),
+                               QStringLiteral("Set memory channels from a CSV file\nImport"),
+                               &F::OnImportChannels));
+    file->addAction(MakeAction(ID_EXPORT_CHANNELS, QStringLiteral("&Export Channels..."),
+                               QStringLiteral("Write the memory channels in use to a CSV "
+                                              "file\nExport"),
+                               &F::OnExportChannels));
+    file->addSeparator();
+    file->addAction(MakeAction(ID_FILE_PRINT, QStringLiteral("&Print..."),
+                               QStringLiteral("Print the memory channel list\nPrint"),
+                               &F::OnFilePrint));
+    file->addSeparator();
+    file->addAction(MakeAction(ID_APP_EXIT, QStringLiteral("E&xit"),
+                               QStringLiteral("Quit the program; asks to save changed "
+                                              "data\nExit"),
+                               nullptr));
+    connect(Action(ID_APP_EXIT), &QAction::triggered, this, &QWidget::close);
+
+    QMenu* radio = menuBar()->addMenu(QStringLiteral("&Radio"));
+    radio->addAction(
+        MakeAction(ID_GET_DATA, QStringLiteral("&Get Data From..."), {}, &F::OnGetData));
+    radio->addAction(
+        MakeAction(ID_SEND_DATA, QStringLiteral("&Send Data To..."), {}, &F::OnSendData));
+    radio->addAction(
+        MakeAction(ID_COMM_SETUP, QStringLiteral("&Comport Setup..."), {}, &F::OnCommSetup));
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    help->addAction(MakeAction(ID_HELP_CONTENTS, QStringLiteral("&Contents"),
+                               QStringLiteral("Displays the help contents\nHelp Contents"),
+                               &F::OnHelpContents));
+    help->addSeparator();
+    help->addAction(MakeAction(ID_APP_ABOUT, QStringLiteral("&About..."),
+                               QStringLiteral("Show the program's version and maker\nAbout"),
+                               &F::OnAppAbout));
+
+    // Commands reached by keys and the toolbar only.
+    MakeAction(ID_HELP, QStringLiteral("Help"), QStringLiteral("Help on the page shown\nHelp"),
+               &F::OnHelp);
+    MakeAction(ID_EDIT_CUT, QStringLiteral("Cut"),
+               QStringLiteral("Cut the selected channels and put them on the Clipboard\nCut"),
+               nullptr);
+    MakeAction(ID_EDIT_COPY, QStringLiteral("Copy"),
+               QStringLiteral("Copy the selected channels to the Clipboard\nCopy"), nullptr);
+    MakeAction(ID_EDIT_PASTE, QStringLiteral("Paste"),
+               QStringLiteral("Insert the channels on the Clipboard\nPaste"), nullptr);
+    MakeAction(ID_READ, QStringLiteral("Read"), QStringLiteral("Get data from VR-500\nRead"),
+               &F::OnGetData);
+    MakeAction(ID_WRITE, QStringLiteral("Write"), QStringLiteral("Write data to the VR-500\nWrite"),
+               &F::OnSendData);
+
+    const struct {
+        int id;
+        QList<QKeySequence> keys;
+    } keys[] = {
+        {ID_FILE_NEW, {QKeySequence(Qt::CTRL | Qt::Key_N)}},
+        {ID_FILE_OPEN, {QKeySequence(Qt::CTRL | Qt::Key_O)}},
+        {ID_FILE_SAVE, {QKeySequence(Qt::CTRL | Qt::Key_S)}},
+        {ID_FILE_PRINT, {QKeySequence(Qt::CTRL | Qt::Key_P)}},
+        {ID_HELP, {QKeySequence(Qt::Key_F1)}},
+        {ID_EDIT_COPY,
+         {QKeySequence(Qt::CTRL | Qt::Key_C), QKeySequence(Qt::CTRL | Qt::Key_Insert)}},
+        {ID_EDIT_PASTE,
+         {QKeySequence(Qt::CTRL | Qt::Key_V), QKeySequence(Qt::SHIFT | Qt::Key_Insert)}},
+        {ID_EDIT_CUT,
+         {QKeySequence(Qt::CTRL | Qt::Key_X), QKeySequence(Qt::SHIFT | Qt::Key_Delete)}},
+    };
+    for (const auto& k : keys)
+        Action(k.id)->setShortcuts(k.keys);
+    // The Memory View page handles Cut, Copy and Paste itself; here they stay off.
+    for (int id : {ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE, ID_FILE_PRINT})
+        Action(id)->setEnabled(false);
+}
+
+void CMainFrame::BuildToolBar() {
+    QToolBar* bar = addToolBar(QStringLiteral("Toolbar"));
+    bar->setObjectName(QStringLiteral("toolbar"));
+    bar->setAccessibleName(QStringLiteral("Toolbar"));
+    bar->setMovable(false);
+    bar->setFloatable(false);
+    bar->toggleViewAction()->setEnabled(false);
+    bar->setIconSize(QSize(16, 16));
+    const struct {
+        int id; // 0: a separator
+        const char* theme;
+        const char* builtIn;
+    } buttons[] = {
+        {ID_FILE_NEW, "document-new", "new"},
+        {ID_FILE_OPEN, "document-open", "open"},
+        {ID_FILE_SAVE, "document-save", "save"},
+        {0, nullptr, nullptr},
+        {ID_EDIT_CUT, "edit-cut", "cut"},
+        {ID_EDIT_COPY, "edit-copy", "copy"},
+        {ID_EDIT_PASTE, "edit-paste", "paste"},
+        {0, nullptr, nullptr},
+        {ID_FILE_PRINT, "document-print", "print"},
+        {0, nullptr, nullptr},
+        {ID_READ, nullptr, "read"},
+        {ID_WRITE, nullptr, "write"},
+        {0, nullptr, nullptr},
+        {ID_APP_ABOUT, "help-about", "about"},
+    };
+    for (const auto& b : buttons) {
+        if (b.id == 0) {
+            bar->addSeparator();
+            continue;
+        }
+        QAction* action = Action(b.id);
+        action->setIcon(ToolIcon(b.theme, b.builtIn));
+        bar->addAction(action);
+    }
+    // Menu items carry their text; the toolbar shows icons only.
+    for (QAction* action : bar->actions())
+        action->setIconVisibleInMenu(false);
+}
+
+void CMainFrame::BuildStatusBar() {
+    QStatusBar* bar = statusBar();
+    bar->setAccessibleName(QStringLiteral("Status"));
+    bar->setSizeGripEnabled(false);
+    // The idle prompt comes back whenever a command's prompt goes away.
+    connect(bar, &QStatusBar::messageChanged, bar, [bar](const QString& text) {
+        if (text.isEmpty())
+            bar->showMessage(QString::fromLatin1(kReady));
+    });
+    bar->showMessage(QString::fromLatin1(kReady));
+}
+
+// The window takes the size that shows the largest page whole, once; it cannot be resized.
+void CMainFrame::FitToSheet() {
+    ensurePolished();
+    setFixedSize(sizeHint());
+}
+
+HelpWindow* CMainFrame::Help() {
+    if (!help_)
+        help_ = new HelpWindow(this);
+    return help_;
+}
+
+// ---- Shared steps ---------------------------------------------------------------------
+
+bool CMainFrame::CommitPages() {
+    return host_->CommitPages();
+}
+
+void CMainFrame::DataSetReplaced() {
+    host_->ReloadPages();
+}
+
+bool CMainFrame::SaveEdits(bool saveAs) {
+    const Image before = radio_.SavedImage;
+    radio_.SavedImage = radio_.EditImage;
+    const bool saved = saveAs ? radio_.OnFileSaveAs() : radio_.OnFileSave();
+    if (!saved)
+        radio_.SavedImage = before;
+    return saved;
+}
+
+bool CMainFrame::QuerySaveChanges(const QString& text, const QString& caption) {
+    if (!radio_.IsChanged())
+        return true;
+    switch (prompt_.Message(text, caption, PromptButtons::YesNoCancel, PromptIcon::None)) {
+    case PromptAnswer::Yes:
+        return SaveEdits(false);
+    case PromptAnswer::No:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool CMainFrame::PortReady() {
+    if (!port_)
+        return false;
+    if (port_->IsOpen() || port_->Open(QString::fromLatin1(kPortSettings)))
+        return true;
+    RunPortSetup();
+    return false;
+}
+
+void CMainFrame::RunPortSetup() {
+    if (!port_)
+        return;
+    std::unique_ptr<PortChooser> chooser = makePortChooser();
+    port_->Setup(*chooser, QString::fromLatin1(kPortSettings));
+}
+
+// ---- File commands ---------------------------------------------------------------------
+
+void CMainFrame::OnFileNew() {
+    if (!host_->ActivateMemoryView() || !CommitPages() ||
+        !QuerySaveChanges(QString::fromLatin1(kSaveBeforeClosing), QString()))
+        return;
+    radio_.NewImage();
+    DataSetReplaced();
+}
+
+void CMainFrame::OnFileOpen() {
+    if (!host_->ActivateMemoryView() || !CommitPages() ||
+        !QuerySaveChanges(QString::fromLatin1(kSaveBeforeClosing), QString()))
+        return;
+    radio_.OnFileOpen();
+    DataSetReplaced(); // whether or not a file was loaded
+}
+
+bool CMainFrame::OpenPath(const QString& path) {
+    if (!host_->ActivateMemoryView() || !CommitPages() ||
+        !QuerySaveChanges(QString::fromLatin1(kSaveBeforeClosing), QString()))
+        return false;
+    const bool opened = radio_.OpenFile(path);
+    DataSetReplaced();
+    return opened;
+}
+
+bool CMainFrame::OnFileSave() {
+    if (!CommitPages() || !host_->ActivateMemoryView())
+        return false;
+    return SaveEdits(false);
+}
+
+bool CMainFrame::OnFileSaveAs() {
+    if (!CommitPages() || !host_->ActivateMemoryView())
+        return false;
+    return SaveEdits(true);
+}
+
+void CMainFrame::OnFilePrint() {}
+
+void CMainFrame::OnImportChannels() {
+    if (!CommitPages())
+        return;
+    const QString path =
+        prompt_.OpenFileName(CsvRequest(QStringLiteral("Import Channels"), radio_.dataDir));
+    if (path.isEmpty())
+        return;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        prompt_.Message(QStringLiteral("Cannot open file:\n%1").arg(path), QString(),
+                        PromptButtons::Ok, PromptIcon::Stop);
+        return;
+    }
+    const csv::ImportResult result = csv::ImportChannels(radio_, file.readAll());
+    if (!result.problems.empty()) {
+        QStringList lines{QStringLiteral("No channels were changed. Rows to correct:")};
+        for (const csv::Problem& p : result.problems)
+            lines << QStringLiteral("Line %1: %2").arg(p.line).arg(p.reason);
+        prompt_.Message(lines.join(QLatin1Char('\n')), QStringLiteral("Import Channels"),
+                        PromptButtons::Ok, PromptIcon::Stop);
+        return;
+    }
+    DataSetReplaced();
+    statusBar()->showMessage(QStringLiteral("%1 channels imported").arg(result.channelsSet), 5000);
+}
+
+void CMainFrame::OnExportChannels() {
+    if (!CommitPages())
+        return;
+    const QString path =
+        prompt_.SaveFileName(CsvRequest(QStringLiteral("Export Channels"), radio_.dataDir));
+    if (path.isEmpty())
+        return;
+    const QString failure = SaveWholeFile(path, csv::ExportChannels(radio_));
+    if (!failure.isEmpty())
+        prompt_.Message(failure, QString(), PromptButtons::Ok, PromptIcon::Stop);
+}
+
+// ---- Radio commands --------------------------------------------------------------------
+
+void CMainFrame::OnGetData() {
+    if (!host_->ActivateMemoryView() || !CommitPages() ||
+        !QuerySaveChanges(QString::fromLatin1(kSaveBeforeGetting),
+                          QString::fromLatin1(kDataChanged)))
+        return;
+    radio_.NewImage();
+    DataSetReplaced();
+    if (!PortReady())
+        return;
+    CCloneReadDlg dialog(radio_, *port_, prompt_, this);
+    if (dialog.exec() > 0)
+        radio_.SavedImage = radio_.EditImage;
+    else
+        radio_.EditImage = radio_.SavedImage;
+    DataSetReplaced();
+}
+
+void CMainFrame::OnSendData() {
+    if (!CommitPages() || !PortReady())
+        return;
+    CCloneWriteDlg dialog(radio_, *port_, prompt_, this);
+    dialog.exec();
+    // The dialog clears the bytes the receiver must get as zero; the pages show that too.
+    DataSetReplaced();
+}
+
+void CMainFrame::OnCommSetup() {
+    RunPortSetup();
+}
+
+// ---- Help and About --------------------------------------------------------------------
+
+void CMainFrame::OnHelpContents() {
+    Help()->ShowContents();
+}
+
+void CMainFrame::OnHelp() {
+    Help()->ShowContext(host_->ActiveHelpContext());
+}
+
+void CMainFrame::OnAppAbout() {
+    CAboutDlg dialog(this);
+    dialog.exec();
+}
+
+// ---- Close -----------------------------------------------------------------------------
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+    if (!CommitPages() || !QuerySaveChanges(QString::fromLatin1(kSaveBeforeClosing),
+                                            QString::fromLatin1(kDataChanged))) {
+        event->ignore();
+        return;
+    }
+    if (help_)
+        help_->close();
+    event->accept();
+}

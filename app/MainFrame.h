@@ -1,0 +1,105 @@
+#pragma once
+// The main window: menu, toolbar, status bar, the sheet of pages, and every command that
+// works on the whole data set.
+
+#include <QHash>
+#include <QMainWindow>
+#include <functional>
+#include <memory>
+
+class CCommPort;
+class CSheetHostWnd;
+class CVR500Radio;
+class HelpWindow;
+class PortChooser;
+class Prompt;
+class QAction;
+
+class CMainFrame : public QMainWindow {
+    Q_OBJECT
+public:
+    // The command ids, which also name the actions.
+    enum Command {
+        ID_FILE_NEW = 57600,
+        ID_FILE_OPEN = 57601,
+        ID_FILE_SAVE = 57603,
+        ID_FILE_SAVE_AS = 57604,
+        ID_FILE_PRINT = 57607,
+        ID_EDIT_COPY = 57634,
+        ID_EDIT_CUT = 57635,
+        ID_EDIT_PASTE = 57637,
+        ID_APP_ABOUT = 57664,
+        ID_APP_EXIT = 57665,
+        ID_HELP = 57670,
+        ID_GET_DATA = 32771,
+        ID_SEND_DATA = 32772,
+        ID_COMM_SETUP = 32773,
+        ID_READ = 32774,
+        ID_WRITE = 32775,
+        ID_HELP_CONTENTS = 32777,
+        ID_IMPORT_CHANNELS = 32780,
+        ID_EXPORT_CHANNELS = 32781,
+    };
+
+    CMainFrame(CVR500Radio& radio, Prompt& prompt, QWidget* parent = nullptr);
+    ~CMainFrame() override;
+
+    // The port is made after the window (it may show a message over it).
+    void SetPort(CCommPort* port) { port_ = port; }
+    // The port setup dialog; tests give a chooser of their own.
+    std::function<std::unique_ptr<PortChooser>()> makePortChooser;
+
+    CSheetHostWnd* Host() const { return host_; }
+    QAction* Action(int id) const { return actions_.value(id); }
+    HelpWindow* Help();
+
+    // ---- Command flows ----
+    void OnFileNew();
+    void OnFileOpen();
+    // Opens path as Open does after its file dialog (a file named on the command line).
+    bool OpenPath(const QString& path);
+    bool OnFileSave();
+    bool OnFileSaveAs();
+    void OnFilePrint();
+    void OnImportChannels();
+    void OnExportChannels();
+    void OnGetData();
+    void OnSendData();
+    void OnCommSetup();
+    void OnHelpContents();
+    void OnHelp();
+    void OnAppAbout();
+
+    // ---- Steps the flows share ----
+    // Stores what the pages show into the image; false when a page refused to let go.
+    bool CommitPages();
+    // The data set was replaced (New, Open, Get Data) or changed under the pages (import):
+    // every page shows what the model now holds.
+    void DataSetReplaced();
+    // Saves the current edits; when the save is cancelled or fails the data still count as
+    // changed.
+    bool SaveEdits(bool saveAs);
+    // When the data have changed, asks whether to save them first. True to go on.
+    bool QuerySaveChanges(const QString& text, const QString& caption);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    template <typename Slot>
+    QAction* MakeAction(int id, const QString& text, const QString& prompt, Slot slot);
+    void BuildMenus();
+    void BuildToolBar();
+    void BuildStatusBar();
+    void FitToSheet();
+    // Opens the port for a transfer; when it cannot be opened, runs the port setup instead.
+    bool PortReady();
+    void RunPortSetup();
+
+    CVR500Radio& radio_;
+    Prompt& prompt_;
+    CCommPort* port_ = nullptr;
+    CSheetHostWnd* host_;
+    HelpWindow* help_ = nullptr;
+    QHash<int, QAction*> actions_;
+};

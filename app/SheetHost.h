@@ -1,0 +1,64 @@
+#pragma once
+// The window that fills the main frame under the toolbar: the sheet of tabbed pages.
+
+#include <QTabWidget>
+#include <QWidget>
+#include <vector>
+
+class CPropertyPage;
+class CVR500Radio;
+class StandInMemoryView;
+using MemoryViewPage = StandInMemoryView;
+
+// A tab widget whose tab switches run the pages' OnKillActive (false keeps the old page) and
+// OnSetActive.
+class CSnapPropertySheet : public QTabWidget {
+    Q_OBJECT
+public:
+    explicit CSnapPropertySheet(QWidget* parent = nullptr);
+
+    void AddPage(CPropertyPage* page);
+    CPropertyPage* GetPage(int index) const;
+    CPropertyPage* GetActivePage() const { return GetPage(active_); }
+    int GetActiveIndex() const { return active_; }
+    // Activates the first page (loads its controls); the sheet's first showing.
+    void Start();
+    // Makes the page at index the active one; false when the old page refused to be left or
+    // the new one to be entered.
+    bool SetActivePage(int index);
+
+private:
+    void OnCurrentChanged(int index);
+    void ShowIndex(int index);
+
+    int active_ = -1;
+    bool switching_ = false;
+};
+
+class CSheetHostWnd : public QWidget {
+    Q_OBJECT
+public:
+    explicit CSheetHostWnd(CVR500Radio& radio, QWidget* parent = nullptr);
+
+    CSnapPropertySheet* Sheet() const { return sheet_; }
+    MemoryViewPage* MemoryView() const { return memoryView_; }
+
+    // Makes the Memory View page the active one; false when the page being left refused.
+    bool ActivateMemoryView();
+    // The Memory View page reloads its grid from the image.
+    void ReloadMemoryView();
+    int GetActivePageIndex() const { return sheet_->GetActiveIndex(); }
+    // The help topic of the active page (101..106).
+    int ActiveHelpContext() const;
+
+    // Stores what the active page and the Memory View page show into the image; false when
+    // a page refused (it has told the user why).
+    bool CommitPages();
+    // After the data set was replaced or changed behind the pages: every page that holds
+    // controls shows what the model holds, so none writes the old data into the new set.
+    void ReloadPages();
+
+private:
+    CSnapPropertySheet* sheet_;
+    MemoryViewPage* memoryView_ = nullptr;
+};

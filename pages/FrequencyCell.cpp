@@ -1,0 +1,74 @@
+#include "pages/FrequencyCell.h"
+
+#include "pages/SpreadSheet.h"
+#include "radio/Prompt.h"
+#include "radio/Radio.h"
+
+int CheckFrequencyCell(CSpreadSheet& grid, CVR500Radio& radio, InvalidFrequencyGuard& guard,
+                       int column, int row, bool& cancel, const FrequencyCellRule& rule) {
+    if (guard.set) {
+        cancel = true;
+        return 0;
+    }
+    int hz = grid.ReadCellFrequency(column, row);
+    if (hz == 0)
+        return 0;
+    const bool asTyped = rule.acceptAsTyped && rule.acceptAsTyped(hz);
+    if (!asTyped) {
+        if (radio.IsFrequencyBlocked(hz)) {
+            // The guard covers the time the message is up. Our grid raises no leave-cell event
+            // of its own for the message box, so the guard ends with the message; left set, it
+            // would silently refuse the user's next move.
+            guard.set = true;
+            if (Prompt* prompt = radio.GetPrompt())
+                prompt->Message(FrequencyMessage(hz), QString(), PromptButtons::Ok,
+                                PromptIcon::None);
+            guard.set = false;
+            grid.SetCurrentColumn(column);
+            grid.SetCurrentRow(row);
+            grid.WriteCell(column, row, QString());
+            cancel = true;
+            return 0;
+        }
+        hz = SnapTo50Hz(hz);
+        grid.WriteCellFrequency(column, row, hz);
+    }
+    FillModeFromBandPlan(grid, radio, column, row, hz, rule);
+    return hz;
+}
+
+void EmptyUnreadableFrequency(CSpreadSheet& grid, int column, int row) {
+    if (grid.ReadCellFrequency(column, row) == 0)
+        grid.WriteCell(column, row, QString());
+}
+
+void FillModeFromBandPlan(CSpreadSheet& grid, CVR500Radio& radio, int column, int row, int hz,
+                          const FrequencyCellRule& rule) {
+    const int modeColumn =
+        rule.modeColumn == FrequencyCellRule::kNextColumn ? column + 1 : rule.modeColumn;
+    if (modeColumn <= 0 || radio.BandIndexFor(hz) < 0)
+        return;
+    const bool rangeMode = grid.GetRangeMode();
+    grid.SetRangeMode(false);
+    grid.SetCurrentColumn(modeColumn);
+    grid.SetCurrentRow(row);
+    grid.SetListIndex(radio.BandModeFor(hz) - 1);
+    grid.SetRangeMode(rangeMode);
+}
+
+FrequencyCellChecker::FrequencyCellChecker(CSpreadSheet& grid, CVR500Radio& radio,
+                                           QList<int> columns, FrequencyCellRule rule,
+                                           QObject* parent)
+    : QObject(parent), grid_(grid), radio_(radio), columns_(std::move(columns)),
+      rule_(std::move(rule)) {
+    connect(&grid, &CSpreadSheet::LeavingCell, this,
+            [this](int column, int row, int, int, bool& cancel) {
+                if (columns_.contains(column))
+                    CheckFrequencyCell(grid_, radio_, guard_, column, row, cancel, rule_);
+            });
+    connect(&grid, &CSpreadSheet::EditModeChanged, this,
+            [this](int column, int row, short mode, bool) {
+                if (mode == 0 && columns_.contains(column))
+                    EmptyUnreadableFrequency(grid_, column, row);
+            });
+}

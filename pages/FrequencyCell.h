@@ -1,0 +1,78 @@
+#pragma once
+// The one rule for frequencies typed into a grid, shared by every page with frequency cells.
+//
+// A page keeps one InvalidFrequencyGuard per grid and calls the rule from its grid's
+// LeavingCell and EditModeChanged handlers:
+//
+//     void Page::OnLeavingCell(int col, int row, int, int, bool& cancel) {
+//         if (col == 1)
+//             CheckFrequencyCell(*grid_, Model(), guard_, col, row, cancel);
+//     }
+//     void Page::OnEditModeChanged(int col, int row, short mode, bool) {
+//         if (mode == 0 && col == 1)
+//             EmptyUnreadableFrequency(*grid_, col, row);
+//     }
+//
+// or lets FrequencyCellChecker make both connections for a set of columns:
+//
+//     new FrequencyCellChecker(*grid_, Model(), {1, 4}, rule, this);
+//
+// FrequencyCellRule covers the differences between grids: where the mode cell is (or that
+// there is none), and values accepted as typed (the dual watch page takes 30 and 108 MHz
+// without the country check or the 50 Hz snap).
+
+#include <QList>
+#include <QObject>
+#include <functional>
+
+class CSpreadSheet;
+class CVR500Radio;
+
+// Set while the invalid-frequency message is being answered: a leave-cell event that
+// arrives then (the message box taking the focus) is refused without a second message.
+struct InvalidFrequencyGuard {
+    bool set = false;
+};
+
+struct FrequencyCellRule {
+    static constexpr int kNextColumn = -1;
+    static constexpr int kNoModeColumn = 0;
+    // The list cell that takes the band plan's mode: the column right of the frequency
+    // (kNextColumn), none (kNoModeColumn) or a given column.
+    int modeColumn = kNextColumn;
+    // Values taken as typed: no country check and no snapping; the mode still follows.
+    std::function<bool(int hz)> acceptAsTyped;
+};
+
+// The LeavingCell part. Reads the cell; empty text is left alone. A frequency the country
+// may not receive is reported ("145.12345 is not a valid frequency", application name as
+// caption, OK) through the model's prompt, the cell is emptied and cancel is set so the cursor
+// stays. Otherwise the value is snapped to 50 Hz, written back, and the mode cell set from
+// the band plan. Returns the accepted frequency in Hz, 0 when none.
+int CheckFrequencyCell(CSpreadSheet& grid, CVR500Radio& radio, InvalidFrequencyGuard& guard,
+                       int column, int row, bool& cancel, const FrequencyCellRule& rule = {});
+
+// The EditModeChanged part: when editing ends, text that does not read as a frequency is
+// emptied, so nothing unreadable stays in a frequency cell.
+void EmptyUnreadableFrequency(CSpreadSheet& grid, int column, int row);
+
+// Sets the row's mode cell to the band plan's mode for hz (left alone when the plan has
+// none). Used on leaving a frequency cell and by pages that follow CellChanged.
+void FillModeFromBandPlan(CSpreadSheet& grid, CVR500Radio& radio, int column, int row, int hz,
+                          const FrequencyCellRule& rule = {});
+
+// Connects the rule to a grid for the given frequency columns, with one guard for the grid.
+class FrequencyCellChecker : public QObject {
+    Q_OBJECT
+public:
+    FrequencyCellChecker(CSpreadSheet& grid, CVR500Radio& radio, QList<int> columns,
+                         FrequencyCellRule rule = {}, QObject* parent = nullptr);
+    InvalidFrequencyGuard& Guard() { return guard_; }
+
+private:
+    CSpreadSheet& grid_;
+    CVR500Radio& radio_;
+    QList<int> columns_;
+    FrequencyCellRule rule_;
+    InvalidFrequencyGuard guard_;
+};

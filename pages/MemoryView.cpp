@@ -1,0 +1,624 @@
+#include "pages/MemoryView.h"
+
+#include "pages/PrintSetupDlg.h"
+#include "pages/SortDlg.h"
+#include "pages/SpreadSheet.h"
+#include "radio/Prompt.h"
+#include "radio/Radio.h"
+
+#include <QAction>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFontDatabase>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStandardPaths>
+#include <QVBoxLayout>
+#include <cstring>
+
+using namespace layout;
+
+namespace {
+
+constexpr int kFreqCol = 1, kModeCol = 2, kNameCol = 3, kPrefCol = 4;
+constexpr int kBankScanBit = 6;
+static_assert(ri::kBankScanBit.offset == 0x009C && ri::kBankScanBit.bit == kBankScanBit);
+
+int BankTop(int row) {
+    return (row - 1) / CMemoryView::kBankRows * CMemoryView::kBankRows + CMemoryView::kBankRows;
+}
+
+// Restores the previous cursor when filling is done.
+class WaitCursor {
+public:
+    WaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QGuiApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
+int g_fontId = -1;
+
+} // namespace
+
+QString RegisterChannelFont() {
+    static QString face;
+    if (g_fontId >= 0)
+        return face;
+    QStringList folders{QCoreApplication::applicationDirPath()};
+    folders += QStandardPaths::standardLocations(QStandardPaths::AppDataLocation);
+    for (const QString& folder : folders) {
+        const QString path = QDir(folder).filePath(QStringLiteral("yaesu.fon"));
+        if (!QFile::exists(path))
+            continue;
+        const int id = QFontDatabase::addApplicationFont(path);
+        if (id < 0)
+            continue;
+        const QStringList families = QFontDatabase::applicationFontFamilies(id);
+        if (families.isEmpty()) {
+            QFontDatabase::removeApplicationFont(id);
+            continue;
+        }
+        g_fontId = id;
+        face = families.contains(QStringLiteral("Yaesu2")) ? QStringLiteral("Yaesu2")
+                                                           : families.first();
+        return face;
+    }
+    return {};
+}
+
+void UnregisterChannelFont() {
+    if (g_fontId >= 0)
+        QFontDatabase::removeApplicationFont(g_fontId);
+    g_fontId = -1;
+}
+
+CMemoryView::CMemoryView(CVR500Radio& radio, QWidget* parent)
+    : CPropertyPage(radio, tr("Memory View"), 101, parent) {
+    SharedSortSettings() = SortSettings{};
+
+    grid_ = new CSpreadSheet(this);
+    grid_->setAccessibleName(tr("Memory channels"));
+    grid_->SetShape(4, kRows);
+    grid_->SetColumnKind(kFreqCol, CellKind::Frequency);
+    grid_->SetColumnKind(kModeCol, CellKind::List);
+    grid_->SetColumnKind(kNameCol, CellKind::Text);
+    grid_->SetColumnKind(kPrefCol, CellKind::Check);
+    grid_->SetColumnMaxLength(kNameCol, ri::kChannelNameSize);
+    grid_->SetColumnCharFilter(kNameCol, [](QChar c) { return NameByte(c).has_value(); });
+    grid_->WriteCellString(kFreqCol, 0, tr("Receive\nFrequency"));
+    grid_->WriteCellString(kModeCol, 0, tr("Receive\nMode"));
+    grid_->WriteCellString(kNameCol, 0, tr("Channel\nName"));
+    grid_->WriteCellString(kPrefCol, 0, tr("Preferential\nScan"));
+    grid_->SetCurrentColumn(kModeCol);
+    grid_->SetLastColumn(kModeCol);
+    grid_->SetListItems(ModeNames().join(QLatin1Char('\t')));
+    const QString face = RegisterChannelFont();
+    if (!face.isEmpty()) {
+        grid_->SetCurrentColumn(kFreqCol);
+        grid_->SetCurrentRow(1);
+        grid_->SetLastColumn(kPrefCol);
+        grid_->SetLastRow(kRows);
+        grid_->SetRangeMode(true);
+        grid_->SetFontFace(face);
+        grid_->SetRangeMode(false);
+    }
+
+    connect(grid_, &CSpreadSheet::LeavingCell, this, &CMemoryView::OnLeavingCell);
+    connect(grid_, &CSpreadSheet::EditModeChanged, this, &CMemoryView::OnEditModeChanged);
+    connect(grid_, &CSpreadSheet::KeyReleased, this, &CMemoryView::OnKeyReleased);
+    connect(grid_, &CSpreadSheet::RightClicked, this, &CMemoryView::OnRightClicked);
+    connect(grid_, &CSpreadSheet::BlockDropped, this, &CMemoryView::OnBlockDropped);
+
+    // The page's command buttons.
+    struct Command {
+        const char* text;
+        void (CMemoryView::*slot)();
+    };
+    const Command commands[] = {
+        {QT_TR_NOOP("&Sort"), &CMemoryView::OnSort},
+        {QT_TR_NOOP("Move &Up"), &CMemoryView::OnMoveUp},
+        {QT_TR_NOOP("Move &Down"), &CMemoryView::OnMoveDown},
+        {QT_TR_NOOP("&Insert"), &CMemoryView::OnInsert},
+        {QT_TR_NOOP("&Clear"), &CMemoryView::OnClear},
+        {QT_TR_NOOP("Dele&te"), &CMemoryView::OnDelete},
+    };
+    auto* buttons = new QVBoxLayout;
+    for (const Command& command : commands) {
+        auto* button = new QPushButton(tr(command.text), this);
+        button->setAutoDefault(false);
+        connect(button, &QPushButton::clicked, this, command.slot);
+        buttons->addWidget(button);
+    }
+    buttons->addSpacing(12);
+
+    modeScan_ = new QComboBox(this);
+    modeScan_->addItems(
+        {tr("OFF"), tr("NFM"), tr("WFM"), tr("AM"), tr("LSB"), tr("USB"), tr("CW")});
+    auto* modeLabel = new QLabel(tr("M&ode Scan"), this);
+    modeLabel->setBuddy(modeScan_);
+    buttons->addWidget(modeLabel);
+    buttons->addWidget(modeScan_);
+
+    auto* bankScanBox = new QGroupBox(tr("Bank Scan"), this);
+    bankScanOff_ = new QRadioButton(tr("O&ff"), bankScanBox);
+    bankScanOn_ = new QRadioButton(tr("O&n"), bankScanBox);
+    bankScanGroup_ = new QButtonGroup(this);
+    bankScanGroup_->addButton(bankScanOff_, 0);
+    bankScanGroup_->addButton(bankScanOn_, 1);
+    auto* bankScanLayout = new QHBoxLayout(bankScanBox);
+    bankScanLayout->addWidget(bankScanOff_);
+    bankScanLayout->addWidget(bankScanOn_);
+    buttons->addWidget(bankScanBox);
+
+    auto* linkBox = new QGroupBox(tr("Bank Link For Scan"), this);
+    auto* linkLayout = new QGridLayout(linkBox);
+    for (int bank = 0; bank < 10; ++bank) {
+        bankLink_[bank] = new QCheckBox(QString::number(bank), linkBox);
+        bankLink_[bank]->setAccessibleName(tr("Bank %1").arg(bank));
+        linkLayout->addWidget(bankLink_[bank], bank / 5, bank % 5);
+    }
+    buttons->addWidget(linkBox);
+    buttons->addStretch();
+
+    auto* layout = new QHBoxLayout(this);
+    layout->addWidget(grid_, 1);
+    layout->addLayout(buttons);
+
+    // The grid's context menu: the Edit commands. The shortcuts are shown, not registered:
+    // the grid reports Ctrl+C, Ctrl+X and Ctrl+V itself, and the main window owns the keys.
+    editMenu_ = new QMenu(this);
+    const Command edit[] = {
+        {QT_TR_NOOP("Cu&t\tCtrl+X"), &CMemoryView::OnCut},
+        {QT_TR_NOOP("&Copy\tCtrl+C"), &CMemoryView::OnCopy},
+        {QT_TR_NOOP("&Paste\tCtrl+V"), &CMemoryView::OnPaste},
+        {nullptr, nullptr},
+        {QT_TR_NOOP("&Sort"), &CMemoryView::OnSort},
+        {QT_TR_NOOP("Move &Up"), &CMemoryView::OnMoveUp},
+        {QT_TR_NOOP("Move &Down"), &CMemoryView::OnMoveDown},
+        {QT_TR_NOOP("&Insert"), &CMemoryView::OnInsert},
+        {QT_TR_NOOP("Clea&r"), &CMemoryView::OnClear},
+        {QT_TR_NOOP("&Delete"), &CMemoryView::OnDelete},
+    };
+    for (const Command& command : edit) {
+        if (!command.text)
+            editMenu_->addSeparator();
+        else
+            connect(editMenu_->addAction(tr(command.text)), &QAction::triggered, this,
+                    command.slot);
+    }
+
+    FillGrid();
+}
+
+bool CMemoryView::OnSetActive() {
+    return CPropertyPage::OnSetActive();
+}
+
+void CMemoryView::FillGrid() {
+    WaitCursor wait;
+    CVR500Radio& radio = Model();
+    grid_->SetCurrentColumn(kFreqCol);
+    grid_->SetCurrentRow(1);
+    grid_->SetLastColumn(kPrefCol);
+    grid_->SetLastRow(kRows);
+    grid_->SetRangeMode(true);
+    grid_->SetOperation(CSpreadSheet::OpClearText);
+    grid_->SetRangeMode(false);
+    for (int r = 1; r <= kRows; ++r) {
+        if (!radio.IsChannelUsed(r))
+            continue;
+        const ChannelRecord* rec = radio.GetChannel(r);
+        grid_->WriteCellFrequency(kFreqCol, r, rec->frequencyHz);
+        grid_->SetCurrentColumn(kModeCol);
+        grid_->SetCurrentRow(r);
+        grid_->SetListIndex((rec->flags & ri::kFlagModeMask) - 1);
+        grid_->WriteCell(kPrefCol, r,
+                         (rec->flags & ri::kFlagPreferential) ? QStringLiteral("1")
+                                                              : QStringLiteral("0"));
+        grid_->WriteCell(kNameCol, r, TextFromName(rec->name));
+    }
+    grid_->ResetChangedRows();
+
+    const Byte* image = radio.EditRadio();
+    const int modeScan = image[ri::kModeScan];
+    modeScan_->setCurrentIndex(modeScan <= 6 ? modeScan : -1);
+    bankScan_ = CRadio::GetBit(image + ri::kBankScanBit.offset, kBankScanBit) ? 1 : 0;
+    (bankScan_ ? bankScanOn_ : bankScanOff_)->setChecked(true);
+    for (int bank = 0; bank < 10; ++bank)
+        bankLink_[bank]->setChecked(CRadio::GetBit(image + ri::kBankLink, bank));
+}
+
+bool CMemoryView::OnKillActive() {
+    CVR500Radio& radio = Model();
+    for (int r = 1; r <= kRows; ++r) {
+        // Rows nobody changed since FillGrid keep every byte, the names and flags of
+        // channels that are not in use included.
+        if (!grid_->IsRowChanged(r))
+            continue;
+        const int hz = grid_->ReadCellFrequency(kFreqCol, r);
+        Byte* image = radio.EditRadio();
+        if (hz == 0) {
+            radio.SetChannelUsed(r, false);
+            std::memset(image + ri::ChannelName(r), ' ', ri::kChannelNameSize);
+            image[ri::ChannelFlag(r)] &= static_cast<Byte>(~ri::kFlagPreferential);
+            continue;
+        }
+        ChannelRecord* rec = radio.GetChannel(r);
+        radio.SetChannelUsed(r, true);
+        EncodeDigits(rec->code, hz, 8);
+        grid_->SetCurrentColumn(kModeCol);
+        grid_->SetCurrentRow(r);
+        const int mode = grid_->GetListIndex() + 1;
+        rec->flags =
+            static_cast<Byte>((rec->flags & ~ri::kFlagModeMask) | (mode & ri::kFlagModeMask));
+        grid_->SetCurrentColumn(kPrefCol);
+        if (grid_->GetCellText() == QLatin1String("1"))
+            rec->flags |= ri::kFlagPreferential;
+        else
+            rec->flags &= static_cast<Byte>(~ri::kFlagPreferential);
+        QString name;
+        grid_->ReadCell(kNameCol, r, name);
+        NameFromText(name, rec->name);
+        radio.StoreChannel(*rec, r);
+    }
+    // The edits are in the image now; what is stored again must differ from it to count.
+    grid_->ResetChangedRows();
+
+    Byte* image = radio.EditRadio();
+    if (modeScan_->currentIndex() >= 0)
+        image[ri::kModeScan] = static_cast<Byte>(modeScan_->currentIndex());
+    if (bankScanGroup_->checkedId() >= 0)
+        bankScan_ = bankScanGroup_->checkedId();
+    if (bankScan_ >= 0)
+        CRadio::SetBit(image + ri::kBankScanBit.offset, kBankScanBit, bankScan_ == 1);
+    // Only the ten bank bits: the rest of the second byte belongs to no control here.
+    for (int bank = 0; bank < 10; ++bank)
+        CRadio::SetBit(image + ri::kBankLink, bank, bankLink_[bank]->isChecked());
+    return CPropertyPage::OnKillActive();
+}
+
+void CMemoryView::resizeEvent(QResizeEvent* event) {
+    CPropertyPage::resizeEvent(event);
+    SizeColumns();
+}
+
+void CMemoryView::SizeColumns() {
+    const int dpi = std::max(1, grid_->logicalDpiX());
+    const int w = grid_->width() * 1440 / dpi - 190;
+    if (w <= 0)
+        return;
+    const int shares[5] = {9, 23, 19, 31, 18};
+    for (int c = 0; c <= 4; ++c)
+        grid_->SetColumnWidth(c, grid_->TwipsToColumnWidth(w * shares[c] / 100));
+}
+
+// ---- Grid events ----
+
+void CMemoryView::OnLeavingCell(int column, int row, int, int, bool& cancel) {
+    if (column == kFreqCol)
+        CheckFrequencyCell(*grid_, Model(), invalidFrequencyGuard_, column, row, cancel);
+}
+
+void CMemoryView::OnEditModeChanged(int column, int row, short mode, bool) {
+    if (mode == 0 && column == kFreqCol)
+        EmptyUnreadableFrequency(*grid_, column, row);
+}
+
+void CMemoryView::OnKeyReleased(short& key, short shift) {
+    if (shift != 2)
+        return;
+    if (key == 'C')
+        OnCopy();
+    else if (key == 'X')
+        OnCut();
+    else if (key == 'V')
+        OnPaste();
+}
+
+void CMemoryView::OnRightClicked(short kind, int, int, int x, int y) {
+    if (kind != 0)
+        return;
+    const int px = x * std::max(1, grid_->logicalDpiX()) / 1440;
+    const int py = y * std::max(1, grid_->logicalDpiY()) / 1440;
+    editMenu_->popup(grid_->viewport()->mapToGlobal(QPoint(px, py)));
+}
+
+void CMemoryView::OnBlockDropped(int, int row, int, int lastRow, int dropColumn, int dropRow, int,
+                                 int, bool, short& action, bool&, bool& cancel) {
+    // Whole channel rows move or copy, whatever columns were dragged.
+    cancel = true;
+    RowRange(row, lastRow);
+    grid_->SetTargetColumn(kFreqCol);
+    grid_->SetTargetRow(dropRow);
+    grid_->SetRangeMode(true);
+    grid_->SetOperation(action == 0 ? CSpreadSheet::OpMoveTo : CSpreadSheet::OpCopyTo);
+    grid_->SetRangeMode(false);
+    grid_->SetCurrentColumn(dropColumn);
+    grid_->SetCurrentRow(dropRow);
+    grid_->SetOperation(CSpreadSheet::OpActivate);
+}
+
+// ---- Commands ----
+
+void CMemoryView::RowRange(int first, int last) {
+    grid_->SetCurrentColumn(kFreqCol);
+    grid_->SetLastColumn(kPrefCol);
+    grid_->SetCurrentRow(first);
+    grid_->SetLastRow(last);
+}
+
+bool CMemoryView::Selection(int& first, int& last) const {
+    first = grid_->GetSelectionFirstRow();
+    last = grid_->GetSelectionLastRow();
+    return first >= 0;
+}
+
+void CMemoryView::OnSort() {
+    CSortDlg dialog(SharedSortSettings(), this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    SortBy(SharedSortSettings());
+}
+
+void CMemoryView::SortBy(const SortSettings& s) {
+    grid_->SetSortOrientation(0);
+    grid_->SetSortKeyColumn(1, s.firstKeyColumn);
+    // A second key left from an earlier sort must not outlive "No sort".
+    const bool second = s.secondKeyColumn > 0 && s.secondKeyColumn != s.firstKeyColumn;
+    grid_->SetSortKeyColumn(2, second ? s.secondKeyColumn : 0);
+    grid_->SetSortKeyOrder(1, s.order);
+    grid_->SetSortKeyOrder(2, s.order);
+    const auto sortRows = [this](int first, int last) {
+        RowRange(first, last);
+        grid_->SetOperation(CSpreadSheet::OpSort);
+    };
+    int f = 0, l = 0;
+    Selection(f, l);
+    switch (s.scope) {
+    case SortSettings::SelectedChannels:
+        if (f == l) {
+            if (Prompt* prompt = Model().GetPrompt())
+                prompt->Message(tr("No channels were selected for sorting."), tr("Sort Error"),
+                                PromptButtons::Ok, PromptIcon::None);
+            return;
+        }
+        sortRows(f, l);
+        break;
+    case SortSettings::CurrentBank: {
+        const int top = BankTop(f > 0 ? f : 1);
+        sortRows(top - kBankRows + 1, top);
+        break;
+    }
+    case SortSettings::AllByBanks:
+        for (int top = kBankRows; top <= kRows; top += kBankRows)
+            sortRows(top - kBankRows + 1, top);
+        break;
+    case SortSettings::AllAsOneBank:
+        sortRows(1, kRows);
+        break;
+    default:
+        break;
+    }
+}
+
+void CMemoryView::OnMoveUp() {
+    int f = 0, l = 0;
+    if (!Selection(f, l) || f == 1)
+        return;
+    RowRange(f, l);
+    grid_->SetTargetColumn(kFreqCol);
+    grid_->SetTargetRow(f - 1);
+    grid_->SetRangeMode(true);
+    grid_->SetOperation(CSpreadSheet::OpSwap);
+    grid_->SetRangeMode(false);
+    grid_->SetCurrentColumn(kFreqCol);
+    grid_->SetCurrentRow(f - 1);
+    grid_->SetOperation(CSpreadSheet::OpActivate);
+    if (l > f) { // the block stays selected, so the command can be repeated
+        RowRange(f - 1, l - 1);
+        grid_->SetOperation(CSpreadSheet::OpSelect);
+    }
+}
+
+void CMemoryView::OnMoveDown() {
+    int f = 0, l = 0;
+    if (!Selection(f, l) || l >= kRows)
+        return;
+    RowRange(f, l);
+    grid_->SetTargetColumn(kFreqCol);
+    grid_->SetTargetRow(f + 1);
+    grid_->SetRangeMode(true);
+    grid_->SetOperation(CSpreadSheet::OpSwap);
+    grid_->SetRangeMode(false);
+    grid_->SetCurrentColumn(kFreqCol);
+    grid_->SetCurrentRow(f + 1);
+    grid_->SetOperation(CSpreadSheet::OpActivate);
+    if (l > f) {
+        RowRange(f + 1, l + 1);
+        grid_->SetOperation(CSpreadSheet::OpSelect);
+    }
+}
+
+void CMemoryView::OnInsert() {
+    int f = 0, l = 0;
+    if (!Selection(f, l))
+        return;
+    const int top = BankTop(f);
+    if (grid_->ReadCellFrequency(kFreqCol, top) != 0) {
+        Prompt* prompt = Model().GetPrompt();
+        if (prompt &&
+            prompt->Message(tr("Top memory of bank will be lost with insert."), tr("Insert Error"),
+                            PromptButtons::OkCancel, PromptIcon::None) != PromptAnswer::Ok)
+            return;
+    }
+    grid_->SetRangeMode(true);
+    if (f == top) {
+        RowRange(f, f);
+        grid_->SetOperation(CSpreadSheet::OpClear);
+    } else {
+        RowRange(f, top - 1);
+        grid_->SetTargetColumn(kFreqCol);
+        grid_->SetTargetRow(f + 1);
+        grid_->SetOperation(CSpreadSheet::OpMoveTo);
+    }
+    grid_->SetRangeMode(false);
+}
+
+void CMemoryView::OnDelete() {
+    int f = 0, l = 0;
+    if (!Selection(f, l))
+        return;
+    const int top = BankTop(f);
+    grid_->SetRangeMode(true);
+    if (f == top) {
+        RowRange(f, f);
+        grid_->SetOperation(CSpreadSheet::OpClear);
+    } else {
+        RowRange(f + 1, top);
+        grid_->SetTargetColumn(kFreqCol);
+        grid_->SetTargetRow(f);
+        grid_->SetOperation(CSpreadSheet::OpMoveTo);
+    }
+    grid_->SetRangeMode(false);
+}
+
+void CMemoryView::OnClear() {
+    int f = grid_->GetSelectionFirstRow(), l = grid_->GetSelectionLastRow();
+    if (f == -1) {
+        if (l == -1)
+            return;
+        f = 1;
+    }
+    RowRange(f, l);
+    grid_->SetRangeMode(true);
+    grid_->SetOperation(CSpreadSheet::OpClear);
+    grid_->SetRangeMode(false);
+}
+
+void CMemoryView::ClipboardCommand(int operation) {
+    const int f = grid_->GetSelectionFirstRow(), l = grid_->GetSelectionLastRow();
+    const int start = f > 0 ? f : 1;
+    if (l < start)
+        return;
+    RowRange(start, l);
+    grid_->SetOperation(CSpreadSheet::OpSelect);
+    grid_->SetRangeMode(true);
+    grid_->SetOperation(operation);
+    grid_->SetRangeMode(false);
+}
+
+void CMemoryView::OnCopy() {
+    ClipboardCommand(CSpreadSheet::OpClipboardCopy);
+}
+
+void CMemoryView::OnCut() {
+    ClipboardCommand(CSpreadSheet::OpClipboardCut);
+}
+
+void CMemoryView::OnPaste() {
+    ClipboardCommand(CSpreadSheet::OpClipboardPaste);
+}
+
+// ---- Printing ----
+
+bool PrintMemoryList(CMemoryView& view, QWidget* parent) {
+    view.Grid()->SetPrintJobName(QObject::tr("Memory List"));
+    CPrintSetupDlg dialog(view.Model().GetPrompt(), parent ? parent : &view);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    return PrintMemoryListWith(view, dialog.Values());
+}
+
+bool PrintMemoryListWith(CMemoryView& view, const PrintSetup& setup, QPrinter* printer) {
+    CSpreadSheet& grid = *view.Grid();
+    Prompt* prompt = view.Model().GetPrompt();
+    grid.SetPrintJobName(QObject::tr("Memory List"));
+    grid.SetPrintColumnHeaders(setup.columnHeaders);
+    grid.SetPrintRowHeaders(setup.rowHeaders);
+    grid.SetPrintGridLines(setup.gridLines);
+    grid.SetPrintBorder(setup.gridBorder);
+    switch (setup.range) {
+    case PrintSetup::Pages:
+        grid.SetPrintUsedAreaOnly(false);
+        grid.SetPrintFirstPage(PrintSetup::PageNumber(setup.firstPage));
+        grid.SetPrintLastPage(PrintSetup::PageNumber(setup.lastPage));
+        grid.SetPrintRangeKind(CSpreadSheet::PrintPageRange);
+        break;
+    case PrintSetup::Selection: {
+        grid.SetPrintUsedAreaOnly(false);
+        int first = grid.GetSelectionFirstRow(), last = grid.GetSelectionLastRow();
+        if (first < 1) // nothing selected: the cursor's row
+            first = last = std::max(1, grid.currentIndex().row() + 1);
+        grid.SetCurrentColumn(1);
+        grid.SetLastColumn(4);
+        grid.SetCurrentRow(first);
+        grid.SetLastRow(last);
+        grid.SetPrintRangeKind(CSpreadSheet::PrintCurrentRange);
+        break;
+    }
+    default:
+        grid.SetPrintUsedAreaOnly(true);
+        grid.SetPrintRangeKind(CSpreadSheet::PrintWholeSheet);
+        break;
+    }
+    grid.SetPrintMarginTop(PrintSetup::MarginTwips(setup.marginTop));
+    grid.SetPrintMarginLeft(PrintSetup::MarginTwips(setup.marginLeft));
+    grid.SetPrintMarginRight(PrintSetup::MarginTwips(setup.marginRight));
+    grid.SetPrintMarginBottom(PrintSetup::MarginTwips(setup.marginBottom));
+
+    std::unique_ptr<QPrinter> own;
+    if (!printer) {
+        const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+        if (!info.isNull()) {
+            own = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+        } else {
+            if (!prompt ||
+                prompt->Message(QObject::tr("No printer is installed. Save the memory list as "
+                                            "a PDF file instead?"),
+                                QString(), PromptButtons::YesNo,
+                                PromptIcon::Question) != PromptAnswer::Yes)
+                return false;
+            FileDialogRequest request;
+            request.title = QObject::tr("Save Memory List as PDF");
+            request.fileName = QStringLiteral("Memory List.pdf");
+            request.filters = {QObject::tr("PDF Files (*.pdf)"), QObject::tr("All files (*.*)")};
+            request.defaultSuffix = QStringLiteral("pdf");
+            const QString path = prompt->SaveFileName(request);
+            if (path.isEmpty())
+                return false;
+            own = std::make_unique<QPrinter>(QPrinter::HighResolution);
+            own->setOutputFormat(QPrinter::PdfFormat);
+            own->setOutputFileName(path);
+        }
+        printer = own.get();
+    }
+    grid.SetPrinter(printer);
+    grid.SetOperation(CSpreadSheet::OpPrint);
+    grid.SetPrinter(nullptr);
+    if (grid.LastPrintResult() < 0) {
+        if (prompt)
+            prompt->Message(
+                QObject::tr("The memory list could not be printed. %1").arg(grid.LastPrintError()),
+                QString(), PromptButtons::Ok, PromptIcon::Stop);
+        return false;
+    }
+    if (grid.LastPrintResult() == 0) {
+        if (prompt)
+            prompt->Message(QObject::tr("Nothing was printed: the list has no such pages."),
+                            QString(), PromptButtons::Ok, PromptIcon::Exclamation);
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,103 @@
+#pragma once
+// CMemoryView: the "Memory View" page. Its grid shows the receiver's 1000 memory channels
+// (ten banks of 100 rows: frequency, mode, name, preferential scan) beside the Mode Scan list,
+// the Bank Scan switch and the ten bank link boxes.
+//
+// The main window
+//   - calls FillGrid() after the data set was replaced (New, Open, a read from the receiver),
+//   - calls OnKillActive() before the data set is saved, sent or replaced,
+//   - routes its Edit commands to the public slots (OnSort, OnMoveUp, ...),
+//   - prints with PrintMemoryList(view, parent).
+// Messages go through the model's Prompt.
+
+#include "pages/FrequencyCell.h"
+#include "pages/PropertyPage.h"
+
+#include <QString>
+
+class CSpreadSheet;
+class QButtonGroup;
+class QCheckBox;
+class QComboBox;
+class QMenu;
+class QPrinter;
+class QRadioButton;
+struct PrintSetup;
+struct SortSettings;
+
+class CMemoryView : public CPropertyPage {
+    Q_OBJECT
+public:
+    static constexpr int kRows = 1000;
+    static constexpr int kBankRows = 100;
+
+    explicit CMemoryView(CVR500Radio& radio, QWidget* parent = nullptr);
+
+    // Copies the channels and the bank scan settings from EditImage into the page.
+    void FillGrid();
+    // Copies the page back into EditImage. Rows not changed since the last FillGrid keep
+    // their bytes.
+    bool OnKillActive() override;
+    bool OnSetActive() override;
+
+    CSpreadSheet* Grid() const { return grid_; }
+    QComboBox* ModeScanList() const { return modeScan_; }
+    QRadioButton* BankScanOff() const { return bankScanOff_; }
+    QRadioButton* BankScanOn() const { return bankScanOn_; }
+    QCheckBox* BankLink(int bank) const { return bankLink_[bank]; }
+    // The right-click menu: Cut, Copy, Paste, Sort, Move Up, Move Down, Insert, Clear, Delete.
+    QMenu* EditMenu() const { return editMenu_; }
+
+    // Sorts by the given choices (the Sort command runs the dialog first).
+    void SortBy(const SortSettings& settings);
+
+public slots:
+    void OnSort();
+    void OnMoveUp();
+    void OnMoveDown();
+    void OnInsert();
+    void OnClear();
+    void OnDelete();
+    void OnCopy();
+    void OnCut();
+    void OnPaste();
+
+private:
+    void OnLeavingCell(int column, int row, int newColumn, int newRow, bool& cancel);
+    void OnEditModeChanged(int column, int row, short mode, bool changed);
+    void OnKeyReleased(short& key, short shift);
+    void OnRightClicked(short kind, int column, int row, int x, int y);
+    void OnBlockDropped(int column, int row, int lastColumn, int lastRow, int dropColumn,
+                        int dropRow, int dropLastColumn, int dropLastRow, bool overwrite,
+                        short& action, bool& dataOnly, bool& cancel);
+    void RowRange(int first, int last);
+    void ClipboardCommand(int operation);
+    void SizeColumns();
+    bool Selection(int& first, int& last) const;
+
+    void resizeEvent(QResizeEvent* event) override;
+
+    CSpreadSheet* grid_;
+    QComboBox* modeScan_;
+    QRadioButton* bankScanOff_;
+    QRadioButton* bankScanOn_;
+    QButtonGroup* bankScanGroup_;
+    QCheckBox* bankLink_[10];
+    QMenu* editMenu_;
+    InvalidFrequencyGuard invalidFrequencyGuard_;
+    int bankScan_ = -1; // no button until the first load
+};
+
+// The channel-name font "yaesu.fon" (face "Yaesu2"), looked for beside the program and in
+// its data folders. Registering returns the face to use, or an empty string when the file
+// is missing or brings no font; the main window unregisters it when it closes.
+QString RegisterChannelFont();
+void UnregisterChannelFont();
+
+// The Print command: runs the Print Setup dialog, then prints the memory list. Returns true
+// when pages were printed.
+bool PrintMemoryList(CMemoryView& view, QWidget* parent = nullptr);
+// Prints with the given choices to the default printer; with no printer installed, offers
+// to save the pages as a PDF file. printer, when given, is used instead (tests, previews).
+// Failures are reported through the model's Prompt.
+bool PrintMemoryListWith(CMemoryView& view, const PrintSetup& setup, QPrinter* printer = nullptr);

@@ -1,0 +1,84 @@
+// Get Data and Send Data through the window against corvinel-sim on a pseudo-terminal.
+
+#include "AppTestSupport.h"
+#include "e2e/SimProcess.h"
+
+#include <QDialogButtonBox>
+#include <QPushButton>
+
+using namespace layout;
+
+namespace {
+
+// The simulated receiver starts sending this long after the program opened the port at
+// start-up: time enough for the window to come up and the read to begin on a busy machine.
+const char kStartDelay[] = "1000";
+
+void ClickButton(QWidget* dialog, const QString& text) {
+    for (QPushButton* b : dialog->findChildren<QPushButton*>())
+        if (b->text() == text)
+            return QTest::mouseClick(b, Qt::LeftButton);
+    ADD_FAILURE() << "no button " << text.toStdString();
+}
+
+std::vector<Byte> RadioPart(const std::vector<Byte>& file) {
+    return {file.begin() + kRadioImage, file.begin() + kRadioImage + kRadioImageSize};
+}
+
+} // namespace
+
+class AppTransfer : public AppTest {
+protected:
+    SimProcess sim;
+
+    // Starts the simulator and the program with the simulator's device as the stored port.
+    void StartWithSim(const QStringList& args) {
+        const QString device = sim.Start(args);
+        ASSERT_FALSE(device.isEmpty());
+        WriteCommPort(device);
+        Start();
+        ASSERT_TRUE(app->Port()->IsOpen());
+    }
+};
+
+TEST_F(AppTransfer, GetDataFillsTheGridWithWhatTheReceiverSent) {
+    const QString file = MakeDataFile("radio.rdf", 433'500'000);
+    StartWithSim({"send", file, "--start-delay", kStartDelay});
+    Frame()->Action(CMainFrame::ID_READ)->trigger();
+    EXPECT_TRUE(prompt.messages.empty()) << prompt.LastText().toStdString();
+    EXPECT_EQ(CellText(1), "433.50000");
+    EXPECT_FALSE(Radio().IsChanged());
+    const Image& image = Radio().EditImage;
+    EXPECT_EQ(std::vector<Byte>(image.begin() + kRadioImage,
+                                image.begin() + kRadioImage + kRadioImageSize),
+              RadioPart(ReadFile(file)));
+}
+
+// After a failed read the pages show the new data set the model holds, not the old channels.
+TEST_F(AppTransfer, AReadThatTimesOutLeavesTheNewDataSetShown) {
+    const QString file = MakeDataFile("radio.rdf", 433'500'000);
+    StartWithSim({"send", file, "--start-delay", kStartDelay, "--silence-after", "5"});
+    TypeInCell(8, "145.5");
+    prompt.answers = {PromptAnswer::No, PromptAnswer::Ok};
+    Frame()->OnGetData();
+    ASSERT_EQ(prompt.messages.size(), 2u);
+    EXPECT_EQ(prompt.messages[1].text, "Timeout");
+    EXPECT_EQ(Radio().EditImage, NewDataSet());
+    EXPECT_EQ(CellText(8), "");
+    EXPECT_EQ(CellText(1), "");
+    Frame()->CommitPages(); // nothing old comes back
+    EXPECT_EQ(Radio().EditImage, NewDataSet());
+}
+
+TEST_F(AppTransfer, SendDataSendsTheFileByteForByte) {
+    const QString file = MakeDataFile("radio.rdf", 145'500'000);
+    StartWithSim({"receive", Path("got.rdf")});
+    ASSERT_TRUE(Frame()->OpenPath(file));
+    WhenModal([](QWidget* dialog) { ClickButton(dialog, "OK"); });
+    Frame()->Action(CMainFrame::ID_WRITE)->trigger();
+    EXPECT_TRUE(prompt.messages.empty()) << prompt.LastText().toStdString();
+    EXPECT_FALSE(Radio().IsChanged());
+    app->Port()->Close(); // the simulator ends once the line is let go
+    ASSERT_TRUE(sim.Result().startsWith("received 490 frames"));
+    EXPECT_EQ(RadioPart(ReadFile(Path("got.rdf"))), RadioPart(ReadFile(file)));
+}
