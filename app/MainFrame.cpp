@@ -3,11 +3,11 @@
 #include "app/AboutDlg.h"
 #include "app/HelpWindow.h"
 #include "app/SheetHost.h"
-#include "app/StandInMemoryView.h"
 #include "link/CommPort.h"
 #include "link/dialogs/CloneReadDlg.h"
 #include "link/dialogs/CloneWriteDlg.h"
 #include "link/dialogs/CommSetupDlg.h"
+#include "pages/MemoryView.h"
 #include "radio/Csv.h"
 #include "radio/FileIo.h"
 #include "radio/Prompt.h"
@@ -17,6 +17,7 @@
 #include <QCloseEvent>
 #include <QFile>
 #include <QIcon>
+#include <QLayout>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QToolBar>
@@ -140,11 +141,11 @@ void CMainFrame::BuildMenus() {
                &F::OnHelp);
     MakeAction(ID_EDIT_CUT, QStringLiteral("Cut"),
                QStringLiteral("Cut the selected channels and put them on the Clipboard\nCut"),
-               nullptr);
+               &F::OnEditCut);
     MakeAction(ID_EDIT_COPY, QStringLiteral("Copy"),
-               QStringLiteral("Copy the selected channels to the Clipboard\nCopy"), nullptr);
+               QStringLiteral("Copy the selected channels to the Clipboard\nCopy"), &F::OnEditCopy);
     MakeAction(ID_EDIT_PASTE, QStringLiteral("Paste"),
-               QStringLiteral("Insert the channels on the Clipboard\nPaste"), nullptr);
+               QStringLiteral("Insert the channels on the Clipboard\nPaste"), &F::OnEditPaste);
     MakeAction(ID_READ, QStringLiteral("Read"), QStringLiteral("Get data from VR-500\nRead"),
                &F::OnGetData);
     MakeAction(ID_WRITE, QStringLiteral("Write"), QStringLiteral("Write data to the VR-500\nWrite"),
@@ -159,18 +160,17 @@ void CMainFrame::BuildMenus() {
         {ID_FILE_SAVE, {QKeySequence(Qt::CTRL | Qt::Key_S)}},
         {ID_FILE_PRINT, {QKeySequence(Qt::CTRL | Qt::Key_P)}},
         {ID_HELP, {QKeySequence(Qt::Key_F1)}},
-        {ID_EDIT_COPY,
-         {QKeySequence(Qt::CTRL | Qt::Key_C), QKeySequence(Qt::CTRL | Qt::Key_Insert)}},
-        {ID_EDIT_PASTE,
-         {QKeySequence(Qt::CTRL | Qt::Key_V), QKeySequence(Qt::SHIFT | Qt::Key_Insert)}},
-        {ID_EDIT_CUT,
-         {QKeySequence(Qt::CTRL | Qt::Key_X), QKeySequence(Qt::SHIFT | Qt::Key_Delete)}},
+        // Ctrl+C, Ctrl+X and Ctrl+V belong to the grid, which handles them itself; a window
+        // key for them would run the command twice.
+        {ID_EDIT_COPY, {QKeySequence(Qt::CTRL | Qt::Key_Insert)}},
+        {ID_EDIT_PASTE, {QKeySequence(Qt::SHIFT | Qt::Key_Insert)}},
+        {ID_EDIT_CUT, {QKeySequence(Qt::SHIFT | Qt::Key_Delete)}},
     };
     for (const auto& k : keys)
         Action(k.id)->setShortcuts(k.keys);
-    // The Memory View page handles Cut, Copy and Paste itself; here they stay off.
-    for (int id : {ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE, ID_FILE_PRINT})
-        Action(id)->setEnabled(false);
+    // Cut, Copy and Paste work on the memory channels: on while their page is shown.
+    connect(host_->Sheet(), &QTabWidget::currentChanged, this, &CMainFrame::UpdateEditCommands);
+    UpdateEditCommands();
 }
 
 void CMainFrame::BuildToolBar() {
@@ -227,10 +227,11 @@ void CMainFrame::BuildStatusBar() {
     bar->showMessage(QString::fromLatin1(kReady));
 }
 
-// The window takes the size that shows the largest page whole, once; it cannot be resized.
+// The window always takes the size that shows the largest page whole; the user cannot resize
+// it. A page whose controls grow once loaded (lists filled for the country) grows it too, so
+// nothing is ever cut off.
 void CMainFrame::FitToSheet() {
-    ensurePolished();
-    setFixedSize(sizeHint());
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 HelpWindow* CMainFrame::Help() {
@@ -326,7 +327,28 @@ bool CMainFrame::OnFileSaveAs() {
     return SaveEdits(true);
 }
 
-void CMainFrame::OnFilePrint() {}
+void CMainFrame::OnFilePrint() {
+    PrintMemoryList(*host_->MemoryView(), this);
+}
+
+void CMainFrame::OnEditCut() {
+    host_->MemoryView()->OnCut();
+}
+
+void CMainFrame::OnEditCopy() {
+    host_->MemoryView()->OnCopy();
+}
+
+void CMainFrame::OnEditPaste() {
+    host_->MemoryView()->OnPaste();
+}
+
+void CMainFrame::UpdateEditCommands() {
+    const bool onChannels =
+        host_->Sheet()->GetActivePage() == static_cast<CPropertyPage*>(host_->MemoryView());
+    for (int id : {ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE})
+        Action(id)->setEnabled(onChannels);
+}
 
 void CMainFrame::OnImportChannels() {
     if (!CommitPages())
@@ -423,5 +445,6 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
     }
     if (help_)
         help_->close();
+    UnregisterChannelFont();
     event->accept();
 }

@@ -61,6 +61,9 @@ public:
     bool OnFileSave();
     bool OnFileSaveAs();
     void OnFilePrint();
+    void OnEditCut();
+    void OnEditCopy();
+    void OnEditPaste();
     void OnImportChannels();
     void OnExportChannels();
     void OnGetData();
@@ -92,6 +95,7 @@ private:
     void BuildToolBar();
     void BuildStatusBar();
     void FitToSheet();
+    void UpdateEditCommands();
     // Opens the port for a transfer; when it cannot be opened, runs the port setup instead.
     bool PortReady();
     void RunPortSetup();

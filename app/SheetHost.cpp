@@ -1,9 +1,11 @@
 #include "app/SheetHost.h"
 
-#include "app/StandInMemoryView.h"
+#include "pages/MemoryView.h"
 #include "pages/PageMain.h"
 #include "pages/PropertyPage.h"
 
+#include <QAbstractItemView>
+#include <QApplication>
 #include <QVBoxLayout>
 
 // ---- CSnapPropertySheet ----------------------------------------------------------------
@@ -89,7 +91,7 @@ CSheetHostWnd::CSheetHostWnd(CVR500Radio& radio, QWidget* parent)
     // Room for a page of controls even before the largest page asks for more.
     sheet_->setMinimumSize(560, 380);
 
-    memoryView_ = new MemoryViewPage(radio, sheet_);
+    memoryView_ = new CMemoryView(radio, sheet_);
     sheet_->AddPage(memoryView_);
     for (PageFactory make : kOtherPages)
         sheet_->AddPage(make(radio, sheet_));
@@ -109,7 +111,23 @@ int CSheetHostWnd::ActiveHelpContext() const {
     return page ? page->HelpContext() : memoryView_->HelpContext();
 }
 
+// A command reached by a key leaves the cell editor open; the editor gives its text to the
+// cell when it loses the focus, as it does when the user clicks elsewhere.
+void CSheetHostWnd::FinishCellEditing() {
+    QWidget* focus = QApplication::focusWidget();
+    if (!focus || !sheet_->isAncestorOf(focus))
+        return;
+    // Cell editors sit on the view's viewport.
+    QWidget* viewport = focus->parentWidget();
+    auto* view = viewport ? qobject_cast<QAbstractItemView*>(viewport->parentWidget()) : nullptr;
+    if (view && view->viewport() == viewport) {
+        focus->clearFocus();
+        view->setFocus();
+    }
+}
+
 bool CSheetHostWnd::CommitPages() {
+    FinishCellEditing();
     CPropertyPage* active = sheet_->GetActivePage();
     if (active && !active->OnKillActive())
         return false;

@@ -5,10 +5,9 @@
 #include <QWidget>
 #include <vector>
 
+class CMemoryView;
 class CPropertyPage;
 class CVR500Radio;
-class StandInMemoryView;
-using MemoryViewPage = StandInMemoryView;
 
 // A tab widget whose tab switches run the pages' OnKillActive (false keeps the old page) and
 // OnSetActive.
@@ -41,7 +40,7 @@ public:
     explicit CSheetHostWnd(CVR500Radio& radio, QWidget* parent = nullptr);
 
     CSnapPropertySheet* Sheet() const { return sheet_; }
-    MemoryViewPage* MemoryView() const { return memoryView_; }
+    CMemoryView* MemoryView() const { return memoryView_; }
 
     // Makes the Memory View page the active one; false when the page being left refused.
     bool ActivateMemoryView();
@@ -52,13 +51,15 @@ public:
     int ActiveHelpContext() const;
 
     // Stores what the active page and the Memory View page show into the image; false when
-    // a page refused (it has told the user why).
+    // a page refused (it has told the user why). A cell still being edited counts.
     bool CommitPages();
     // After the data set was replaced or changed behind the pages: every page that holds
     // controls shows what the model holds, so none writes the old data into the new set.
     void ReloadPages();
 
 private:
+    void FinishCellEditing();
+
     CSnapPropertySheet* sheet_;
-    MemoryViewPage* memoryView_ = nullptr;
+    CMemoryView* memoryView_ = nullptr;
 };

@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPainter>
+#include <QPalette>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QStyledItemDelegate>
@@ -57,6 +58,7 @@ public:
     std::vector<Column> columns{Column{}}; // index 0 unused: grid columns count from 1
     std::vector<Cell> cells;
     std::vector<unsigned char> changed;
+    std::vector<unsigned char> locked;
 
     void Reshape(int c, int r) {
         beginResetModel();
@@ -65,11 +67,15 @@ public:
         columns.resize(cols + 1);
         cells.assign(static_cast<size_t>(cols) * rows, Cell{});
         changed.assign(rows + 1, 0);
+        locked.assign(cells.size(), 0);
         endResetModel();
     }
     bool Valid(int c, int r) const { return c >= 1 && c <= cols && r >= 1 && r <= rows; }
     const Cell& At(int c, int r) const { return cells[static_cast<size_t>(r - 1) * cols + c - 1]; }
     Cell& At(int c, int r) { return cells[static_cast<size_t>(r - 1) * cols + c - 1]; }
+    bool Locked(int c, int r) const {
+        return Valid(c, r) && locked[static_cast<size_t>(r - 1) * cols + c - 1] != 0;
+    }
     CellKind Kind(int c) const { return (c >= 1 && c <= cols) ? columns[c].kind : CellKind::Text; }
 
     QString Text(int c, int r) const {
@@ -155,6 +161,8 @@ public:
             if (kind != CellKind::Check)
                 return {};
             return At(c, r).text == QLatin1String("1") ? Qt::Checked : Qt::Unchecked;
+        case Qt::BackgroundRole:
+            return Locked(c, r) ? QVariant(QPalette().window()) : QVariant();
         case Qt::FontRole:
             return columns[c].font ? QVariant(*columns[c].font) : QVariant();
         case Qt::TextAlignmentRole:
@@ -189,6 +197,8 @@ public:
     Qt::ItemFlags flags(const QModelIndex& index) const override {
         Qt::ItemFlags f = Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsDragEnabled |
                           Qt::ItemIsDropEnabled;
+        if (Locked(index.column() + 1, index.row() + 1))
+            return f;
         if (Kind(index.column() + 1) == CellKind::Check)
             return f | Qt::ItemIsUserCheckable;
         return f | Qt::ItemIsEditable;
@@ -376,6 +386,15 @@ void CSpreadSheet::SetColumnMaxLength(int column, int length) {
 void CSpreadSheet::SetColumnCharFilter(int column, std::function<bool(QChar)> accepts) {
     if (column >= 1 && column <= model_->cols)
         model_->columns[column].accepts = std::move(accepts);
+}
+
+void CSpreadSheet::SetCellLocked(int column, int row, bool locked) {
+    if (model_->Valid(column, row))
+        model_->locked[static_cast<size_t>(row - 1) * model_->cols + column - 1] = locked ? 1 : 0;
+}
+
+bool CSpreadSheet::IsCellLocked(int column, int row) const {
+    return model_->Locked(column, row);
 }
 
 // ---- Range ----
@@ -963,6 +982,8 @@ void CSpreadSheet::keyPressEvent(QKeyEvent* event) {
         if (state() != EditingState && event->modifiers() == Qt::NoModifier) {
             const QModelIndexList cells = selectionModel()->selectedIndexes();
             for (const QModelIndex& index : cells) {
+                if (model_->Locked(index.column() + 1, index.row() + 1))
+                    continue;
                 const Cell before = model_->At(index.column() + 1, index.row() + 1);
                 model_->Put(index.column() + 1, index.row() + 1, Cell{});
                 if (!(before == Cell{}))

@@ -83,6 +83,10 @@ public:
     // Text cells: the longest text and the characters a cell accepts (typed, pasted, dropped).
     void SetColumnMaxLength(int column, int length);
     void SetColumnCharFilter(int column, std::function<bool(QChar)> accepts);
+    // A locked cell cannot be edited or cleared by the user and is shaded; the program still
+    // writes it. Locks belong to the cell's place and stay there when rows are sorted.
+    void SetCellLocked(int column, int row, bool locked);
+    bool IsCellLocked(int column, int row) const;
 
     // ---- The current range and range mode ----
     void SetCurrentColumn(int column);

@@ -73,10 +73,10 @@ const SettingRow kSettings[] = {
     Bit(kSetting, "Attenuator", ri::kAttenuatorBit, kOnOff),
     Bit(kSetting, "Monitor", ri::kMonitorBit, kOnOff),
     Byte0(kSetting, "Open Message", ri::kOpenMessageMode, "Default|Off|User"),
-    Other(kSetting, "Open Message text", Kind::Text, ri::kOpenMessage),
+    Other(kSetting, "Open message text", Kind::Text, ri::kOpenMessage),
     Bit(kSetting, "Lock Mode", ri::kLockModeBit, "Key|Key + Dial"),
     Bit(kSetting, "Lamp Mode", ri::kLampModeBit, "Auto|Toggle"),
-    Byte0(kSetting, "Meter Symbol", ri::kMeterSymbol, "rising bars|solid blocks|chevrons"),
+    Byte0(kSetting, "Meter Symbol", ri::kMeterSymbol, "rising bars|blocks|chevrons"),
     Bit(kSetting, "Smart Search", ri::kSmartSearchModeBit, "Single|Continuous"),
     Byte0(kSetting, "Smart Search # of Channels", ri::kSmartSearchChannels,
           "11 Channels|21 Channels|31 Channels|41 Channels"),
@@ -116,8 +116,16 @@ QString Choice(const char* choices, int value) {
                                                : QStringLiteral("(value %1)").arg(value);
 }
 
+// Control bytes are spelled out, so a name never breaks its line.
 QString Quoted(const QString& text) {
-    return text.isEmpty() ? QStringLiteral("no name") : QLatin1Char('"') + text + QLatin1Char('"');
+    if (text.isEmpty())
+        return QStringLiteral("no name");
+    QString shown;
+    for (const QChar c : text)
+        shown += (c.unicode() < 0x20 || (c.unicode() >= 0x7F && c.unicode() < 0xA0))
+                     ? QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'))
+                     : QString(c);
+    return QLatin1Char('"') + shown + QLatin1Char('"');
 }
 
 QString ModeText(int code) {
@@ -274,7 +282,7 @@ private:
             QString text =
                 QString::fromLatin1(reinterpret_cast<const char*>(at), ri::kOpenMessageSize);
             TrimRight(text);
-            return QLatin1Char('"') + text + QLatin1Char('"');
+            return text.isEmpty() ? QStringLiteral("\"\"") : Quoted(text);
         }
         case Kind::BankLinks: {
             QStringList banks;

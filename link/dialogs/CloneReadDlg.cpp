@@ -2,6 +2,7 @@
 
 #include "link/CloneReceiver.h"
 #include "link/CloneSession.h"
+#include "radio/Backups.h"
 #include "radio/Prompt.h"
 #include "radio/Radio.h"
 
@@ -45,9 +46,21 @@ void CCloneReadDlg::reject() {
         done(kCancelled);
 }
 
+// What the receiver sent is kept before anything can overwrite it; a backup that cannot be
+// written is told, and the read still counts.
+void CCloneReadDlg::KeepBackup() {
+    const backups::Written written = backups::Write(radio_.EditImage);
+    if (!written.failure.isEmpty())
+        prompt_.Message(QStringLiteral("The data were read, but no backup of them could be "
+                                       "kept:\n") +
+                            written.failure,
+                        QString(), PromptButtons::Ok, PromptIcon::Exclamation);
+}
+
 void CCloneReadDlg::OnFinished() {
     switch (session_->State()) {
     case CloneState::Succeeded:
+        KeepBackup();
         return done(kDone);
     case CloneState::Cancelled:
         return done(kCancelled);

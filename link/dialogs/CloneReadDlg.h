@@ -20,6 +20,7 @@ public:
     void reject() override;
 
 private:
+    void KeepBackup();
     void OnFinished() override;
 
     bool userCancelled_ = false;

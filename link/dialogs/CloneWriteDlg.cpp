@@ -3,21 +3,49 @@
 #include "link/CloneFrames.h"
 #include "link/CloneSender.h"
 #include "link/CloneSession.h"
+#include "link/dialogs/CompareDlg.h"
 #include "radio/Radio.h"
 #include "radio/Settings.h"
 
 #include <QCloseEvent>
 #include <QDialogButtonBox>
+#include <QLabel>
+#include <QProgressBar>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 CCloneWriteDlg::CCloneWriteDlg(CRadio& radio, CCommPort& port, Prompt& prompt, QWidget* parent)
     : CloneDialog(radio, port, prompt, QStringLiteral("Write data to the VR-500"),
                   QStringLiteral("4. Press the 1 key then click OK to start writing the data."),
                   parent) {
+    AddChangesSummary();
     buttons_->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole)->setDefault(true);
     buttons_->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
     connect(buttons_, &QDialogButtonBox::accepted, this, &CCloneWriteDlg::accept);
     connect(buttons_, &QDialogButtonBox::rejected, this, &CCloneWriteDlg::reject);
+}
+
+// Before anything is sent: how many channels and settings the receiver will see changed,
+// judged against the data last read from it, with the list a click away.
+void CCloneWriteDlg::AddChangesSummary() {
+    const CCompareDlg::SendSummary summary = CCompareDlg::SummaryBeforeSending(radio_);
+    auto* text = new QLabel(summary.text, this);
+    text->setWordWrap(true);
+    text->setObjectName(QStringLiteral("changesSummary"));
+    // Above the progress bar and the buttons.
+    auto* box = static_cast<QVBoxLayout*>(layout());
+    box->insertWidget(box->indexOf(progress_), text);
+    if (!summary.available)
+        return;
+    QPushButton* show =
+        buttons_->addButton(QStringLiteral("Show &Changes..."), QDialogButtonBox::ActionRole);
+    connect(show, &QPushButton::clicked, this, [this, summary] {
+        CCompareDlg list(
+            summary.differences,
+            QStringLiteral("the data last read from the receiver (%1)").arg(summary.backupName),
+            QStringLiteral("the data to send"), this);
+        list.exec();
+    });
 }
 
 bool CCloneWriteDlg::Succeeded() const {

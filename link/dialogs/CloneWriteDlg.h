@@ -26,5 +26,6 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void AddChangesSummary();
     void OnFinished() override;
 };

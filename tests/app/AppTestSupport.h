@@ -5,7 +5,9 @@
 #include "app/RadioApp.h"
 #include "app/SheetHost.h"
 #include "link/CommPort.h"
+#include "pages/MemoryView.h"
 #include "pages/PropertyPage.h"
+#include "pages/SpreadSheet.h"
 #include "radio/Radio.h"
 #include "radio/Settings.h"
 #include "support/ScriptedPrompt.h"
@@ -66,9 +68,7 @@ protected:
     CSheetHostWnd* Host() const { return Frame()->Host(); }
     QString Path(const char* name) const { return dir.filePath(QLatin1String(name)); }
 
-    QAbstractItemView* Grid() const {
-        return Host()->Sheet()->GetPage(0)->findChild<QAbstractItemView*>();
-    }
+    QAbstractItemView* Grid() const { return Host()->MemoryView()->Grid(); }
     QModelIndex FrequencyCell(int channel) const { return Grid()->model()->index(channel - 1, 0); }
     QString CellText(int channel) const {
         return FrequencyCell(channel).data(Qt::DisplayRole).toString();

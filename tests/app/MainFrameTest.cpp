@@ -7,6 +7,7 @@
 
 #include <QAccessible>
 #include <QAction>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -319,4 +320,37 @@ TEST_F(AppTest, AnEditOnTheSettingPageIsSeenByCloseAndGetData) {
     ASSERT_TRUE(sheet->SetActivePage(setting));
     EXPECT_FALSE(page->MessageEdit()->text().contains("HELLO"));
     EXPECT_TRUE(Frame()->close());
+}
+
+// The toolbar's and the window's Edit commands work on the memory channels, only while their
+// page is shown; Ctrl+P opens the print setup.
+TEST_F(AppTest, EditCommandsAndPrintWorkOnTheMemoryChannels) {
+    Start();
+    QTest::keyClick(TypeInCell(1, "145.5"), Qt::Key_Return);
+    QItemSelectionModel* selection = Grid()->selectionModel();
+    selection->select(FrequencyCell(1),
+                      QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    QTest::keyClick(Grid(), Qt::Key_Insert, Qt::ControlModifier); // Copy
+    selection->select(FrequencyCell(5),
+                      QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    Frame()->Action(CMainFrame::ID_EDIT_PASTE)->trigger();
+    EXPECT_EQ(CellText(5), "145.50000");
+    Frame()->CommitPages();
+    EXPECT_EQ(Radio().GetChannel(5)->frequencyHz, 145'500'000);
+
+    Frame()->Action(CMainFrame::ID_EDIT_CUT)->trigger(); // row 5 still selected
+    EXPECT_EQ(CellText(5), "");
+
+    Host()->Sheet()->SetActivePage(1);
+    EXPECT_FALSE(Frame()->Action(CMainFrame::ID_EDIT_PASTE)->isEnabled());
+    Host()->ActivateMemoryView();
+    EXPECT_TRUE(Frame()->Action(CMainFrame::ID_EDIT_PASTE)->isEnabled());
+
+    QString title;
+    WhenModal([&title](QWidget* dialog) {
+        title = dialog->windowTitle();
+        qobject_cast<QDialog*>(dialog)->reject();
+    });
+    QTest::keyClick(Grid(), Qt::Key_P, Qt::ControlModifier);
+    EXPECT_FALSE(title.isEmpty());
 }

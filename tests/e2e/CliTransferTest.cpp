@@ -20,6 +20,7 @@ struct CliResult {
 class CliTransfer : public testing::Test {
 protected:
     QTemporaryDir config;
+    QTemporaryDir data;
     QTemporaryDir work;
     SimProcess sim;
     QString device;
@@ -35,6 +36,7 @@ protected:
     void StartCli(QProcess& cli, const QStringList& args) {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("XDG_CONFIG_HOME", config.path());
+        env.insert("XDG_DATA_HOME", data.path()); // where reads keep their backups
         env.insert("LC_ALL", locale);
         cli.setProcessEnvironment(env);
         cli.start(QStringLiteral(CORVINEL_CLI), args);

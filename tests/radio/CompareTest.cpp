@@ -54,7 +54,7 @@ TEST(Compare, ListsEveryKindOfDifferenceInThePagesWords) {
     EXPECT_TRUE(compare::CompareImages(a, b).Empty());
     EXPECT_EQ(compare::CompareImages(a, b).Summary(), "No differences");
 
-    Channel(b, 5, true, 145'500'000, 0x11, "ALPHA");
+    Channel(b, 5, true, 145'500'000, 0x11, "ALP\tHA"); // a control byte is spelled out
     Channel(b, 101, true, 433'025'000, 1, "UHF 2");
     CRadio::SetBit(At(b, ri::kChannelUsedBitmap), 999, false);
     Channel(b, 900, false, 145'000'000, 1, "STALE"); // not in use on either side: not listed
@@ -76,7 +76,7 @@ TEST(Compare, ListsEveryKindOfDifferenceInThePagesWords) {
     const compare::Differences d = compare::CompareImages(a, b);
     const QStringList expected = {
         "Country code: 4 → 1",
-        "Channel 5 (bank 0) added: 145.50000 NFM \"ALPHA\", preferential scan",
+        "Channel 5 (bank 0) added: 145.50000 NFM \"ALP\\x09HA\", preferential scan",
         "Channel 101 (bank 1): frequency 433.00000 → 433.02500, name \"UHF\" → \"UHF 2\"",
         "Channel 1000 (bank 9) removed: 0.59400 AM no name",
         "Bank Link For Scan (Memory View page): none → 0, 9",
@@ -95,7 +95,8 @@ TEST(Compare, ListsEveryKindOfDifferenceInThePagesWords) {
 
     // The other way round, additions become removals.
     const QStringList back = compare::CompareImages(b, a).Lines();
-    EXPECT_TRUE(back.contains("Channel 5 (bank 0) removed: 145.50000 NFM \"ALPHA\", preferential "
-                              "scan"));
+    EXPECT_TRUE(
+        back.contains("Channel 5 (bank 0) removed: 145.50000 NFM \"ALP\\x09HA\", preferential "
+                      "scan"));
     EXPECT_TRUE(back.contains("Channel 1000 (bank 9) added: 0.59400 AM no name"));
 }

@@ -1,0 +1,103 @@
+// The desktop program: start-up to the shown window, and Open of a full data file to the
+// filled grid. Offscreen, settings in a scratch folder.
+
+#include "app/MainFrame.h"
+#include "app/RadioApp.h"
+#include "radio/Prompt.h"
+#include "radio/Radio.h"
+
+#include <QApplication>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+#include <benchmark/benchmark.h>
+#include <cstring>
+#include <memory>
+
+namespace {
+
+// Answers every box without showing it, so a stray message cannot stop the clock forever.
+class SilentPrompt : public Prompt {
+public:
+    PromptAnswer Message(const QString&, const QString&, PromptButtons buttons,
+                         PromptIcon) override {
+        return buttons == PromptButtons::Ok ? PromptAnswer::Ok : PromptAnswer::No;
+    }
+    QString OpenFileName(const FileDialogRequest&) override { return {}; }
+    QString SaveFileName(const FileDialogRequest&) override { return {}; }
+};
+
+struct Scratch {
+    Scratch() { QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder.path()); }
+    QTemporaryDir folder;
+    SilentPrompt prompt;
+};
+
+Scratch& Folder() {
+    static Scratch scratch;
+    return scratch;
+}
+
+// A data file with all 1000 channels in use, for the stored country.
+QString FullFile() {
+    static const QString path = [] {
+        CVR500Radio radio;
+        radio.NewImage();
+        for (int n = 1; n <= layout::ri::kChannelCount; ++n) {
+            ChannelRecord rec = *radio.GetChannel(n);
+            EncodeDigits(rec.code, (100'000 + n * 1'299'000) / 50 * 50, 8);
+            rec.flags = static_cast<Byte>(1 + n % 6);
+            std::memcpy(rec.name, "CHANNEL ", 8);
+            radio.StoreChannel(rec, n);
+            radio.SetChannelUsed(n, true);
+        }
+        radio.SavedImage = radio.EditImage;
+        radio.filePath = Folder().folder.filePath(QStringLiteral("full.rdf"));
+        radio.untitled = false;
+        radio.OnFileSave();
+        return radio.filePath;
+    }();
+    return path;
+}
+
+void StartUpToShownWindow(benchmark::State& state) {
+    Folder();
+    for (auto _ : state) {
+        auto app = std::make_unique<CRadioApp>();
+        app->SetPrompt(&Folder().prompt);
+        app->InitInstance();
+        if (!QTest::qWaitForWindowExposed(app->Frame()))
+            state.SkipWithError("the window did not show");
+        state.PauseTiming(); // closing down is not part of starting
+        app->Frame()->hide();
+        app.reset();
+        QApplication::processEvents();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(StartUpToShownWindow)->Unit(benchmark::kMillisecond)->Iterations(10);
+
+void OpenFullFileToFilledGrid(benchmark::State& state) {
+    const QString path = FullFile();
+    CRadioApp app;
+    app.SetPrompt(&Folder().prompt);
+    app.InitInstance();
+    for (auto _ : state) {
+        if (!app.Frame()->OpenPath(path))
+            state.SkipWithError("the file did not open");
+    }
+    app.Frame()->hide();
+}
+BENCHMARK(OpenFullFileToFilledGrid)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

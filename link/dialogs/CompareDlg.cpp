@@ -1,0 +1,148 @@
+#include "link/dialogs/CompareDlg.h"
+
+#include "link/CloneFrames.h"
+#include "radio/Backups.h"
+#include "radio/Prompt.h"
+#include "radio/Radio.h"
+#include "radio/Settings.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDialogButtonBox>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLocale>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+struct Group {
+    compare::Area area;
+    const char* title;
+};
+constexpr Group kGroups[] = {
+    {compare::Area::Channel, "Memory channels"},
+    {compare::Area::Setting, "Settings and lists"},
+    {compare::Area::Hidden, "Data no page shows"},
+};
+
+} // namespace
+
+CCompareDlg::CCompareDlg(const compare::Differences& differences, const QString& before,
+                         const QString& after, QWidget* parent)
+    : QDialog(parent), differences_(differences), list_(new QTreeWidget(this)) {
+    setWindowTitle(QStringLiteral("Compare"));
+    auto* layout = new QVBoxLayout(this);
+    auto* from = new QLabel(QStringLiteral("From: %1\nTo: %2").arg(before, after), this);
+    from->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    layout->addWidget(from);
+    auto* summary = new QLabel(differences.Summary() + QLatin1Char('.'), this);
+    QFont bold = summary->font();
+    bold.setBold(true);
+    summary->setFont(bold);
+    layout->addWidget(summary);
+
+    list_->setHeaderHidden(true);
+    list_->setAccessibleName(QStringLiteral("Differences"));
+    list_->setUniformRowHeights(true);
+    list_->setRootIsDecorated(true);
+    for (const Group& group : kGroups) {
+        const int count = differences.Count(group.area);
+        if (count == 0)
+            continue;
+        auto* top = new QTreeWidgetItem(
+            list_, {QStringLiteral("%1 (%2)").arg(QString::fromLatin1(group.title)).arg(count)});
+        for (const compare::Difference& d : differences.items)
+            if (d.area == group.area)
+                new QTreeWidgetItem(top, {d.text});
+        top->setExpanded(true);
+    }
+    if (list_->topLevelItemCount() > 0)
+        list_->setCurrentItem(list_->topLevelItem(0));
+    layout->addWidget(list_, 1);
+
+    auto* buttons = new QDialogButtonBox(this);
+    QPushButton* copy =
+        buttons->addButton(QStringLiteral("&Copy List"), QDialogButtonBox::ActionRole);
+    copy->setEnabled(!differences.Empty());
+    connect(copy, &QPushButton::clicked, this,
+            [this] { QApplication::clipboard()->setText(Text()); });
+    buttons->addButton(QStringLiteral("Close"), QDialogButtonBox::RejectRole)->setDefault(true);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    layout->addWidget(buttons);
+    resize(720, 480);
+}
+
+QString CCompareDlg::Text() const {
+    const QStringList lines = differences_.Lines();
+    return lines.isEmpty() ? QString() : lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
+}
+
+void CCompareDlg::CompareWithFile(CVR500Radio& radio, Prompt& prompt, QWidget* parent) {
+    const QString path = prompt.OpenFileName(
+        {QStringLiteral("Compare With"),
+         radio.dataDir,
+         QStringLiteral("*.rdf"),
+         {QStringLiteral("Radio Files (*.rdf)"), QStringLiteral("All files (*.*)")},
+         QStringLiteral("rdf")});
+    if (path.isEmpty())
+        return;
+    CVR500Radio other;
+    other.SetPrompt(&prompt);
+    if (!other.LoadFile(path))
+        return;
+    CCompareDlg dialog(compare::CompareImages(other.EditImage, radio.EditImage),
+                       QFileInfo(path).fileName(), QStringLiteral("the data in the window"),
+                       parent);
+    dialog.exec();
+}
+
+CCompareDlg::SendSummary CCompareDlg::SummaryBeforeSending(const CRadio& radio) {
+    SendSummary summary;
+    const QString newest = backups::Newest();
+    if (newest.isEmpty()) {
+        summary.text = QStringLiteral("No data read from the receiver has been kept, so what "
+                                      "this will change cannot be shown.");
+        return summary;
+    }
+    CVR500Radio last; // no prompt: a backup that cannot be read is told in the summary
+    if (!last.LoadFile(newest)) {
+        summary.text = QStringLiteral("The data last read from the receiver could not be read "
+                                      "(%1), so what this will change cannot be shown.")
+                           .arg(QFileInfo(newest).fileName());
+        return summary;
+    }
+    // What the receiver will get: the start frame carries the stored country version, and
+    // some set-mode bytes go as zero.
+    Image sent = radio.EditImage;
+    Byte* sentRadio = sent.data() + layout::kRadioImage;
+    wire::ClearBeforeWrite(sentRadio);
+    int country = settings::kDefaultCountry;
+    int wideband = settings::kDefaultWideband;
+    ReadCountrySettings(country, wideband);
+    sentRadio[layout::ri::kCountryCode] = static_cast<Byte>(country);
+    sentRadio[layout::ri::kWidebandFlag] = static_cast<Byte>(wideband);
+
+    summary.available = true;
+    summary.backupName = QFileInfo(newest).fileName();
+    summary.differences = compare::CompareImages(last.EditImage, sent);
+    const QString when = QLocale().toString(QFileInfo(newest).lastModified(), QLocale::ShortFormat);
+    const int channels = summary.differences.Count(compare::Area::Channel);
+    const int settings = summary.differences.Count(compare::Area::Setting);
+    if (channels + settings == 0)
+        summary.text = QStringLiteral("Compared with the data last read from the receiver (%1), "
+                                      "no channel and no setting will change.")
+                           .arg(when);
+    else
+        summary.text = QStringLiteral("Compared with the data last read from the receiver (%1), "
+                                      "%2 and %3 will change.")
+                           .arg(when,
+                                channels == 1 ? QStringLiteral("1 channel")
+                                              : QStringLiteral("%1 channels").arg(channels),
+                                settings == 1 ? QStringLiteral("1 setting")
+                                              : QStringLiteral("%1 settings").arg(settings));
+    return summary;
+}

@@ -1,0 +1,49 @@
+#pragma once
+// CDualWatch: the "Dual Watch" page. A grid of the ten dual watch pairs (frequency, mode and
+// step of both sides), the pair in use and the dual watch scan mode.
+//
+// A frequency typed into the grid is checked when the cell is left, like every frequency
+// cell; 30 and 108 MHz, the ends of the common airband pairs, are taken as typed. Whatever the
+// user leaves alone is written back exactly as it was loaded.
+
+#include "pages/PropertyPage.h"
+
+#include <array>
+#include <memory>
+
+class CSpreadSheet;
+class ControlTable;
+class FrequencyCellChecker;
+
+class CDualWatch : public CPropertyPage {
+    Q_OBJECT
+public:
+    static constexpr int kRows = 10;
+    static constexpr char kPairLabel[] = "Select Dual Watch memory pair";
+    static constexpr char kScanModeLabel[] = "Dual Watch Scan Mode";
+
+    explicit CDualWatch(CVR500Radio& radio, QWidget* parent = nullptr);
+    ~CDualWatch() override;
+
+    bool OnSetActive() override;
+    bool OnKillActive() override;
+
+    CSpreadSheet* Grid() const { return grid_; }
+    // The pair buttons and the scan mode list, by the labels above.
+    ControlTable& Controls() const { return *controls_; }
+
+private:
+    void Load();
+
+    // What a grid row showed when it was loaded, per side (A in columns 1-3, B in 4-6).
+    struct Shown {
+        int hz = 0;
+        int mode = -1;
+        int step = -1;
+    };
+
+    CSpreadSheet* grid_;
+    std::unique_ptr<ControlTable> controls_;
+    FrequencyCellChecker* checker_;
+    std::array<std::array<Shown, 2>, kRows> shown_{};
+};

@@ -1,0 +1,64 @@
+#pragma once
+// CSkipFrequency: the "VFO Scan" page. Two grids, the skip frequencies (100 entries the scan
+// passes over) and the ten pre-programmable search limit pairs, beside the scan mode, resume
+// delay, band scope, priority channel and limit search controls.
+//
+// Frequencies typed into either grid are checked when the cell is left, like every frequency
+// cell, and take their mode from the band plan as soon as they are typed. Whatever the user
+// leaves alone is written back exactly as it was loaded.
+
+#include "pages/PropertyPage.h"
+
+#include <array>
+#include <memory>
+
+class CSpreadSheet;
+class ControlTable;
+class FrequencyCellChecker;
+class FrequencyField;
+
+class CSkipFrequency : public CPropertyPage {
+    Q_OBJECT
+public:
+    static constexpr int kSkipRows = 100;
+    static constexpr int kLimitRows = 10;
+    // Labels of the controls in Controls().
+    static constexpr char kScanMode[] = "Scan Mode";
+    static constexpr char kResumeDelay[] = "Resume Delay";
+    static constexpr char kBandScope[] = "Band Scope";
+    static constexpr char kSpan[] = "A Mode Span";
+    static constexpr char kSweepStepsA[] = "A Mode Sweep Steps";
+    static constexpr char kSweepStepsB[] = "B Mode Sweep Steps";
+    static constexpr char kPriorityMode[] = "Priority Channel Mode";
+    static constexpr char kLimitSearch[] = "Limit Search Mode";
+
+    explicit CSkipFrequency(CVR500Radio& radio, QWidget* parent = nullptr);
+    ~CSkipFrequency() override;
+
+    bool OnSetActive() override;
+    bool OnKillActive() override;
+
+    CSpreadSheet* SkipGrid() const { return skip_; }
+    CSpreadSheet* LimitsGrid() const { return limits_; }
+    ControlTable& Controls() const { return *controls_; }
+    FrequencyField* PriorityFrequency() const { return priority_; }
+
+private:
+    void Load();
+    void FollowBandPlan(CSpreadSheet& grid, int column, int row);
+
+    struct ShownFrequency {
+        int hz = 0;
+        int mode = -1;
+    };
+
+    CSpreadSheet* skip_;
+    CSpreadSheet* limits_;
+    std::unique_ptr<ControlTable> controls_;
+    FrequencyField* priority_;
+    FrequencyCellChecker* skipChecker_;
+    FrequencyCellChecker* limitsChecker_;
+    std::array<ShownFrequency, kSkipRows> shownSkip_{};
+    // Lower and upper limit of each pair.
+    std::array<std::array<ShownFrequency, 2>, kLimitRows> shownLimits_{};
+};
