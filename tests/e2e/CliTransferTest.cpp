@@ -103,6 +103,44 @@ TEST_F(CliTransfer, CtrlCCancelsAndWritesNothing) {
     EXPECT_EQ(cli.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(cli.exitCode(), 1);
     EXPECT_FALSE(QFile::exists(Path("read.rdf")));
+
+    // Before the receiver sent anything, the same.
+    sim.Result();
+    StartSim({"send", Path("radio.rdf"), "--start-delay", "5000"});
+    QProcess early;
+    StartCli(early, {"read", "--port", device, "-o", Path("read.rdf")});
+    QThread::msleep(300);
+    ::kill(pid_t(early.processId()), SIGINT);
+    ASSERT_TRUE(early.waitForFinished(5000));
+    EXPECT_EQ(early.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(early.exitCode(), 1);
+    EXPECT_TRUE(early.readAllStandardError().endsWith("Cancelled.\n"));
+    EXPECT_FALSE(QFile::exists(Path("read.rdf")));
+}
+
+// A script is not left waiting for ever for a receiver that never sends.
+TEST_F(CliTransfer, ReadGivesUpWhenTheReceiverSendsNothing) {
+    WriteFile(Path("radio.rdf"), file);
+    StartSim({"send", Path("radio.rdf"), "--start-delay", "8000"});
+    const CliResult r = Cli({"read", "--port", device, "--wait", "1", "-o", Path("read.rdf")});
+    EXPECT_EQ(r.exit, 1);
+    EXPECT_TRUE(r.err.contains("The receiver sent nothing within 1 seconds.")) << qPrintable(r.err);
+    EXPECT_FALSE(QFile::exists(Path("read.rdf")));
+}
+
+// Stopped halfway, the receiver holds part of the new image and part of the old one.
+TEST_F(CliTransfer, CtrlCDuringAWriteSaysHowToRecover) {
+    WriteFile(Path("radio.rdf"), file);
+    StartSim({"receive", Path("received.rdf"), "--baud", "9600"});
+    QProcess cli;
+    StartCli(cli, {"write", "--port", device, Path("radio.rdf")});
+    QThread::msleep(1500);
+    ::kill(pid_t(cli.processId()), SIGINT);
+    ASSERT_TRUE(cli.waitForFinished(5000));
+    EXPECT_EQ(cli.exitCode(), 1);
+    const QString err = QString::fromUtf8(cli.readAllStandardError());
+    EXPECT_TRUE(err.contains("The receiver now holds a partly written image.")) << qPrintable(err);
+    EXPECT_TRUE(err.contains("write the data again")) << qPrintable(err);
 }
 
 TEST_F(CliTransfer, MissingPortIsReported) {
