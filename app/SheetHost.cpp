@@ -1,8 +1,12 @@
 #include "app/SheetHost.h"
 
+#include "pages/AutoBand.h"
+#include "pages/DualWatch.h"
 #include "pages/MemoryView.h"
+#include "pages/Page2.h"
 #include "pages/PageMain.h"
 #include "pages/PropertyPage.h"
+#include "pages/SkipFrequency.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -78,7 +82,8 @@ template <typename Page> CPropertyPage* MakePage(CVR500Radio& radio, QWidget* pa
 // The pages after Memory View, in tab order.
 using PageFactory = CPropertyPage* (*)(CVR500Radio&, QWidget*);
 const PageFactory kOtherPages[] = {
-    &MakePage<CPageMain>,
+    &MakePage<CSkipFrequency>, &MakePage<CDualWatch>, &MakePage<CAutoBand>,
+    &MakePage<CPageMain>,      &MakePage<CPage2>,
 };
 
 } // namespace

@@ -126,8 +126,8 @@ bool CDualWatch::OnKillActive() {
             const int c = FrequencyColumn(s);
             const Shown& shown = shown_[e][s];
             // An empty or unreadable cell stores frequency 0.
-            if (const int hz = grid_->ReadCellFrequency(c, row); hz != shown.hz)
-                EncodeDigits(image + g.frequencies + 4 * e, hz, 8);
+            StoreFrequencyCode(image + g.frequencies + 4 * e, grid_->ReadCellFrequency(c, row),
+                               shown.hz);
             // An emptied mode cell stores 0, no mode; a step needs a choice.
             if (const int mode = ListIndexAt(*grid_, c + 1, row); mode != shown.mode)
                 image[g.modes + e] = static_cast<Byte>(mode + 1);

@@ -2,6 +2,8 @@
 // Small conveniences over CSpreadSheet's current-cell interface for the pages whose grids are
 // short fixed tables: one drop-down cell at a time, a column's list items, two-line headers.
 
+#include "radio/Codecs.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -20,3 +22,9 @@ void SetColumnHeaders(CSpreadSheet& grid, const QStringList& headers);
 void FitWidthToColumns(CSpreadSheet& grid);
 // Makes the grid at least tall enough to show rows data rows below the headers.
 void ShowRows(CSpreadSheet& grid, int rows);
+
+// Writes hz as an 8-digit frequency code when it differs from shownHz, the value the page
+// showed. A value the code cannot hold is not written: it would come back as another
+// frequency. (Such text can reach a cell the user leaves by switching pages, which skips the
+// leave-cell check.) Returns whether the code was written.
+bool StoreFrequencyCode(Byte* code, int hz, int shownHz);

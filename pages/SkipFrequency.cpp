@@ -212,8 +212,8 @@ bool CSkipFrequency::OnKillActive() {
             const ri::Group10& g = kLimitGroups[s];
             const int c = s == 0 ? kLowerCol : kUpperCol;
             const ShownFrequency& shown = shownLimits_[j][s];
-            if (const int hz = limits_->ReadCellFrequency(c, j + 1); hz != shown.hz)
-                EncodeDigits(image + g.frequencies + 4 * j, hz, 8);
+            StoreFrequencyCode(image + g.frequencies + 4 * j, limits_->ReadCellFrequency(c, j + 1),
+                               shown.hz);
             if (const int mode = ListIndexAt(*limits_, c + 1, j + 1); mode != shown.mode)
                 image[g.modes + j] = static_cast<Byte>(mode + 1);
         }
@@ -224,10 +224,9 @@ bool CSkipFrequency::OnKillActive() {
     // are FF FF FF FF in the receiver's own images).
     for (int i = 0; i < kSkipRows; ++i) {
         const ShownFrequency& shown = shownSkip_[i];
-        if (const int hz = skip_->ReadCellFrequency(kSkipFreqCol, i + 1); hz != shown.hz) {
+        const int hz = skip_->ReadCellFrequency(kSkipFreqCol, i + 1);
+        if (StoreFrequencyCode(image + ri::SkipFrequency(i), hz, shown.hz))
             radio.SetSkipUsed(i, hz != 0);
-            EncodeDigits(image + ri::SkipFrequency(i), hz, 8);
-        }
         if (const int mode = ListIndexAt(*skip_, kSkipModeCol, i + 1); mode != shown.mode) {
             Byte& b = image[ri::kSkipModes + i];
             b = static_cast<Byte>((b & ~kSkipModeMask) | ((mode + 1) & kSkipModeMask));

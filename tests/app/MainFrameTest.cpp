@@ -41,7 +41,11 @@ TEST_F(AppTest, StartUpShowsTheWholeWindow) {
     EXPECT_EQ(Frame()->windowTitle(), "Corvinel - NONAME.RDF");
     EXPECT_EQ(Frame()->minimumSize(), Frame()->maximumSize()); // fixed size
     EXPECT_GE(Host()->Sheet()->height(), Host()->Sheet()->sizeHint().height());
-    EXPECT_EQ(Host()->Sheet()->tabText(0), "Memory View");
+    QStringList tabs;
+    for (int i = 0; i < Host()->Sheet()->count(); ++i)
+        tabs << Host()->Sheet()->tabText(i);
+    EXPECT_EQ(tabs, (QStringList{"Memory View", "VFO Scan", "Dual Watch", "Auto Band", "Setting",
+                                 "Preset Mode"}));
     EXPECT_EQ(Host()->GetActivePageIndex(), 0);
     EXPECT_EQ(Frame()->statusBar()->currentMessage(), "Ready");
 
@@ -341,7 +345,7 @@ TEST_F(AppTest, EditCommandsAndPrintWorkOnTheMemoryChannels) {
     Frame()->Action(CMainFrame::ID_EDIT_CUT)->trigger(); // row 5 still selected
     EXPECT_EQ(CellText(5), "");
 
-    Host()->Sheet()->SetActivePage(1);
+    Host()->Sheet()->SetActivePage(4);
     EXPECT_FALSE(Frame()->Action(CMainFrame::ID_EDIT_PASTE)->isEnabled());
     Host()->ActivateMemoryView();
     EXPECT_TRUE(Frame()->Action(CMainFrame::ID_EDIT_PASTE)->isEnabled());
