@@ -89,7 +89,7 @@ QAction* CMainFrame::MakeAction(int id, const QString& text, const QString& prom
     if constexpr (!std::is_null_pointer_v<Slot>)
         connect(action, &QAction::triggered, this, [this, slot] { (this->*slot)(); });
     addAction(action); // its keys work wherever the focus is in the window
-    actions_.insert(id, action);
+    actions_[id] = action;
     return action;
 }
 
@@ -147,7 +147,7 @@ void CMainFrame::BuildMenus() {
                                      std::pair{ID_EDIT_REPEAT, finder->FindNextAction()},
                                      std::pair{ID_HIDE_UNUSED, finder->HideUnusedAction()}}) {
         action->setData(id);
-        actions_.insert(id, action);
+        actions_[id] = action;
         edit->addAction(action);
     }
     connect(history_, &CEditHistory::Changed, this, &CMainFrame::UpdateUndoCommands);

@@ -2,9 +2,9 @@
 // The main window: menu, toolbar, status bar, the sheet of pages, and every command that
 // works on the whole data set.
 
-#include <QHash>
 #include <QMainWindow>
 #include <functional>
+#include <map>
 #include <memory>
 
 class CCommPort;
@@ -58,7 +58,10 @@ public:
     std::function<std::unique_ptr<PortChooser>()> makePortChooser;
 
     CSheetHostWnd* Host() const { return host_; }
-    QAction* Action(int id) const { return actions_.value(id); }
+    QAction* Action(int id) const {
+        const auto found = actions_.find(id);
+        return found == actions_.end() ? nullptr : found->second;
+    }
     HelpWindow* Help();
     CEditHistory* History() const { return history_; }
 
@@ -120,5 +123,5 @@ private:
     CSheetHostWnd* host_;
     CEditHistory* history_;
     HelpWindow* help_ = nullptr;
-    QHash<int, QAction*> actions_;
+    std::map<int, QAction*> actions_;
 };
