@@ -1,13 +1,17 @@
 #include "app/MainFrame.h"
 
 #include "app/AboutDlg.h"
+#include "app/EditHistory.h"
 #include "app/HelpWindow.h"
 #include "app/SheetHost.h"
 #include "link/CommPort.h"
 #include "link/dialogs/CloneReadDlg.h"
 #include "link/dialogs/CloneWriteDlg.h"
 #include "link/dialogs/CommSetupDlg.h"
+#include "link/dialogs/CompareDlg.h"
+#include "pages/ChannelFinder.h"
 #include "pages/MemoryView.h"
+#include "radio/Backups.h"
 #include "radio/Csv.h"
 #include "radio/FileIo.h"
 #include "radio/Prompt.h"
@@ -15,7 +19,9 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QIcon>
 #include <QLayout>
 #include <QMenuBar>
@@ -48,7 +54,8 @@ FileDialogRequest CsvRequest(const QString& title, const QString& folder) {
 } // namespace
 
 CMainFrame::CMainFrame(CVR500Radio& radio, Prompt& prompt, QWidget* parent)
-    : QMainWindow(parent), radio_(radio), prompt_(prompt), host_(new CSheetHostWnd(radio, this)) {
+    : QMainWindow(parent), radio_(radio), prompt_(prompt), host_(new CSheetHostWnd(radio, this)),
+      history_(new CEditHistory(radio, *host_, this)) {
     setWindowIcon(QIcon(QStringLiteral(":/icons/corvinel.svg")));
     setCentralWidget(host_);
     BuildMenus();
@@ -96,6 +103,10 @@ void CMainFrame::BuildMenus() {
     file->addAction(MakeAction(ID_FILE_OPEN, QStringLiteral("&Open..."),
                                QStringLiteral("Open an existing radio data file\nOpen"),
                                &F::OnFileOpen));
+    file->addAction(MakeAction(ID_OPEN_BACKUP, QStringLiteral("Open &Backup..."),
+                               QStringLiteral("Open one of the data sets kept from each read of "
+                                              "the receiver\nOpen Backup"),
+                               &F::OnOpenBackup));
     file->addAction(MakeAction(ID_FILE_SAVE, QStringLiteral("&Save"),
                                QStringLiteral("Save the data to its file\nSave"), &F::OnFileSave));
     file->addAction(MakeAction(ID_FILE_SAVE_AS, QStringLiteral("Save &As..."),
@@ -108,6 +119,10 @@ void CMainFrame::BuildMenus() {
                                QStringLiteral("Write the memory channels in use to a CSV "
                                               "file\nExport"),
                                &F::OnExportChannels));
+    file->addAction(MakeAction(ID_COMPARE_WITH, QStringLiteral("Compare &With..."),
+                               QStringLiteral("List what differs between a data file and the "
+                                              "data shown\nCompare With"),
+                               &F::OnCompareWith));
     file->addSeparator();
     file->addAction(MakeAction(ID_FILE_PRINT, QStringLiteral("&Print..."),
                                QStringLiteral("Print the memory channel list\nPrint"),
@@ -118,6 +133,24 @@ void CMainFrame::BuildMenus() {
                                               "data\nExit"),
                                nullptr));
     connect(Action(ID_APP_EXIT), &QAction::triggered, this, &QWidget::close);
+
+    QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    edit->addAction(MakeAction(ID_EDIT_UNDO, QStringLiteral("&Undo"),
+                               QStringLiteral("Take back the last change\nUndo"), &F::OnEditUndo));
+    edit->addAction(MakeAction(ID_EDIT_REDO, QStringLiteral("&Redo"),
+                               QStringLiteral("Make the change taken back again\nRedo"),
+                               &F::OnEditRedo));
+    edit->addSeparator();
+    // Find and filter work on the Memory View page; the page owns the commands.
+    const CChannelFinder* finder = history_->Finder();
+    for (const auto& [id, action] : {std::pair{ID_EDIT_FIND, finder->FindAction()},
+                                     std::pair{ID_EDIT_REPEAT, finder->FindNextAction()},
+                                     std::pair{ID_HIDE_UNUSED, finder->HideUnusedAction()}}) {
+        action->setData(id);
+        actions_.insert(id, action);
+        edit->addAction(action);
+    }
+    connect(history_, &CEditHistory::Changed, this, &CMainFrame::UpdateUndoCommands);
 
     QMenu* radio = menuBar()->addMenu(QStringLiteral("&Radio"));
     radio->addAction(
@@ -160,6 +193,10 @@ void CMainFrame::BuildMenus() {
         {ID_FILE_SAVE, {QKeySequence(Qt::CTRL | Qt::Key_S)}},
         {ID_FILE_PRINT, {QKeySequence(Qt::CTRL | Qt::Key_P)}},
         {ID_HELP, {QKeySequence(Qt::Key_F1)}},
+        {ID_EDIT_UNDO,
+         {QKeySequence(Qt::CTRL | Qt::Key_Z), QKeySequence(Qt::ALT | Qt::Key_Backspace)}},
+        {ID_EDIT_REDO,
+         {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)}},
         // Ctrl+C, Ctrl+X and Ctrl+V belong to the grid, which handles them itself; a window
         // key for them would run the command twice.
         {ID_EDIT_COPY, {QKeySequence(Qt::CTRL | Qt::Key_Insert)}},
@@ -171,6 +208,12 @@ void CMainFrame::BuildMenus() {
     // Cut, Copy and Paste work on the memory channels: on while their page is shown.
     connect(host_->Sheet(), &QTabWidget::currentChanged, this, &CMainFrame::UpdateEditCommands);
     UpdateEditCommands();
+    UpdateUndoCommands();
+    // The window's own Cut and Paste change the channels as the page's do.
+    connect(Action(ID_EDIT_CUT), &QAction::triggered, history_,
+            [this] { history_->RecordSoon(QStringLiteral("Cut")); });
+    connect(Action(ID_EDIT_PASTE), &QAction::triggered, history_,
+            [this] { history_->RecordSoon(QStringLiteral("Paste")); });
 }
 
 void CMainFrame::BuildToolBar() {
@@ -296,14 +339,48 @@ void CMainFrame::OnFileNew() {
         return;
     radio_.NewImage();
     DataSetReplaced();
+    history_->Reset();
 }
 
 void CMainFrame::OnFileOpen() {
     if (!host_->ActivateMemoryView() || !CommitPages() ||
         !QuerySaveChanges(QString::fromLatin1(kSaveBeforeClosing), QString()))
         return;
+    const Image before = radio_.EditImage;
+    const QString path = radio_.filePath;
     radio_.OnFileOpen();
     DataSetReplaced(); // whether or not a file was loaded
+    if (radio_.EditImage != before || radio_.filePath != path)
+        history_->Reset();
+}
+
+// Open with the backups folder in the dialog. A backup opened is saved under a new name, so
+// what the receiver held stays as it was read.
+void CMainFrame::OnOpenBackup() {
+    if (!host_->ActivateMemoryView() || !CommitPages() ||
+        !QuerySaveChanges(QString::fromLatin1(kSaveBeforeClosing), QString()))
+        return;
+    const Image before = radio_.EditImage;
+    const QString path = radio_.filePath;
+    const QString dataDir = radio_.dataDir;
+    QDir().mkpath(backups::Folder());
+    radio_.dataDir = QDir::toNativeSeparators(backups::Folder());
+    radio_.OnFileOpen();
+    const bool fromBackups = QFileInfo(radio_.filePath).absolutePath() ==
+                             QFileInfo(backups::Folder()).absoluteFilePath();
+    if (radio_.dataDir == QDir::toNativeSeparators(backups::Folder()))
+        radio_.dataDir = dataDir; // the user's data folder stays theirs
+    if (fromBackups && radio_.filePath != path)
+        radio_.untitled = true;
+    DataSetReplaced();
+    if (radio_.EditImage != before || radio_.filePath != path)
+        history_->Reset();
+}
+
+void CMainFrame::OnCompareWith() {
+    if (!CommitPages())
+        return;
+    CCompareDlg::CompareWithFile(radio_, prompt_, this);
 }
 
 bool CMainFrame::OpenPath(const QString& path) {
@@ -312,6 +389,8 @@ bool CMainFrame::OpenPath(const QString& path) {
         return false;
     const bool opened = radio_.OpenFile(path);
     DataSetReplaced();
+    if (opened)
+        history_->Reset();
     return opened;
 }
 
@@ -346,8 +425,29 @@ void CMainFrame::OnEditPaste() {
 void CMainFrame::UpdateEditCommands() {
     const bool onChannels =
         host_->Sheet()->GetActivePage() == static_cast<CPropertyPage*>(host_->MemoryView());
-    for (int id : {ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE})
+    for (int id :
+         {ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE, ID_EDIT_FIND, ID_EDIT_REPEAT, ID_HIDE_UNUSED})
         Action(id)->setEnabled(onChannels);
+}
+
+// The menu names the step Undo and Redo would take back or make again.
+void CMainFrame::UpdateUndoCommands() {
+    const QString undo = history_->UndoLabel();
+    const QString redo = history_->RedoLabel();
+    Action(ID_EDIT_UNDO)
+        ->setText(undo.isEmpty() ? QStringLiteral("&Undo") : QStringLiteral("&Undo %1").arg(undo));
+    Action(ID_EDIT_REDO)
+        ->setText(redo.isEmpty() ? QStringLiteral("&Redo") : QStringLiteral("&Redo %1").arg(redo));
+    Action(ID_EDIT_UNDO)->setEnabled(history_->History().CanUndo());
+    Action(ID_EDIT_REDO)->setEnabled(history_->History().CanRedo());
+}
+
+void CMainFrame::OnEditUndo() {
+    history_->Undo();
+}
+
+void CMainFrame::OnEditRedo() {
+    history_->Redo();
 }
 
 void CMainFrame::OnImportChannels() {
@@ -373,6 +473,7 @@ void CMainFrame::OnImportChannels() {
         return;
     }
     DataSetReplaced();
+    history_->Record(QStringLiteral("Import Channels"));
     statusBar()->showMessage(QStringLiteral("%1 channels imported").arg(result.channelsSet), 5000);
 }
 
@@ -395,16 +496,22 @@ void CMainFrame::OnGetData() {
         !QuerySaveChanges(QString::fromLatin1(kSaveBeforeGetting),
                           QString::fromLatin1(kDataChanged)))
         return;
+    // Whatever happens next, Undo brings these data back.
+    const Image before = radio_.EditImage;
     radio_.NewImage();
     DataSetReplaced();
-    if (!PortReady())
+    if (!PortReady()) {
+        history_->ReadEnded(before, false);
         return;
+    }
     CCloneReadDlg dialog(radio_, *port_, prompt_, this);
-    if (dialog.exec() > 0)
+    const bool read = dialog.exec() > 0;
+    if (read)
         radio_.SavedImage = radio_.EditImage;
     else
         radio_.EditImage = radio_.SavedImage;
     DataSetReplaced();
+    history_->ReadEnded(before, read);
 }
 
 void CMainFrame::OnSendData() {
@@ -414,6 +521,7 @@ void CMainFrame::OnSendData() {
     dialog.exec();
     // The dialog clears the bytes the receiver must get as zero; the pages show that too.
     DataSetReplaced();
+    history_->TakeIn();
 }
 
 void CMainFrame::OnCommSetup() {

@@ -8,6 +8,7 @@
 #include <memory>
 
 class CCommPort;
+class CEditHistory;
 class CSheetHostWnd;
 class CVR500Radio;
 class HelpWindow;
@@ -28,6 +29,10 @@ public:
         ID_EDIT_COPY = 57634,
         ID_EDIT_CUT = 57635,
         ID_EDIT_PASTE = 57637,
+        ID_EDIT_FIND = 57636,
+        ID_EDIT_REPEAT = 57640,
+        ID_EDIT_UNDO = 57643,
+        ID_EDIT_REDO = 57644,
         ID_APP_ABOUT = 57664,
         ID_APP_EXIT = 57665,
         ID_HELP = 57670,
@@ -39,6 +44,9 @@ public:
         ID_HELP_CONTENTS = 32777,
         ID_IMPORT_CHANNELS = 32780,
         ID_EXPORT_CHANNELS = 32781,
+        ID_OPEN_BACKUP = 32782,
+        ID_COMPARE_WITH = 32783,
+        ID_HIDE_UNUSED = 32784,
     };
 
     CMainFrame(CVR500Radio& radio, Prompt& prompt, QWidget* parent = nullptr);
@@ -52,6 +60,7 @@ public:
     CSheetHostWnd* Host() const { return host_; }
     QAction* Action(int id) const { return actions_.value(id); }
     HelpWindow* Help();
+    CEditHistory* History() const { return history_; }
 
     // ---- Command flows ----
     void OnFileNew();
@@ -64,6 +73,10 @@ public:
     void OnEditCut();
     void OnEditCopy();
     void OnEditPaste();
+    void OnEditUndo();
+    void OnEditRedo();
+    void OnOpenBackup();
+    void OnCompareWith();
     void OnImportChannels();
     void OnExportChannels();
     void OnGetData();
@@ -96,6 +109,7 @@ private:
     void BuildStatusBar();
     void FitToSheet();
     void UpdateEditCommands();
+    void UpdateUndoCommands();
     // Opens the port for a transfer; when it cannot be opened, runs the port setup instead.
     bool PortReady();
     void RunPortSetup();
@@ -104,6 +118,7 @@ private:
     Prompt& prompt_;
     CCommPort* port_ = nullptr;
     CSheetHostWnd* host_;
+    CEditHistory* history_;
     HelpWindow* help_ = nullptr;
     QHash<int, QAction*> actions_;
 };

@@ -1,5 +1,6 @@
 #include "app/RadioApp.h"
 
+#include "app/EditHistory.h"
 #include "app/MainFrame.h"
 #include "link/CommPort.h"
 #include "radio/Radio.h"
@@ -23,6 +24,7 @@ bool CRadioApp::InitInstance(const QStringList& arguments) {
     desktopPrompt_.SetOwner(frame_.get());
     radio_->NewImage(); // now with the settled country
     frame_->DataSetReplaced();
+    frame_->History()->Reset();
 
     port_ = std::make_unique<CCommPort>(prompt_, QString::fromLatin1(CCommPort::kSettings));
     frame_->SetPort(port_.get());

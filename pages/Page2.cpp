@@ -1,5 +1,6 @@
 #include "pages/Page2.h"
 
+#include "pages/GridCells.h"
 #include "pages/SpreadSheet.h"
 #include "radio/Radio.h"
 #include "radio/Settings.h"
@@ -34,24 +35,6 @@ bool TvChannelsInUse() {
     int wideband = settings::kDefaultWideband;
     ReadCountrySettings(country, wideband);
     return country == 0 && wideband == 0;
-}
-
-int ListIndex(CSpreadSheet& grid, int column, int row) {
-    grid.SetCurrentColumn(column);
-    grid.SetCurrentRow(row);
-    return grid.GetListIndex();
-}
-
-void SetListIndex(CSpreadSheet& grid, int column, int row, int index) {
-    grid.SetCurrentColumn(column);
-    grid.SetCurrentRow(row);
-    grid.SetListIndex(index);
-}
-
-void SetColumnList(CSpreadSheet& grid, int column, const QStringList& items) {
-    grid.SetCurrentColumn(column);
-    grid.SetLastColumn(column);
-    grid.SetListItems(items.join(QLatin1Char('\t')));
 }
 
 } // namespace
@@ -99,10 +82,8 @@ void CPage2::SetUpGrid(Group& g, const QString& name) {
     grid.SetColumnKind(kStepColumn, CellKind::List);
     SetColumnList(grid, kModeColumn, ModeNames());
     SetColumnList(grid, kStepColumn, PresetStepNames());
-    grid.SetRowHeight(0, 2 * grid.GetRowHeight(1));
-    grid.WriteCellString(kFrequencyColumn, 0, QStringLiteral("Receive\nFrequency"));
-    grid.WriteCellString(kModeColumn, 0, QStringLiteral("Receive\nMode"));
-    grid.WriteCellString(kStepColumn, 0, QStringLiteral("Step\nSize"));
+    SetColumnHeaders(grid, {QStringLiteral("Receive\nFrequency"), QStringLiteral("Receive\nMode"),
+                            QStringLiteral("Step\nSize")});
     grid.SetColumnWidth(kFrequencyColumn, 90);
     grid.SetColumnWidth(kModeColumn, 60);
     grid.SetColumnWidth(kStepColumn, 75);
@@ -157,8 +138,8 @@ void CPage2::LoadGroup(Group& g) {
         l.mode = ModeName(l.modeByte).isEmpty() ? -1 : l.modeByte - 1;
         l.step = l.stepByte < PresetStepNames().size() ? l.stepByte : -1;
         grid.WriteCellFrequency(kFrequencyColumn, row, l.hz);
-        SetListIndex(grid, kModeColumn, row, l.mode);
-        SetListIndex(grid, kStepColumn, row, l.step);
+        SetListIndexAt(grid, kModeColumn, row, l.mode);
+        SetListIndexAt(grid, kStepColumn, row, l.step);
     }
 }
 
@@ -169,15 +150,14 @@ void CPage2::StoreGroup(Group& g) {
         const int entry = g.firstEntry + row - 1;
         const Loaded& l = g.loaded[static_cast<std::size_t>(row - 1)];
         Byte* code = ri + g.layout.frequencies + 4 * entry;
-        const int hz = grid.ReadCellFrequency(kFrequencyColumn, row);
-        if (hz == l.hz)
+        // Unchanged, or too large for the code (text a page switch took past the leave-cell
+        // check), the entry keeps the bytes it was shown from.
+        if (!StoreFrequencyCode(code, grid.ReadCellFrequency(kFrequencyColumn, row), l.hz))
             std::copy(l.code.begin(), l.code.end(), code);
-        else
-            EncodeDigits(code, hz, 8);
         // A value the user did not change goes back as loaded, one outside the list included.
-        const int mode = ListIndex(grid, kModeColumn, row);
+        const int mode = ListIndexAt(grid, kModeColumn, row);
         ri[g.layout.modes + entry] = mode == l.mode ? l.modeByte : static_cast<Byte>(mode + 1);
-        const int step = ListIndex(grid, kStepColumn, row);
+        const int step = ListIndexAt(grid, kStepColumn, row);
         // A step emptied by the user is "Auto", never a byte the receiver has no step for.
         ri[g.layout.steps + entry] =
             step == l.step ? l.stepByte : static_cast<Byte>(std::max(step, 0));

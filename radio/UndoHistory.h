@@ -36,6 +36,12 @@ public:
     // returns the page where that step was made; -1 when there is nothing to undo or redo.
     int Undo(Image& image);
     int Redo(Image& image);
+    // The page Undo or Redo would return, without doing it; -1 when there is nothing.
+    int UndoPage() const { return CanUndo() ? steps_[done_ - 1].page : -1; }
+    int RedoPage() const { return CanRedo() ? steps_[done_].page : -1; }
+    // Takes current as the state the history has reached, without a step: changes nobody
+    // made as a step stay when earlier steps are undone.
+    void Adopt(const Image& current) { top_ = current; }
 
     std::size_t Steps() const { return steps_.size(); }
     std::size_t KeptBytes() const { return keptBytes_; }

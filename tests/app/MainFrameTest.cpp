@@ -50,14 +50,17 @@ TEST_F(AppTest, StartUpShowsTheWholeWindow) {
     EXPECT_EQ(Frame()->statusBar()->currentMessage(), "Ready");
 
     const QList<QAction*> menus = Frame()->menuBar()->actions();
-    ASSERT_EQ(menus.size(), 3);
+    ASSERT_EQ(menus.size(), 4);
     EXPECT_EQ(menus[0]->text(), "&File");
     EXPECT_EQ(MenuTexts(menus[0]->menu()),
-              (QStringList{"&New", "&Open...", "&Save", "Save &As...", "&Import Channels...",
-                           "&Export Channels...", "-", "&Print...", "-", "E&xit"}));
-    EXPECT_EQ(MenuTexts(menus[1]->menu()),
+              (QStringList{"&New", "&Open...", "Open &Backup...", "&Save", "Save &As...",
+                           "&Import Channels...", "&Export Channels...", "Compare &With...", "-",
+                           "&Print...", "-", "E&xit"}));
+    EXPECT_EQ(MenuTexts(menus[1]->menu()), (QStringList{"&Undo", "&Redo", "-", "&Find Channel...",
+                                                        "Find &Next", "&Hide Unused Channels"}));
+    EXPECT_EQ(MenuTexts(menus[2]->menu()),
               (QStringList{"&Get Data From...", "&Send Data To...", "&Comport Setup..."}));
-    EXPECT_EQ(MenuTexts(menus[2]->menu()), (QStringList{"&Contents", "-", "&About..."}));
+    EXPECT_EQ(MenuTexts(menus[3]->menu()), (QStringList{"&Contents", "-", "&About..."}));
 
     QStringList toolbar;
     for (QAction* a : Frame()->findChild<QToolBar*>()->actions())

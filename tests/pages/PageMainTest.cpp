@@ -5,6 +5,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <gtest/gtest.h>
@@ -198,9 +199,11 @@ TEST_F(PageMainTest, SmartSearchFieldsNormaliseAndRefuseWhatTheCodeCannotHold) {
     EXPECT_EQ(DecodeDigits(m.ri() + kSmartSearchUpper, 8), 147'995'000);
 }
 
-TEST_F(PageMainTest, EveryControlIsNamedForScreenReaders) {
+TEST_F(PageMainTest, EveryControlIsNamedAndHasItsOwnPlace) {
     EXPECT_EQ(page.Title(), "Setting");
     EXPECT_EQ(page.HelpContext(), 105);
     EXPECT_EQ((UnnamedControls<QComboBox, QCheckBox, QRadioButton, QLineEdit>(&page)),
+              QStringList());
+    EXPECT_EQ((OverlappingControls<QComboBox, QCheckBox, QRadioButton, QLineEdit, QLabel>(&page)),
               QStringList());
 }

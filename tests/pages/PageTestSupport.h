@@ -62,6 +62,30 @@ inline QString SpokenName(QWidget* w) {
     return a->text(QAccessible::Name);
 }
 
+// Pairs of controls below a shown root that lie on top of each other; a control left out of
+// the layout sits in the top left corner over another.
+template <typename... Kinds> QStringList OverlappingControls(QWidget* root) {
+    root->resize(root->sizeHint());
+    root->show();
+    QApplication::processEvents();
+    QList<QWidget*> controls;
+    for (QWidget* w : root->findChildren<QWidget*>()) {
+        if ((qobject_cast<Kinds*>(w) || ...) && w->isVisibleTo(root))
+            controls << w;
+    }
+    QStringList overlaps;
+    for (int i = 0; i < controls.size(); ++i) {
+        const QRect a(controls[i]->mapTo(root, QPoint()), controls[i]->size());
+        for (int j = i + 1; j < controls.size(); ++j) {
+            const QRect b(controls[j]->mapTo(root, QPoint()), controls[j]->size());
+            if (a.intersects(b) && !controls[i]->isAncestorOf(controls[j]) &&
+                !controls[j]->isAncestorOf(controls[i]))
+                overlaps << SpokenName(controls[i]) + " / " + SpokenName(controls[j]);
+        }
+    }
+    return overlaps;
+}
+
 // The input controls below root that a screen reader could not name.
 template <typename... Kinds> QStringList UnnamedControls(QWidget* root) {
     QStringList unnamed;

@@ -1,0 +1,64 @@
+#pragma once
+// Undo and Redo for the whole program: one history of the data set, in the steps a person
+// expects. Each change a user makes on a page (a cell edit, a list operation, a control) is
+// stored into the image by the page's own store and kept as one step named after it; New,
+// Open and a read start a new history. Undo shows the page where the step was made.
+
+#include "radio/UndoHistory.h"
+
+#include <QObject>
+#include <QString>
+
+class CChannelFinder;
+class CPropertyPage;
+class CSheetHostWnd;
+class CVR500Radio;
+class QWidget;
+
+class CEditHistory : public QObject {
+    Q_OBJECT
+public:
+    CEditHistory(CVR500Radio& radio, CSheetHostWnd& host, QObject* parent = nullptr);
+
+    // Starts a new history at the data set as it is now (New, Open).
+    void Reset();
+    // Get Data ended: before is the data set as it was before it began. A successful read
+    // starts a new history whose one step takes the data back to before.
+    void ReadEnded(const Image& before, bool succeeded);
+    // Stores the active page and keeps what changed as one step named label, made on the
+    // active page; false when nothing changed.
+    bool Record(QString label);
+    // The same once the event being handled is over, so a command and whatever it sets off
+    // (a cursor move that snaps a frequency) are one step.
+    void RecordSoon(const QString& label);
+    // Takes in changes that are nobody's step (the bytes Send Data clears).
+    void TakeIn();
+
+    void Undo();
+    void Redo();
+    QString UndoLabel() const { return history_.UndoLabel(); }
+    QString RedoLabel() const { return history_.RedoLabel(); }
+    const UndoHistory& History() const { return history_; }
+    CChannelFinder* Finder() const { return finder_; }
+
+signals:
+    // What Undo and Redo would do changed.
+    void Changed();
+
+private:
+    void WatchPage(CPropertyPage* page);
+    QString PageLabel(const CPropertyPage* page) const;
+    bool StoreActivePage();
+    void RecordPage(int index, const QString& label);
+    void Restore(bool undo);
+    void OnPageSwitched();
+    void Reloaded();
+
+    CVR500Radio& radio_;
+    CSheetHostWnd& host_;
+    UndoHistory history_;
+    CChannelFinder* finder_;
+    int shownPage_ = 0;
+    QString pending_; // a label waiting for RecordSoon
+    bool restoring_ = false;
+};

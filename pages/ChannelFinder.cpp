@@ -1,0 +1,102 @@
+#include "pages/ChannelFinder.h"
+
+#include "pages/MemoryView.h"
+#include "pages/SpreadSheet.h"
+#include "radio/Codecs.h"
+#include "radio/Prompt.h"
+#include "radio/Radio.h"
+
+#include <QAction>
+#include <QInputDialog>
+#include <QMenu>
+
+namespace {
+// Model columns of the grid (grid column - 1).
+constexpr int kFrequencyColumn = 0;
+constexpr int kNameColumn = 2;
+} // namespace
+
+CChannelFinder::CChannelFinder(CMemoryView& view)
+    : QObject(&view), view_(view), find_(new QAction(tr("&Find Channel..."), &view)),
+      findNext_(new QAction(tr("Find &Next"), &view)),
+      hideUnused_(new QAction(tr("&Hide Unused Channels"), &view)) {
+    find_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
+    find_->setStatusTip(tr("Find a channel by name or frequency"));
+    findNext_->setShortcut(QKeySequence(Qt::Key_F3));
+    findNext_->setStatusTip(tr("Find the next channel that matches"));
+    hideUnused_->setCheckable(true);
+    hideUnused_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
+    hideUnused_->setStatusTip(tr("Show only the channels in use"));
+    connect(find_, &QAction::triggered, this, &CChannelFinder::OnFind);
+    connect(findNext_, &QAction::triggered, this, &CChannelFinder::OnFindNext);
+    connect(hideUnused_, &QAction::toggled, this, &CChannelFinder::RefreshHidden);
+
+    for (QAction* action : {find_, findNext_, hideUnused_})
+        view.addAction(action); // their keys work while the page is shown
+    QMenu* menu = view.EditMenu();
+    menu->addSeparator();
+    menu->addAction(find_);
+    menu->addAction(findNext_);
+    menu->addAction(hideUnused_);
+}
+
+bool CChannelFinder::InUse(int row) const {
+    const QAbstractItemModel* model = view_.Grid()->model();
+    return !model->index(row - 1, kFrequencyColumn).data().toString().trimmed().isEmpty();
+}
+
+bool CChannelFinder::Matches(int row, const QString& text, int hz) const {
+    if (!InUse(row))
+        return false;
+    if (hz != 0 && view_.Grid()->ReadCellFrequency(kFrequencyColumn + 1, row) == hz)
+        return true;
+    const QString name = view_.Grid()->model()->index(row - 1, kNameColumn).data().toString();
+    return name.contains(text, Qt::CaseInsensitive);
+}
+
+int CChannelFinder::FindNext(const QString& typed) {
+    const QString text = typed.trimmed();
+    if (text.isEmpty())
+        return 0;
+    last_ = text;
+    CSpreadSheet* grid = view_.Grid();
+    const int hz = ParseFrequency(text);
+    const int current = grid->currentIndex().isValid() ? grid->currentIndex().row() + 1 : 0;
+    for (int step = 1; step <= CMemoryView::kRows; ++step) {
+        const int row = (current + step - 1) % CMemoryView::kRows + 1;
+        if (!Matches(row, text, hz))
+            continue;
+        const QModelIndex cell = grid->model()->index(row - 1, kFrequencyColumn);
+        grid->setCurrentIndex(cell);
+        grid->scrollTo(cell);
+        grid->setFocus();
+        return grid->currentIndex() == cell ? row : 0;
+    }
+    if (Prompt* prompt = view_.Model().GetPrompt())
+        prompt->Message(tr("No channel matches \"%1\".").arg(text), tr("Find Channel"),
+                        PromptButtons::Ok, PromptIcon::Information);
+    return 0;
+}
+
+void CChannelFinder::OnFind() {
+    bool ok = false;
+    const QString text = QInputDialog::getText(
+        &view_, tr("Find Channel"), tr("&Name or frequency:"), QLineEdit::Normal, last_, &ok);
+    if (ok)
+        FindNext(text);
+}
+
+void CChannelFinder::OnFindNext() {
+    if (last_.isEmpty())
+        OnFind();
+    else
+        FindNext(last_);
+}
+
+void CChannelFinder::RefreshHidden() {
+    CSpreadSheet* grid = view_.Grid();
+    const bool hide = hideUnused_->isChecked();
+    const int current = grid->currentIndex().isValid() ? grid->currentIndex().row() + 1 : 0;
+    for (int row = 1; row <= CMemoryView::kRows; ++row)
+        grid->setRowHidden(row - 1, hide && row != current && !InUse(row));
+}
