@@ -1,8 +1,12 @@
 // The desktop program: start-up to the shown window, and Open of a full data file to the
 // filled grid. Offscreen, settings in a scratch folder.
 
+#include "app/EditHistory.h"
 #include "app/MainFrame.h"
 #include "app/RadioApp.h"
+#include "app/SheetHost.h"
+#include "pages/MemoryView.h"
+#include "pages/SortDlg.h"
 #include "radio/Prompt.h"
 #include "radio/Radio.h"
 
@@ -89,6 +93,41 @@ void OpenFullFileToFilledGrid(benchmark::State& state) {
     app.Frame()->hide();
 }
 BENCHMARK(OpenFullFileToFilledGrid)->Unit(benchmark::kMillisecond);
+
+// Undo and Redo of a sort of all 1000 channels, each to the reloaded grid.
+void UndoAndRedoSortOf1000Channels(benchmark::State& state) {
+    CRadioApp app;
+    app.SetPrompt(&Folder().prompt);
+    app.InitInstance();
+    app.Frame()->OpenPath(FullFile());
+    SortSettings descending;
+    descending.order = 2;
+    descending.scope = SortSettings::AllAsOneBank;
+    app.Frame()->Host()->MemoryView()->SortBy(descending);
+    CEditHistory& history = *app.Frame()->History();
+    if (!history.Record(QStringLiteral("Sort")))
+        state.SkipWithError("the sort changed nothing");
+    const bool undo = state.range(0) == 0;
+    for (auto _ : state) {
+        if (!undo) {
+            state.PauseTiming();
+            history.Undo();
+            state.ResumeTiming();
+        }
+        undo ? history.Undo() : history.Redo();
+        if (undo) {
+            state.PauseTiming();
+            history.Redo();
+            state.ResumeTiming();
+        }
+    }
+    app.Frame()->hide();
+}
+BENCHMARK(UndoAndRedoSortOf1000Channels)
+    ->Arg(0)
+    ->Arg(1)
+    ->ArgName("redo")
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace
 

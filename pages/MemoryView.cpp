@@ -148,6 +148,7 @@ CMemoryView::CMemoryView(CVR500Radio& radio, QWidget* parent)
         {tr("OFF"), tr("NFM"), tr("WFM"), tr("AM"), tr("LSB"), tr("USB"), tr("CW")});
     auto* modeLabel = new QLabel(tr("M&ode Scan"), this);
     modeLabel->setBuddy(modeScan_);
+    modeScan_->setAccessibleName(tr("Mode Scan"));
     buttons->addWidget(modeLabel);
     buttons->addWidget(modeScan_);
 

@@ -21,6 +21,8 @@ CSortDlg::CSortDlg(SortSettings& settings, QWidget* parent) : QDialog(parent), s
     thenSortBy = new QComboBox(this);
     thenSortBy->addItem(tr("No sort"));
     thenSortBy->addItems(columns);
+    sortBy->setAccessibleName(tr("Sort By"));
+    thenSortBy->setAccessibleName(tr("Then Sort By"));
     auto* keys = new QFormLayout;
     keys->addRow(tr("Sort &By"), sortBy);
     keys->addRow(tr("&Then Sort By"), thenSortBy);

@@ -181,8 +181,13 @@ public:
         Cell cell = At(c, r);
         if (role == Qt::CheckStateRole && Kind(c) == CellKind::Check)
             cell.text = value.toInt() == Qt::Checked ? QStringLiteral("1") : QStringLiteral("0");
+        else if (role == Qt::EditRole && Kind(c) == CellKind::Check) // text from a screen reader
+            cell.text = value.toString().trimmed() == QLatin1String("1") ? QStringLiteral("1")
+                                                                         : QStringLiteral("0");
         else if (role == Qt::EditRole && Kind(c) == CellKind::List)
-            cell.list = value.toInt();
+            // An item index from the editor; item text from elsewhere (a screen reader).
+            cell.list = value.typeId() == QMetaType::QString ? FromText(c, value.toString()).list
+                                                             : value.toInt();
         else if (role == Qt::EditRole && Kind(c) != CellKind::Check)
             cell.text = value.toString();
         else
@@ -199,8 +204,8 @@ public:
                           Qt::ItemIsDropEnabled;
         if (Locked(index.column() + 1, index.row() + 1))
             return f;
-        if (Kind(index.column() + 1) == CellKind::Check)
-            return f | Qt::ItemIsUserCheckable;
+        if (Kind(index.column() + 1) == CellKind::Check) // editable: a screen reader sets "1"
+            return f | Qt::ItemIsUserCheckable | Qt::ItemIsEditable;
         return f | Qt::ItemIsEditable;
     }
     QVariant headerData(int section, Qt::Orientation o, int role) const override {
@@ -938,6 +943,7 @@ void CSpreadSheet::MoveGuarded(CursorAction action) {
 }
 
 void CSpreadSheet::keyPressEvent(QKeyEvent* event) {
+    pressedKey_ = event->key();
     if (event->matches(QKeySequence::Copy) || event->matches(QKeySequence::Cut) ||
         event->matches(QKeySequence::Paste)) {
         event->accept(); // the page decides what these do (KeyReleased)
@@ -1015,6 +1021,13 @@ void CSpreadSheet::keyReleaseEvent(QKeyEvent* event) {
         QTableView::keyReleaseEvent(event);
         return;
     }
+    // Only keys pressed here: a key whose press ran a window shortcut (Ctrl+X of the Edit
+    // menu) must not run its command a second time on release.
+    if (event->isAutoRepeat() || event->key() != pressedKey_) {
+        event->accept();
+        return;
+    }
+    pressedKey_ = 0;
     const int qtKey = event->key();
     short key = 0;
     if ((qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9) || (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z))

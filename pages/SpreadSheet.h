@@ -249,6 +249,7 @@ private:
     bool quietMove_ = false;                  // moves made by the program raise no LeavingCell
     bool reverting_ = false;                  // putting the cursor back after a refused move
     std::optional<CursorAction> pendingMove_; // Enter or Tab ended the editing
+    int pressedKey_ = 0;                      // the last key whose press reached the grid
     QPointer<QWidget> editor_;
     QModelIndex editIndex_;
     QString editStartText_;

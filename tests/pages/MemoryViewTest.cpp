@@ -7,6 +7,7 @@
 #include "support/ScriptedPrompt.h"
 #include "support/TempSettings.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
@@ -324,6 +325,19 @@ TEST_F(MemoryViewTest, ClipboardKeysAndContextMenuMoveWholeRows) {
     EXPECT_EQ(Row(10) + Row(11), "||||||");
     EXPECT_TRUE(QApplication::clipboard()->text().startsWith("145.00000\tNFM\tONE\t0\n"));
 
+    // The window's own Ctrl+X runs Cut once: the key's release in the grid does not cut the
+    // emptied rows a second time over the clipboard.
+    QAction cut(view.get());
+    cut.setShortcut(QKeySequence::Cut);
+    view->addAction(&cut);
+    QObject::connect(&cut, &QAction::triggered, view.get(), &CMemoryView::OnCut);
+    Select(1, 2);
+    QTest::keyClick(grid, Qt::Key_X, Qt::ControlModifier);
+    EXPECT_EQ(Row(1), "|||");
+    Select(30, 30);
+    view->OnPaste();
+    EXPECT_EQ(Name(30) + Name(31), "ONETWO");
+
     // Text from a spreadsheet program.
     QApplication::clipboard()->setText(QStringLiteral("88.1\tWFM\tRADIO\t1\n9999\tAM\tBAD\t0\n"));
     Select(20, 20);
@@ -332,6 +346,8 @@ TEST_F(MemoryViewTest, ClipboardKeysAndContextMenuMoveWholeRows) {
     EXPECT_EQ(Row(21), "|AM|BAD|0");
 
     // The context menu's items reach the page's commands.
+    Put(1, 145'000'000, 0, "ONE");
+    Put(2, 430'000'000, 2, "TWO");
     Select(1, 1);
     const QRect cell = grid->visualRect(grid->model()->index(0, 0));
     QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, cell.center(),

@@ -165,6 +165,14 @@ TEST_F(PageMainTest, OpenMessageIsPaddedWithSpacesAndTrimmedWhenShown) {
     EXPECT_EQ(message(), QByteArray("HI\t\r\n\0QZ", 8));
     Edit([&] { page.MessageEdit()->setText("HI!"); });
     EXPECT_EQ(message(), "HI!     ");
+    // Stored while the page stays shown (a save), then the edit undone: the bytes come back.
+    std::memcpy(m.ri() + kOpenMessage, "HI\t\r\n\0QZ", 8);
+    page.OnSetActive();
+    page.MessageEdit()->setText("NEW");
+    page.OnKillActive();
+    page.MessageEdit()->setText("HI");
+    page.OnKillActive();
+    EXPECT_EQ(message(), QByteArray("HI\t\r\n\0QZ", 8));
 
     // The edit holds 8 characters, and only characters the receiver can show.
     QLineEdit* edit = page.MessageEdit();

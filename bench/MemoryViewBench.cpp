@@ -1,0 +1,117 @@
+// The Memory View page over 1000 channels in use: filling the grid, storing it back (untouched,
+// after one edit, and with every row changed), and sorting all 1000 rows.
+
+#include "pages/MemoryView.h"
+#include "pages/SortDlg.h"
+#include "pages/SpreadSheet.h"
+#include "radio/Radio.h"
+
+#include <QApplication>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+#include <cstring>
+
+namespace {
+
+struct FullPage {
+    FullPage() {
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder.path());
+        radio.NewImage();
+        for (int n = 1; n <= layout::ri::kChannelCount; ++n) {
+            ChannelRecord rec = *radio.GetChannel(n);
+            // Scattered frequencies, so a sort has work to do.
+            EncodeDigits(rec.code, 100'000 + (n * 7919 % 1000) * 1'299'000, 8);
+            rec.flags = static_cast<Byte>(1 + n % 6);
+            std::memcpy(rec.name, "NAME    ", 8);
+            radio.StoreChannel(rec, n);
+            radio.SetChannelUsed(n, true);
+        }
+        view = std::make_unique<CMemoryView>(radio);
+        view->resize(800, 600);
+    }
+    QTemporaryDir folder;
+    CVR500Radio radio;
+    std::unique_ptr<CMemoryView> view;
+};
+
+FullPage& Page() {
+    static FullPage page;
+    return page;
+}
+
+void SortAll(CMemoryView& view, int order) {
+    SortSettings s;
+    s.scope = SortSettings::AllAsOneBank;
+    s.order = order;
+    view.SortBy(s);
+}
+
+void BM_FillGrid(benchmark::State& state) {
+    FullPage& p = Page();
+    for (auto _ : state) {
+        p.view->FillGrid();
+        QCoreApplication::processEvents();
+    }
+}
+BENCHMARK(BM_FillGrid)->Unit(benchmark::kMillisecond);
+
+void BM_StoreUntouched(benchmark::State& state) {
+    FullPage& p = Page();
+    p.view->FillGrid();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(p.view->OnKillActive());
+}
+BENCHMARK(BM_StoreUntouched)->Unit(benchmark::kMillisecond);
+
+// What an undo history pays: one edit, then the store.
+void BM_StoreAfterOneEdit(benchmark::State& state) {
+    FullPage& p = Page();
+    p.view->FillGrid();
+    int n = 0;
+    for (auto _ : state) {
+        ++n;
+        p.view->Grid()->WriteCell(3, 1 + n % 1000, (n % 2) ? "EDIT" : "NAME");
+        benchmark::DoNotOptimize(p.view->OnKillActive());
+    }
+}
+BENCHMARK(BM_StoreAfterOneEdit)->Unit(benchmark::kMillisecond);
+
+void BM_StoreEveryRowChanged(benchmark::State& state) {
+    FullPage& p = Page();
+    p.view->FillGrid();
+    int order = 1;
+    for (auto _ : state) {
+        state.PauseTiming();
+        order = 3 - order;
+        SortAll(*p.view, order); // reverses every row
+        state.ResumeTiming();
+        benchmark::DoNotOptimize(p.view->OnKillActive());
+    }
+}
+BENCHMARK(BM_StoreEveryRowChanged)->Unit(benchmark::kMillisecond);
+
+void BM_SortAll(benchmark::State& state) {
+    FullPage& p = Page();
+    p.view->FillGrid();
+    int order = 1;
+    for (auto _ : state) {
+        order = 3 - order;
+        SortAll(*p.view, order);
+        QCoreApplication::processEvents();
+    }
+}
+BENCHMARK(BM_SortAll)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

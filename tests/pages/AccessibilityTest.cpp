@@ -1,0 +1,103 @@
+#include "pages/MemoryView.h"
+#include "pages/PrintSetupDlg.h"
+#include "pages/SortDlg.h"
+#include "pages/SpreadSheet.h"
+#include "radio/Radio.h"
+#include "radio/Settings.h"
+#include "support/ScriptedPrompt.h"
+#include "support/TempSettings.h"
+
+#include <QAccessible>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QWidget>
+#include <gtest/gtest.h>
+
+namespace {
+
+// What a screen reader announces a control by. Combo boxes give their current item as
+// their name on Linux and are announced by the label they are related to.
+QString Name(QWidget* w) {
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+    if (!a)
+        return {};
+    if (a->role() == QAccessible::ComboBox) {
+        const auto labels = a->relations(QAccessible::Label);
+        return labels.isEmpty() ? QString() : labels.first().first->text(QAccessible::Name);
+    }
+    return a->text(QAccessible::Name);
+}
+
+// Every control a user can reach with the keyboard tells a screen reader its name.
+QStringList Unnamed(QWidget* top) {
+    QStringList unnamed;
+    for (QWidget* w : top->findChildren<QWidget*>())
+        if (w->focusPolicy() != Qt::NoFocus && w->isVisibleTo(top) && Name(w).trimmed().isEmpty())
+            unnamed << QString::fromLatin1(w->metaObject()->className());
+    return unnamed;
+}
+
+} // namespace
+
+TEST(AccessibilityTest, ScreenReadersReadAndEditTheGridAndFindEveryControlNamed) {
+    qputenv("QT_LINUX_ACCESSIBILITY_ALWAYS_ON", "1");
+    TempSettings settings;
+    WriteCountrySettings(0, 0);
+    CVR500Radio radio;
+    ScriptedPrompt prompt;
+    radio.SetPrompt(&prompt);
+    radio.NewImage();
+    CMemoryView view(radio);
+    view.resize(800, 600);
+    view.show();
+
+    QAccessibleInterface* table = QAccessible::queryAccessibleInterface(view.Grid());
+    ASSERT_TRUE(table);
+    EXPECT_EQ(table->role(), QAccessible::Table);
+    EXPECT_EQ(table->text(QAccessible::Name), "Memory channels");
+    QAccessibleTableInterface* cells = table->tableInterface();
+    ASSERT_TRUE(cells);
+    EXPECT_EQ(cells->rowCount(), 1000);
+    EXPECT_EQ(cells->columnCount(), 4);
+    EXPECT_EQ(cells->columnDescription(0), "Receive\nFrequency");
+    EXPECT_EQ(cells->columnDescription(3), "Preferential\nScan");
+    EXPECT_EQ(cells->rowDescription(200), "201");
+
+    QAccessibleInterface* mode = cells->cellAt(200, 1);
+    ASSERT_TRUE(mode);
+    EXPECT_EQ(mode->text(QAccessible::Name), "WFM");
+    const QList<QAccessibleInterface*> headers = mode->tableCellInterface()->columnHeaderCells();
+    ASSERT_EQ(headers.size(), 1);
+    EXPECT_EQ(headers[0]->text(QAccessible::Name), "Receive\nMode");
+    QString freq;
+    view.Grid()->ReadCell(1, 201, freq);
+    EXPECT_EQ(cells->cellAt(200, 0)->text(QAccessible::Name), freq);
+
+    // Editing through the interface: a name, a mode by its text, a check box by its value.
+    cells->cellAt(0, 2)->setText(QAccessible::Value, QStringLiteral("HELLO"));
+    cells->cellAt(0, 1)->setText(QAccessible::Value, QStringLiteral("USB"));
+    QAccessibleInterface* check = cells->cellAt(0, 3);
+    EXPECT_TRUE(check->state().checkable);
+    EXPECT_FALSE(check->state().checked);
+    check->setText(QAccessible::Value, QStringLiteral("1"));
+    QString text;
+    view.Grid()->ReadCell(3, 1, text);
+    EXPECT_EQ(text, "HELLO");
+    view.Grid()->ReadCell(2, 1, text);
+    EXPECT_EQ(text, "USB");
+    view.Grid()->ReadCell(4, 1, text);
+    EXPECT_EQ(text, "1");
+    EXPECT_TRUE(cells->cellAt(0, 3)->state().checked);
+
+    EXPECT_EQ(Unnamed(&view), QStringList());
+    EXPECT_EQ(Name(view.ModeScanList()), "Mode Scan");
+    EXPECT_EQ(Name(view.BankLink(3)), "Bank 3");
+    SortSettings sort;
+    CSortDlg sortDialog(sort);
+    EXPECT_EQ(Unnamed(&sortDialog), QStringList());
+    EXPECT_EQ(Name(sortDialog.thenSortBy), "Then Sort By");
+    CPrintSetupDlg printDialog(&prompt);
+    EXPECT_EQ(Unnamed(&printDialog), QStringList());
+    EXPECT_EQ(Name(printDialog.marginTop), "Top");
+}

@@ -1,0 +1,259 @@
+#include "pages/MemoryView.h"
+#include "pages/PrintSetupDlg.h"
+#include "pages/SpreadSheet.h"
+#include "radio/Radio.h"
+#include "radio/Settings.h"
+#include "support/ScriptedPrompt.h"
+#include "support/TempSettings.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QPrinterInfo>
+#include <QProcess>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace {
+
+QString PdfText(const QString& path) {
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
+    if (!p.waitForFinished(30000))
+        return {};
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+bool HavePdfToText() {
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-v")});
+    return p.waitForFinished(10000) && p.exitStatus() == QProcess::NormalExit;
+}
+
+class PrintTest : public testing::Test {
+protected:
+    void SetUp() override {
+        WriteCountrySettings(4, 0);
+        radio.SetPrompt(&prompt);
+        radio.NewImage();
+        view = std::make_unique<CMemoryView>(radio);
+        view->resize(800, 600);
+        CSpreadSheet* grid = view->Grid();
+        const char* names[] = {"ALPHA", "BRAVO", "CHARLIE"};
+        for (int r = 1; r <= 3; ++r) {
+            grid->WriteCellFrequency(1, r, 144'000'000 + r * 1'000'000);
+            grid->WriteCell(2, r, QStringLiteral("NFM"));
+            grid->WriteCell(3, r, QString::fromLatin1(names[r - 1]));
+            grid->WriteCell(4, r, QStringLiteral("1"));
+        }
+    }
+    void Select(int first, int last) {
+        CSpreadSheet* grid = view->Grid();
+        grid->SetCurrentColumn(1);
+        grid->SetCurrentRow(first);
+        grid->SetLastColumn(4);
+        grid->SetLastRow(last);
+        grid->SetOperation(CSpreadSheet::OpSelect);
+    }
+    // The child process's part of the CUPS test; out is where cups-pdf writes.
+    void PrintOnCupsQueue(const QString& out);
+
+    TempSettings settings;
+    CVR500Radio radio;
+    ScriptedPrompt prompt;
+    std::unique_ptr<CMemoryView> view;
+};
+
+} // namespace
+
+TEST_F(PrintTest, SetupDialogDefaultsLimitsAndCheck) {
+    CPrintSetupDlg dialog(&prompt);
+    EXPECT_EQ(dialog.windowTitle(), "Print Setup");
+    EXPECT_TRUE(dialog.all->isChecked());
+    for (QCheckBox* box :
+         {dialog.columnHeaders, dialog.rowHeaders, dialog.gridLines, dialog.gridBorder})
+        EXPECT_TRUE(box->isChecked());
+    EXPECT_EQ(dialog.marginLeft->text(), "1.00");
+    EXPECT_EQ(dialog.marginBottom->maxLength(), 4);
+    EXPECT_EQ(dialog.firstPage->maxLength(), 2);
+
+    dialog.pages->setChecked(true);
+    dialog.firstPage->setText(QStringLiteral("x"));
+    dialog.accept();
+    ASSERT_EQ(prompt.messages.size(), 1u);
+    EXPECT_EQ(prompt.messages[0].text, "No starting page specified");
+    EXPECT_EQ(prompt.messages[0].caption, "");
+    EXPECT_EQ(dialog.result(), QDialog::Rejected); // still open
+    dialog.firstPage->setText(QStringLiteral("99"));
+    dialog.marginTop->setText(QStringLiteral("0.5"));
+    dialog.accept();
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(dialog.Values().range, PrintSetup::Pages);
+    EXPECT_EQ(dialog.Values().lastPage, "");
+
+    EXPECT_EQ(PrintSetup::MarginTwips(QStringLiteral("0.5")), 720);
+    EXPECT_EQ(PrintSetup::MarginTwips(QStringLiteral("1.00")), 1440);
+    EXPECT_EQ(PrintSetup::MarginTwips(QStringLiteral("abc")), 0);
+    EXPECT_EQ(PrintSetup::PageNumber(QStringLiteral("")), 0);
+
+    // The print settings reach the grid.
+    PrintSetup setup = dialog.Values();
+    setup.rowHeaders = false;
+    QTemporaryDir dir;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(dir.filePath("p.pdf"));
+    PrintMemoryListWith(*view, setup, &printer); // beyond the last page
+    const CSpreadSheet::PrintSettings& s = view->Grid()->GetPrintSettings();
+    EXPECT_EQ(s.marginTop, 720);
+    EXPECT_EQ(s.marginLeft, 1440);
+    EXPECT_EQ(s.firstPage, 99);
+    EXPECT_EQ(s.rangeKind, CSpreadSheet::PrintPageRange);
+    EXPECT_FALSE(s.rowHeaders);
+    EXPECT_EQ(s.jobName, "Memory List");
+    EXPECT_EQ(prompt.LastText(), "Nothing was printed: the list has no such pages.");
+}
+
+TEST_F(PrintTest, WithoutAPrinterThePagesGoToAPdfFile) {
+    if (!QPrinterInfo::defaultPrinter().isNull())
+        GTEST_SKIP() << "this machine has a default printer";
+    if (!HavePdfToText())
+        GTEST_SKIP() << "pdftotext is not installed (poppler-utils)";
+    QTemporaryDir dir;
+    const QString all = dir.filePath(QStringLiteral("all.pdf"));
+    prompt.answers = {PromptAnswer::Yes};
+    prompt.savePaths = {all};
+    ASSERT_TRUE(PrintMemoryListWith(*view, PrintSetup{}));
+    ASSERT_GE(prompt.messages.size(), 1u);
+    EXPECT_TRUE(prompt.messages[0].text.startsWith("No printer is installed."));
+    ASSERT_EQ(prompt.saveRequests.size(), 1u);
+    EXPECT_EQ(prompt.saveRequests[0].defaultSuffix, "pdf");
+    const QString text = PdfText(all);
+    EXPECT_TRUE(text.contains("Receive")) << text.toStdString();
+    EXPECT_TRUE(text.contains("Frequency"));
+    EXPECT_TRUE(text.contains("Preferential"));
+    EXPECT_TRUE(text.contains(QRegularExpression("\\b3\\s+147\\.00000\\s+NFM\\s+CHARLIE")))
+        << text.toStdString();
+    EXPECT_FALSE(text.contains(QRegularExpression("\\b4\\s"))); // only the used part
+
+    // Selection prints the selected rows only; a later All prints the whole list again.
+    Select(2, 2);
+    PrintSetup selection;
+    selection.range = PrintSetup::Selection;
+    prompt.answers = {PromptAnswer::Yes};
+    prompt.savePaths = {dir.filePath(QStringLiteral("sel.pdf"))};
+    ASSERT_TRUE(PrintMemoryListWith(*view, selection));
+    const QString selected = PdfText(dir.filePath(QStringLiteral("sel.pdf")));
+    EXPECT_TRUE(selected.contains("BRAVO"));
+    EXPECT_FALSE(selected.contains("ALPHA"));
+    EXPECT_FALSE(selected.contains("CHARLIE"));
+    prompt.answers = {PromptAnswer::Yes};
+    prompt.savePaths = {dir.filePath(QStringLiteral("again.pdf"))};
+    ASSERT_TRUE(PrintMemoryListWith(*view, PrintSetup{}));
+    EXPECT_TRUE(PdfText(dir.filePath(QStringLiteral("again.pdf"))).contains("ALPHA"));
+
+    // Declining the PDF file prints nothing and says nothing more.
+    prompt.messages.clear();
+    prompt.answers = {PromptAnswer::No};
+    EXPECT_FALSE(PrintMemoryListWith(*view, PrintSetup{}));
+    EXPECT_EQ(prompt.messages.size(), 1u);
+}
+
+// Prints through the Print command to a real CUPS queue: cups-pdf as the default printer of
+// a private server that this test starts. The printing runs in a child process of this test
+// program, because the CUPS library keeps the first server it talks to for the whole process.
+TEST_F(PrintTest, PrintCommandPrintsOnTheDefaultCupsPrinter) {
+    if (!qEnvironmentVariableIsEmpty("CORVINEL_CUPS_OUT")) { // the child
+        PrintOnCupsQueue(qEnvironmentVariable("CORVINEL_CUPS_OUT"));
+        return;
+    }
+    if (!HavePdfToText())
+        GTEST_SKIP() << "pdftotext is not installed (poppler-utils)";
+    QTemporaryDir dir;
+    dir.setAutoRemove(qEnvironmentVariableIsEmpty("CORVINEL_KEEP_CUPS"));
+    const QString script = QStringLiteral(CORVINEL_SOURCE_DIR "/tests/pages/cups_queue.sh");
+    QProcess start;
+    start.start(QStringLiteral("bash"), {script, QStringLiteral("start"), dir.path()});
+    ASSERT_TRUE(start.waitForFinished(60000));
+    QString socket, out;
+    for (const QString& line : QString::fromUtf8(start.readAllStandardOutput()).split('\n')) {
+        if (line.startsWith("skip="))
+            GTEST_SKIP() << "CUPS cannot run here: " << line.mid(5).toStdString();
+        if (line.startsWith("socket="))
+            socket = line.mid(7);
+        if (line.startsWith("out="))
+            out = line.mid(4);
+    }
+    ASSERT_FALSE(socket.isEmpty()) << start.readAllStandardError().toStdString();
+    const auto stop = qScopeGuard([&] {
+        QProcess::execute(QStringLiteral("bash"), {script, QStringLiteral("stop"), dir.path()});
+    });
+
+    QProcess child;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("CUPS_SERVER"), socket);
+    env.insert(QStringLiteral("CORVINEL_CUPS_OUT"), out);
+    child.setProcessEnvironment(env);
+    child.setProcessChannelMode(QProcess::MergedChannels);
+    child.start(
+        QCoreApplication::applicationFilePath(),
+        {QStringLiteral("--gtest_filter=PrintTest.PrintCommandPrintsOnTheDefaultCupsPrinter")});
+    ASSERT_TRUE(child.waitForFinished(180000));
+    const QString log = QString::fromUtf8(child.readAll());
+    EXPECT_EQ(child.exitCode(), 0) << log.toStdString();
+    EXPECT_TRUE(log.contains("[  PASSED  ] 1 test")) << log.toStdString();
+}
+
+void PrintTest::PrintOnCupsQueue(const QString& out) {
+    ASSERT_FALSE(QPrinterInfo::defaultPrinter().isNull());
+    EXPECT_EQ(QPrinterInfo::defaultPrinter().printerName(), "CorvinelPDF");
+
+    const QStringList before = QDir(out).entryList({QStringLiteral("*.pdf")}, QDir::Files);
+    const auto printWith = [&](bool selection) {
+        // The Print command runs the Print Setup dialog; answer it as a user would.
+        QTimer::singleShot(0, [selection] {
+            auto* dialog = qobject_cast<CPrintSetupDlg*>(QApplication::activeModalWidget());
+            ASSERT_TRUE(dialog);
+            if (selection)
+                dialog->selection->setChecked(true);
+            dialog->accept();
+        });
+        return PrintMemoryList(*view);
+    };
+    // The queue's next PDF, read as text and removed.
+    const auto nextPdf = [&]() -> QString {
+        QElapsedTimer timer;
+        timer.start();
+        while (timer.elapsed() < 60000) {
+            for (const QString& f : QDir(out).entryList({QStringLiteral("*.pdf")}, QDir::Files))
+                if (!before.contains(f)) {
+                    QTest::qWait(1000); // let cups-pdf finish the file
+                    const QString text = PdfText(QDir(out).filePath(f));
+                    QFile::remove(QDir(out).filePath(f));
+                    return text;
+                }
+            QTest::qWait(200);
+        }
+        ADD_FAILURE() << "no PDF from cups-pdf in " << out.toStdString();
+        return {};
+    };
+    ASSERT_TRUE(printWith(false));
+    const QString text = nextPdf();
+    EXPECT_TRUE(text.contains("Receive")) << text.toStdString();
+    EXPECT_TRUE(text.contains("Channel"));
+    EXPECT_TRUE(text.contains(QRegularExpression("\\b1\\s+145\\.00000\\s+NFM\\s+ALPHA")))
+        << text.toStdString();
+    EXPECT_TRUE(text.contains("CHARLIE"));
+
+    Select(3, 3);
+    ASSERT_TRUE(printWith(true));
+    const QString selected = nextPdf();
+    EXPECT_TRUE(selected.contains("CHARLIE")) << selected.toStdString();
+    EXPECT_FALSE(selected.contains("ALPHA"));
+    EXPECT_TRUE(prompt.messages.empty());
+}
