@@ -8,11 +8,13 @@
 #include "radio/Settings.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <cstdio>
 #include <optional>
+#include <sys/stat.h>
 
 using namespace layout;
 
@@ -44,6 +46,48 @@ bool WriteTextFile(const QString& path, const QByteArray& bytes) {
     if (!failure.isEmpty())
         PrintError(failure);
     return failure.isEmpty();
+}
+
+// True when both paths exist and reach the same file, through links of either kind too.
+bool SameFile(const QString& a, const QString& b) {
+    struct stat sa {};
+    struct stat sb {};
+    return ::stat(QFile::encodeName(a).constData(), &sa) == 0 &&
+           ::stat(QFile::encodeName(b).constData(), &sb) == 0 && sa.st_dev == sb.st_dev &&
+           sa.st_ino == sb.st_ino;
+}
+
+// Writing the output over the input would lose the input and still report success.
+bool RefusedAsInput(const QString& output, const QString& input) {
+    if (!SameFile(output, input))
+        return false;
+    PrintError(QStringLiteral("Refused: the output %1 is the file being read.\nChoose another "
+                              "output file.")
+                   .arg(output));
+    return true;
+}
+
+// The whole CSV, or nothing (reported) when it cannot be read or is larger than any real
+// channel list; a device read as input stops at the bound instead of filling the memory.
+std::optional<QByteArray> ReadCsv(const QString& path) {
+    QFile file(path);
+    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly)) {
+        PrintError(QStringLiteral("Cannot open file:\n") + path);
+        return std::nullopt;
+    }
+    QByteArray text = file.read(csv::kLargestFile + 1);
+    if (text.size() > csv::kLargestFile) {
+        PrintError(QStringLiteral("File too large for a channel list (more than %1 MiB):\n%2")
+                       .arg(csv::kLargestFile / (1024 * 1024))
+                       .arg(path));
+        return std::nullopt;
+    }
+    return text;
+}
+
+bool WriteToStdout(const QByteArray& bytes) {
+    return std::fwrite(bytes.constData(), 1, bytes.size(), stdout) ==
+           static_cast<size_t>(bytes.size());
 }
 
 // Points the settings at a scratch folder holding only the given country, so the model's
@@ -92,10 +136,11 @@ int RunNew(const Invocation& inv) {
 
 // ---- info -----------------------------------------------------------------------------
 
+// A header text field as shown: a file may hold anything there, terminal commands included.
 QString HeaderText(const Image& image, int at, int size) {
     QByteArray bytes(reinterpret_cast<const char*>(image.data() + at), size);
     const qsizetype end = bytes.indexOf('\0');
-    return QString::fromLatin1(end < 0 ? bytes : bytes.left(end));
+    return VisibleText(QString::fromLatin1(end < 0 ? bytes : bytes.left(end)));
 }
 
 int RunInfo(const Invocation& inv) {
@@ -156,7 +201,7 @@ int RunChannels(const Invocation& inv) {
                 .arg(n, 4)
                 .arg(FrequencyText(rec.frequencyHz), 10)
                 .arg(ModeName(rec.flags & ri::kFlagModeMask), -3)
-                .arg(TextFromName(rec.name), -8)
+                .arg(VisibleText(TextFromName(rec.name)), -8)
                 .arg((rec.flags & ri::kFlagPreferential) ? QStringLiteral("P") : QString());
         TrimRight(row);
         PrintOut(row);
@@ -167,17 +212,18 @@ int RunChannels(const Invocation& inv) {
 // ---- export ---------------------------------------------------------------------------
 
 int RunExport(const Invocation& inv) {
+    const QString input = inv.positional[0];
+    const QString output = inv.Value("-o");
+    const bool toStdout = output.isEmpty() || output == QLatin1String("-");
+    if (!toStdout && RefusedAsInput(output, input))
+        return kExitFailed;
     Model m(inv.prompt);
-    if (!m.radio.LoadFile(inv.positional[0]))
+    if (!m.radio.LoadFile(input))
         return kExitFailed;
     const QByteArray text = csv::ExportChannels(m.radio);
-    if (!inv.Has("-o")) {
-        return std::fwrite(text.constData(), 1, text.size(), stdout) ==
-                       static_cast<size_t>(text.size())
-                   ? kExitOk
-                   : kExitFailed;
-    }
-    return WriteTextFile(inv.Value("-o"), text) ? kExitOk : kExitFailed;
+    if (toStdout)
+        return WriteToStdout(text) ? kExitOk : kExitFailed;
+    return WriteTextFile(output, text) ? kExitOk : kExitFailed;
 }
 
 // ---- import ---------------------------------------------------------------------------
@@ -192,43 +238,66 @@ int RunImport(const Invocation& inv) {
             return UsageError(inv.command, QStringLiteral("--at takes a channel 1..1000"));
         first = *at;
     }
-    QFile csvFile(csvPath);
-    if (!csvFile.open(QIODevice::ReadOnly)) {
-        PrintError(QStringLiteral("Cannot open file:\n") + csvPath);
+    const QString out = inv.Has("-o") ? inv.Value("-o") : dataPath;
+    if (RefusedAsInput(out, csvPath))
         return kExitFailed;
-    }
-    const QByteArray text = csvFile.readAll();
+    const std::optional<QByteArray> text = ReadCsv(csvPath);
+    if (!text)
+        return kExitFailed;
 
     Model m(inv.prompt);
     if (!m.radio.LoadFile(dataPath))
         return kExitFailed;
-    const csv::ImportResult result = csv::ImportChannels(m.radio, text, first);
+    const csv::ImportResult result = csv::ImportChannels(m.radio, *text, first);
+    auto report = [&](const csv::Problem& p) {
+        PrintError(QStringLiteral("%1:%2: %3").arg(csvPath).arg(p.line).arg(p.reason));
+    };
     if (!result.problems.empty()) {
         for (const csv::Problem& p : result.problems)
-            PrintError(QStringLiteral("%1:%2: %3").arg(csvPath).arg(p.line).arg(p.reason));
+            report(p);
         PrintError(QStringLiteral("Nothing was written."));
         return kExitFailed;
     }
-    const QString out = inv.Has("-o") ? inv.Value("-o") : dataPath;
+    for (const csv::Problem& p : result.cutNames)
+        report(p);
     if (!SaveAs(m.radio, out))
         return kExitFailed;
     PrintOut(QStringLiteral("%1 channels set, written to %2").arg(result.channelsSet).arg(out));
+    // Reported here, once, with what did happen: the file is written whatever became of the
+    // summary.
+    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+        PrintError(QStringLiteral("Error writing file:\nstandard output\n%1 was written all the "
+                                  "same.")
+                       .arg(out));
+        std::clearerr(stdout);
+        return kExitFailed;
+    }
     return kExitOk;
 }
 
 const Command kFileCommands[] = {
-    {"new", "Create a new data set (for the stored country unless --country is given).",
+    {"new",
+     "Create a new data set (for the stored country unless --country is given).\n"
+     "Each country starts from its own default image: 0 the Japan image, 1 the ham-band\n"
+     "image, 2, 3 and 4 the general image. --wideband gives countries 0 and 1 the wideband\n"
+     "image and changes nothing for the others. With --country and no --wideband the file\n"
+     "is without wideband, whatever the stored setting says.",
      "new [--country N] [--wideband] -o FILE", "-o --country", "--wideband", 0, 0, true, RunNew},
     {"info", "Show the header fields, country code, wideband flag and channels in use per bank.",
      "info FILE", "", "", 1, 1, false, RunInfo},
     {"channels", "List the channels in use: number, MHz, mode, name, P for preferential scan.",
      "channels FILE", "", "", 1, 1, false, RunChannels},
-    {"export", "Write the channels in use as CSV to stdout or to CSV.", "export FILE [-o CSV]",
-     "-o", "", 1, 1, false, RunExport},
+    {"export",
+     "Write the channels in use as CSV to stdout (also with -o -) or to CSV.\n"
+     "CSV may be a device or named pipe, which is written into; it may not be FILE itself.",
+     "export FILE [-o CSV]", "-o", "", 1, 1, false, RunExport},
     {"import",
      "Set the channels a CSV names and write FILE (or OUT).\n"
      "With --at N the rows set channels N, N+1, ... in row order, whatever their Location\n"
-     "says. Every other channel is kept. Any bad row is reported and nothing is written.",
+     "says. Every other channel is kept. Any bad row is reported and nothing is written.\n"
+     "A Mode must be one the receiver has (FM counts as NFM); an empty Mode takes the band\n"
+     "plan's. Names longer than 8 characters are cut, and the rows are listed. OUT may not\n"
+     "be the CSV itself; a CSV over 16 MiB is refused.",
      "import CSV FILE [--at N] [-o OUT]", "-o --at", "", 2, 2, false, RunImport},
 };
 

@@ -2,6 +2,7 @@
 
 #include "cli/CliPrompt.h"
 #include "cli/Command.h"
+#include "radio/Codecs.h"
 #include "radio/Settings.h"
 
 #include <QCoreApplication>
@@ -85,12 +86,13 @@ int WithOutputFlushed(int status) {
 
 } // namespace
 
+// Names, paths and file contents reach these texts: none may drive the user's terminal.
 void PrintOut(const QString& text) {
-    std::fputs(text.toUtf8().append('\n').constData(), stdout);
+    std::fputs(VisibleText(text, true).toUtf8().append('\n').constData(), stdout);
 }
 
 void PrintError(const QString& text) {
-    std::fputs(text.toUtf8().append('\n').constData(), stderr);
+    std::fputs(VisibleText(text, true).toUtf8().append('\n').constData(), stderr);
 }
 
 int UsageError(const Command& command, const QString& problem) {
@@ -119,7 +121,7 @@ int main(int argc, char** argv) {
             return WithOutputFlushed(Run(c, args.mid(1), prompt));
         }
     }
-    PrintError(QStringLiteral("corvinel-cli: unknown command \"%1\"").arg(args[0]));
+    PrintError(QStringLiteral("corvinel-cli: unknown command \"%1\"").arg(VisibleText(args[0])));
     PrintOverview(commands, PrintError);
     return kExitUsage;
 }

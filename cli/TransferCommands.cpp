@@ -13,11 +13,15 @@
 
 #include <QEventLoop>
 #include <QSocketNotifier>
+#include <QTimer>
 #include <csignal>
 #include <cstdio>
 #include <unistd.h>
 
 namespace {
+
+constexpr int kScriptWaitSeconds = 120;
+constexpr int kLongestWaitSeconds = 24 * 60 * 60;
 
 // Ctrl+C reaches the event loop through a pipe, so a transfer ends through its own Cancel.
 class Interrupts {
@@ -118,8 +122,10 @@ bool WaitForEnter(Interrupts& interrupts) {
     return go;
 }
 
+// Runs the transfer to its end. A read waits for the receiver's first byte at most waitSeconds
+// (0: without limit).
 int Transfer(CCommPort& port, std::unique_ptr<CloneEngine> engine, const char* label,
-             Interrupts& interrupts) {
+             Interrupts& interrupts, int waitSeconds = 0) {
     CloneSession session(port, std::move(engine));
     ProgressBar bar(label);
     QEventLoop loop;
@@ -129,15 +135,37 @@ int Transfer(CCommPort& port, std::unique_ptr<CloneEngine> engine, const char* l
     if (interrupts.Notifier())
         QObject::connect(interrupts.Notifier(), &QSocketNotifier::activated, &session,
                          &CloneSession::Cancel);
+    const auto* receiver = dynamic_cast<const CloneReceiver*>(&session.Engine());
+    bool gaveUp = false;
+    QTimer patience;
+    patience.setSingleShot(true);
+    QObject::connect(&patience, &QTimer::timeout, &session, [&] {
+        if (receiver && !receiver->DataBegan()) {
+            gaveUp = true;
+            session.Cancel();
+        }
+    });
     session.Start();
+    if (receiver && waitSeconds > 0)
+        patience.start(std::chrono::seconds(waitSeconds));
     if (!session.Engine().IsFinished())
         loop.exec();
     bar.Finish();
+    const auto* sender = dynamic_cast<const CloneSender*>(&session.Engine());
     switch (session.State()) {
     case CloneState::Succeeded:
         return kExitOk;
     case CloneState::Cancelled:
-        PrintError(QStringLiteral("Cancelled."));
+        if (gaveUp)
+            PrintError(QStringLiteral("The receiver sent nothing within %1 seconds.\nPress its 2 "
+                                      "key in clone mode sooner, or allow longer with --wait.")
+                           .arg(waitSeconds));
+        else if (sender && sender->FramesSent() > 0)
+            PrintError(QStringLiteral(
+                "Cancelled. The receiver now holds a partly written image.\nTo recover, put it "
+                "in clone mode again and write the data again."));
+        else
+            PrintError(QStringLiteral("Cancelled."));
         return kExitFailed;
     default:
         PrintError(session.Caption().isEmpty()
@@ -157,6 +185,16 @@ bool SaveAs(CVR500Radio& radio, const QString& path) {
 int RunRead(const Invocation& inv) {
     if (!inv.Has("-o"))
         return UsageError(inv.command, QStringLiteral("-o FILE is required"));
+    // A person at a terminal sees the read waiting; a script must not hang for ever.
+    int waitSeconds = ::isatty(STDIN_FILENO) ? 0 : kScriptWaitSeconds;
+    if (inv.Has("--wait")) {
+        bool ok = false;
+        waitSeconds = inv.Value("--wait").toInt(&ok);
+        if (!ok || waitSeconds < 0 || waitSeconds > kLongestWaitSeconds)
+            return UsageError(
+                inv.command,
+                QStringLiteral("--wait takes seconds, 0..%1").arg(kLongestWaitSeconds));
+    }
     const QString target = inv.Value("-o");
     // A read takes half a minute of the user's time: find out first whether its file can be
     // written at all.
@@ -173,8 +211,8 @@ int RunRead(const Invocation& inv) {
     Interrupts interrupts;
     PrintError(QString::fromLatin1(wire::kCloneModeSteps) + QLatin1Char('\n') +
                QString::fromLatin1(wire::kReadStep));
-    const int result =
-        Transfer(*port, std::make_unique<CloneReceiver>(radio.EditRadio()), "Reading", interrupts);
+    const int result = Transfer(*port, std::make_unique<CloneReceiver>(radio.EditRadio()),
+                                "Reading", interrupts, waitSeconds);
     if (result != kExitOk)
         return result; // nothing is written; the half image goes with the process
     if (!inv.Flag("--no-backup")) {
@@ -221,14 +259,17 @@ const Command kTransferCommands[] = {
      "is written and the receiver's country and wideband become the stored setting; on any\n"
      "failure (or Ctrl+C) nothing is written. --port names the serial device (default: the\n"
      "stored port; 1..9 name /dev/ttyS0../dev/ttyS8). Unless --no-backup is given, what the\n"
-     "receiver sent is also kept in the backups folder (the newest 50 reads are kept).",
-     "read [--port DEVICE] [--no-backup] -o FILE", "--port -o", "--no-backup", 0, 0, true,
-     &RunRead},
+     "receiver sent is also kept in the backups folder (the newest 50 reads are kept).\n"
+     "--wait gives up when the receiver has sent nothing after SECONDS (0: wait without\n"
+     "limit). Default: without limit on a terminal, 120 seconds otherwise.",
+     "read [--port DEVICE] [--wait SECONDS] [--no-backup] -o FILE", "--port --wait -o",
+     "--no-backup", 0, 0, true, &RunRead},
     {"write",
      "Write a radio data file into the receiver.\n"
      "The start frame carries the stored country and wideband; the set-mode bytes the\n"
      "receiver must get as zero are cleared in what is sent, FILE itself is not changed.\n"
      "On a terminal the write starts when you press Enter (after the receiver's 1 key).\n"
+     "Ctrl+C during the write leaves the receiver with a partly written image: write again.\n"
      "--port as for read.",
      "write [--port DEVICE] FILE", "--port", "", 1, 1, true, &RunWrite},
 };

@@ -99,7 +99,7 @@ void CloneSession::Pump() {
         Stop();
         const auto* receiver = dynamic_cast<const CloneReceiver*>(engine_.get());
         if (receiver && engine_->State() == CloneState::Succeeded)
-            WriteCountrySettings(receiver->Country(), receiver->Wideband());
+            RememberReceiverVersion(receiver->Country(), receiver->Wideband());
         emit finished(engine_->State());
         return;
     }

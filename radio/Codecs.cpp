@@ -261,6 +261,24 @@ QString TextFromName(const Byte* name) {
     return text;
 }
 
+bool IsControlChar(QChar c) {
+    const char16_t u = c.unicode();
+    return u < 0x20 || (u >= 0x7F && u <= 0x9F);
+}
+
+QString VisibleText(const QString& text, bool keepLineBreaks) {
+    QString shown;
+    shown.reserve(text.size());
+    for (QChar c : text) {
+        if (IsControlChar(c) && !(keepLineBreaks && c == QLatin1Char('\n')))
+            shown += QStringLiteral("\\x") +
+                     QString::number(c.unicode(), 16).rightJustified(2, QLatin1Char('0')).toUpper();
+        else
+            shown += c;
+    }
+    return shown;
+}
+
 void TrimRight(QString& text) {
     int length = static_cast<int>(text.size());
     while (length > 0 && text[length - 1] == QLatin1Char(' '))

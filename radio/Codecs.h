@@ -59,6 +59,12 @@ QString TextFromName(const Byte* name);
 // The first character of text that has no byte on the receiver, if any.
 std::optional<QChar> FirstUnshowableChar(const QString& text);
 
+// True for the characters a terminal takes as commands: 0x00..0x1F, 0x7F and 0x80..0x9F.
+bool IsControlChar(QChar c);
+// text with every control character written as \xHH, so that printing it cannot drive a
+// terminal; with keepLineBreaks a line feed stays a line break.
+QString VisibleText(const QString& text, bool keepLineBreaks = false);
+
 // ---- Small text routines --------------------------------------------------------------
 void TrimRight(QString& text); // trailing spaces (0x20) only
 QString ChannelLabel(int n);   // "1".."1000", empty outside that range

@@ -81,13 +81,22 @@ struct Record {
     QStringList fields;
 };
 
+// Line ends are plain bytes in UTF-8, so each line can be checked on its own; CRLF, LF and a
+// lone CR each end a line, as they do for the records.
 std::optional<int> FirstBadUtf8Line(const QByteArray& bytes) {
     int line = 1;
-    for (const QByteArray& piece : bytes.split('\n')) {
+    qsizetype start = 0;
+    for (qsizetype i = 0; i <= bytes.size(); ++i) {
+        const bool end = i == bytes.size() || bytes[i] == '\n' || bytes[i] == '\r';
+        if (!end)
+            continue;
         QStringDecoder decoder(QStringDecoder::Utf8);
-        (void)QString(decoder(piece));
+        (void)QString(decoder(bytes.mid(start, i - start)));
         if (decoder.hasError())
             return line;
+        if (i + 1 < bytes.size() && bytes[i] == '\r' && bytes[i + 1] == '\n')
+            ++i;
+        start = i + 1;
         ++line;
     }
     return std::nullopt;
@@ -127,7 +136,9 @@ std::vector<Record> SplitRecords(const QString& text, std::vector<Problem>& prob
                     quoted = false;
                 }
             } else {
-                if (c == QLatin1Char('\n'))
+                const bool crlf = c == QLatin1Char('\r') && i + 1 < text.size() &&
+                                  text[i + 1] == QLatin1Char('\n');
+                if (c == QLatin1Char('\n') || (c == QLatin1Char('\r') && !crlf))
                     ++line;
                 field.append(c);
             }
@@ -232,10 +243,7 @@ public:
         p.channel = Channel(row);
         ReadFrequency(row, p);
         ReadName(row, p);
-        const QString mode = Field(row, columns_.mode).trimmed().toUpper();
-        p.mode = mode == QLatin1String("FM") ? ModeCode(QStringLiteral("NFM")) : ModeCode(mode);
-        if (p.mode == 0 && p.hz > 0)
-            p.mode = radio_.BandModeFor(p.hz);
+        ReadMode(row, p);
         p.preferential =
             Field(row, columns_.skip).trimmed().compare(QLatin1String("P"), Qt::CaseInsensitive) ==
             0;
@@ -245,6 +253,7 @@ public:
 
     std::vector<Planned> planned;
     std::vector<Problem> problems;
+    std::vector<Problem> cutNames;
 
 private:
     void Fail(int line, const QString& reason) { problems.push_back({line, reason}); }
@@ -260,8 +269,8 @@ private:
         bool ok = false;
         const int n = AllDigits(text) ? text.toInt(&ok) : 0;
         if (!ok || n < 1 || n > ri::kChannelCount) {
-            Fail(row.line,
-                 QStringLiteral("Location \"%1\" is not a channel number 1..1000").arg(text));
+            Fail(row.line, QStringLiteral("Location \"%1\" is not a channel number 1..1000")
+                               .arg(VisibleText(text)));
             return 0;
         }
         if (const auto seen = firstLine_.find(n); seen != firstLine_.end())
@@ -276,11 +285,12 @@ private:
         const QString text = Field(row, columns_.frequency).trimmed();
         const std::optional<qint64> hz = ParseMHz(text);
         if (!hz || *hz == 0) {
-            Fail(row.line, QStringLiteral("Frequency \"%1\" is not a frequency in MHz").arg(text));
+            Fail(row.line, QStringLiteral("Frequency \"%1\" is not a frequency in MHz")
+                               .arg(VisibleText(text)));
             return;
         }
         if (*hz > kLargestFreq8Hz) {
-            Fail(row.line, text + QStringLiteral(" is not a valid frequency"));
+            Fail(row.line, VisibleText(text) + QStringLiteral(" is not a valid frequency"));
             return;
         }
         const int snapped = SnapTo50Hz(static_cast<int>(*hz));
@@ -292,13 +302,38 @@ private:
     }
 
     void ReadName(const Record& row, Planned& p) {
-        const QString name = Field(row, columns_.name).left(ri::kChannelNameSize);
-        if (const std::optional<QChar> bad = FirstUnshowableChar(name)) {
+        const QString whole = Field(row, columns_.name);
+        const QString name = whole.left(ri::kChannelNameSize);
+        std::optional<QChar> bad = FirstUnshowableChar(name);
+        // Control characters have a byte, but no receiver shows them and they would travel
+        // on into every listing of the channels.
+        for (QChar c : whole)
+            if (!bad && (c.unicode() < 0x20 || c.unicode() == 0x7F))
+                bad = c;
+        if (bad) {
             Fail(row.line, QStringLiteral("Name \"%1\": the receiver cannot show \"%2\"")
-                               .arg(name, QString(*bad)));
+                               .arg(VisibleText(whole), VisibleText(QString(*bad))));
             return;
         }
         NameFromText(name, p.name);
+        if (whole.size() > name.size())
+            cutNames.push_back(
+                {row.line, QStringLiteral("Name \"%1\" was cut to \"%2\"").arg(whole, name)});
+    }
+
+    // An empty mode takes the band plan's; "FM" is the other programs' word for NFM.
+    void ReadMode(const Record& row, Planned& p) {
+        const QString text = Field(row, columns_.mode).trimmed();
+        const QString mode = text.toUpper();
+        p.mode = mode == QLatin1String("FM") ? ModeCode(QStringLiteral("NFM")) : ModeCode(mode);
+        if (p.mode != 0)
+            return;
+        if (!text.isEmpty())
+            Fail(
+                row.line,
+                QStringLiteral("Mode \"%1\" is not a mode of the receiver").arg(VisibleText(text)));
+        else if (p.hz > 0)
+            p.mode = radio_.BandModeFor(p.hz);
     }
 
     CVR500Radio& radio_;
@@ -377,6 +412,7 @@ ImportResult ImportChannels(CVR500Radio& radio, const QByteArray& bytes, int fir
     for (const Planned& p : reader.planned)
         Apply(radio, p);
     result.channelsSet = static_cast<int>(reader.planned.size());
+    result.cutNames = std::move(reader.cutNames);
     return result;
 }
 

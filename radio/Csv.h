@@ -20,8 +20,12 @@ struct Problem {
 
 struct ImportResult {
     std::vector<Problem> problems; // empty when the channels were set
+    std::vector<Problem> cutNames; // rows whose name was longer than the receiver holds
     int channelsSet = 0;
 };
+
+// No real channel list comes near this size; a larger input is refused unread.
+inline constexpr qsizetype kLargestFile = 16 * 1024 * 1024;
 
 // One row per channel in use, in channel order, CRLF line ends, UTF-8.
 QByteArray ExportChannels(CVR500Radio& radio);

@@ -1,5 +1,6 @@
 #include "radio/FileIo.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 
@@ -13,11 +14,28 @@ bool RefusedTarget(const QString& path) {
     const QFileInfo target(path);
     return target.isDir() || (target.exists() && !target.isWritable());
 }
+
+// Exists and is neither a plain file nor a folder (links followed).
+bool IsDevice(const QString& path) {
+    const QFileInfo target(path);
+    return target.exists() && !target.isFile() && !target.isDir();
+}
+
+QString WriteIntoDevice(const QString& path, const QByteArray& bytes) {
+    QFile device(path);
+    if (!device.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return CannotCreate(path);
+    if (device.write(bytes) != bytes.size())
+        return QStringLiteral("Error writing file:\n") + path;
+    return {};
+}
 } // namespace
 
 QString SaveWholeFile(const QString& path, const QByteArray& bytes) {
     if (RefusedTarget(path))
         return CannotCreate(path);
+    if (IsDevice(path))
+        return WriteIntoDevice(path, bytes);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return CannotCreate(path);
@@ -31,6 +49,8 @@ QString SaveWholeFile(const QString& path, const QByteArray& bytes) {
 bool CanSaveTo(const QString& path) {
     if (RefusedTarget(path))
         return false;
+    if (IsDevice(path))
+        return true; // opening a named pipe to try would wait for its reader
     QSaveFile probe(path);
     if (!probe.open(QIODevice::WriteOnly))
         return false;

@@ -10,8 +10,10 @@
 
 // Writes bytes to path through a temporary file beside it that replaces the old file only
 // once complete, so a failure leaves the old file whole. An existing file that is not
-// writable is left alone. Returns the message for a failure ("Cannot create file:\n<path>",
-// "Error writing file:\n<path>"), or an empty string on success.
+// writable is left alone. A path naming something other than a file (a device such as
+// /dev/null, a named pipe) is written into, never replaced. Returns the message for a failure
+// ("Cannot create file:\n<path>", "Error writing file:\n<path>"), or an empty string on
+// success.
 QString SaveWholeFile(const QString& path, const QByteArray& bytes);
 // The creation check alone, with nothing left behind: can path be saved to?
 bool CanSaveTo(const QString& path);

@@ -46,6 +46,13 @@ void WriteCountrySettings(int country, int wideband) {
     store->sync();
 }
 
+void RememberReceiverVersion(int country, int wideband) {
+    auto store = settings::Open();
+    store->setValue(QLatin1String(settings::kCountry), country);
+    store->setValue(QLatin1String(settings::kWideband), wideband);
+    store->sync();
+}
+
 int SystemLanguageId() {
     const QLocale locale = QLocale::system();
     if (locale.language() == QLocale::Japanese)

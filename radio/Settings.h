@@ -24,6 +24,9 @@ std::unique_ptr<QSettings> Open();
 bool ReadCountrySettings(int& country, int& wideband);
 // Stores the pair; the defaults (country 4, wideband 0) are stored by deleting the value.
 void WriteCountrySettings(int country, int wideband);
+// Stores the version a receiver reported, both values written even when they are the
+// defaults, so the next start keeps it instead of choosing again by the system language.
+void RememberReceiverVersion(int country, int wideband);
 
 // Windows language ids the country choice knows.
 inline constexpr int kLanguageJapanese = 1041;

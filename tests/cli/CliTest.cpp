@@ -1,10 +1,14 @@
+#include "radio/Layout.h"
 #include "support/Files.h"
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
+#include <QSettings>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -68,6 +72,8 @@ TEST_F(Cli, HelpAndWrongUsage) {
         {"import", "a.csv"},
         {"import", "a.csv", "b.rdf", "--at", "0"},
         {"import", "a.csv", "b.rdf", "--at", "1001"},
+        {"read", "--wait", "soon", "-o", "x.rdf"},
+        {"read", "--wait", "-1", "-o", "x.rdf"},
     };
     for (const QStringList& args : wrong) {
         const Result r = Run(args);
@@ -75,6 +81,7 @@ TEST_F(Cli, HelpAndWrongUsage) {
         EXPECT_TRUE(r.err.contains("usage: corvinel-cli")) << args.join(' ').toStdString();
     }
     EXPECT_FALSE(QFile::exists(Path("x.rdf")));
+    EXPECT_TRUE(Run({"new", "--help"}).out.contains("2, 3 and 4 the general image"));
 }
 
 TEST_F(Cli, NewAndInfo) {
@@ -94,6 +101,46 @@ TEST_F(Cli, NewAndInfo) {
     EXPECT_EQ(wide.exit, 0) << wide.err.toStdString();
     EXPECT_EQ(ReadAll(Path("wide.rdf")).size(), 69818);
     EXPECT_FALSE(ReadAll(config.filePath("Tarnwick/VR500.conf")).contains("Wideband"));
+
+    // With a wideband receiver stored, a chosen country starts without wideband unless asked.
+    {
+        QSettings stored(config.filePath("Tarnwick/VR500.conf"), QSettings::IniFormat);
+        stored.setValue("Country", 1);
+        stored.setValue("Wideband", 1);
+    }
+    const struct {
+        QStringList options;
+        const char* version;
+    } versions[] = {{{}, "Country code:    1\nWideband flag:   1\n"},
+                    {{"--country", "1"}, "Country code:    1\nWideband flag:   0\n"},
+                    {{"--country", "0"}, "Country code:    0\nWideband flag:   0\n"},
+                    {{"--country", "2", "--wideband"}, "Country code:    4\nWideband flag:   0\n"}};
+    for (const auto& v : versions) {
+        ASSERT_EQ(Run(QStringList{"new", "-o", Path("v.rdf")} + v.options).exit, 0);
+        EXPECT_TRUE(Run({"info", Path("v.rdf")}).out.contains(v.version))
+            << v.options.join(' ').toStdString();
+    }
+
+    // Counted per bank: channel 100 is bank 0's last, 1000 bank 9's. Text from the file is
+    // shown, never sent to the terminal as it stands.
+    QByteArray all = ReadAll(file);
+    all.replace(layout::header::kRadioName, 7, QByteArray("\x1B]0;x\a", 7));
+    for (int n = 100; n <= 1000; n += 100) {
+        const int at = layout::kRadioImage + layout::ri::kChannelUsedBitmap + (n - 1) / 8;
+        all[at] = char(all[at] | 1 << ((n - 1) % 8));
+    }
+    all.replace(layout::kRadioImage + layout::ri::ChannelName(100), 8,
+                "\x1B[2J\x9B"
+                "1m ");
+    WriteAll(file, all);
+    const Result counted = Run({"info", file});
+    EXPECT_TRUE(counted.out.contains("Radio name:      \\x1B]0;x\\x07\n"));
+    EXPECT_TRUE(counted.out.contains("Channels in use: 10\n"));
+    for (int bank = 0; bank < 10; ++bank)
+        EXPECT_TRUE(counted.out.contains(QStringLiteral("  Bank %1:   1\n").arg(bank))) << bank;
+    const Result listed = Run({"channels", file});
+    EXPECT_TRUE(listed.out.contains("\\x1B[2J\\x9B1m")) << listed.out.toStdString();
+    EXPECT_FALSE(listed.out.contains('\x1B'));
 }
 
 TEST_F(Cli, ImportChannelsAndExport) {
@@ -119,12 +166,21 @@ TEST_F(Cli, ImportChannelsAndExport) {
     EXPECT_TRUE(exported.out.contains("\r\n250,\"B,c\",433.000000,"));
     EXPECT_EQ(Run({"export", Path("out.rdf"), "-o", Path("out.csv")}).exit, 0);
     EXPECT_EQ(QString::fromUtf8(ReadAll(Path("out.csv"))), exported.out);
+    EXPECT_EQ(Run({"export", Path("out.rdf"), "-o", "-"}).out, exported.out);
 
     // --at ignores the Location column and numbers the rows from N.
     EXPECT_EQ(Run({"import", Path("in.csv"), Path("out.rdf"), "--at", "998"}).exit, 0);
     const Result moved = Run({"channels", Path("out.rdf")});
     EXPECT_TRUE(moved.out.contains(" 998   145.00000  NFM  Alpha     P\n"));
     EXPECT_TRUE(moved.out.contains(" 999   433.00000  NFM  B,c\n"));
+
+    // Cut names are listed with their lines; the file is written.
+    WriteAll(Path("long.csv"), "Location,Name,Frequency\r1,Much too long,145\r2,Exactly8,146\r");
+    const Result cut = Run({"import", Path("long.csv"), Path("out.rdf")});
+    EXPECT_EQ(cut.exit, 0);
+    EXPECT_EQ(cut.err, Path("long.csv") + ":2: Name \"Much too long\" was cut to \"Much too\"\n");
+    EXPECT_TRUE(
+        Run({"channels", Path("out.rdf")}).out.startsWith("   1   145.00000  NFM  Much too"));
 }
 
 TEST_F(Cli, FailuresPrintTheProgramsMessagesAndChangeNothing) {
@@ -153,6 +209,31 @@ TEST_F(Cli, FailuresPrintTheProgramsMessagesAndChangeNothing) {
     const Result noFolder = Run({"new", "-o", Path("no/folder.rdf")});
     EXPECT_EQ(noFolder.exit, 1);
     EXPECT_EQ(noFolder.err, "Cannot create file:\n" + Path("no/folder.rdf") + "\n");
+
+    // An output that is the input, by its name or through a link, is refused untouched.
+    ASSERT_TRUE(QFile::link(Path("bad.csv"), Path("link.csv")));
+    const QByteArray csvBefore = ReadAll(Path("bad.csv"));
+    const QStringList sameFile[] = {{"export", file, "-o", file},
+                                    {"import", Path("bad.csv"), file, "-o", Path("link.csv")}};
+    for (const QStringList& args : sameFile) {
+        const Result r = Run(args);
+        EXPECT_EQ(r.exit, 1) << args.join(' ').toStdString();
+        EXPECT_TRUE(r.err.startsWith("Refused: the output ")) << r.err.toStdString();
+    }
+    EXPECT_EQ(ReadAll(file), before);
+    EXPECT_EQ(ReadAll(Path("bad.csv")), csvBefore);
+
+    // A CSV larger than any channel list is not read at all.
+    {
+        QFile huge(Path("huge.csv"));
+        ASSERT_TRUE(huge.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(huge.resize(16 * 1024 * 1024 + 1));
+    }
+    const Result tooLarge = Run({"import", Path("huge.csv"), file});
+    EXPECT_EQ(tooLarge.exit, 1);
+    EXPECT_TRUE(tooLarge.err.startsWith("File too large for a channel list"))
+        << tooLarge.err.toStdString();
+    EXPECT_EQ(ReadAll(file), before);
 }
 
 TEST_F(Cli, OutputThatCannotBeWrittenIsAFailure) {
@@ -163,6 +244,38 @@ TEST_F(Cli, OutputThatCannotBeWrittenIsAFailure) {
         const Result r = Run({command, file}, QStringLiteral("/dev/full"));
         EXPECT_EQ(r.exit, 1) << command;
         EXPECT_EQ(r.err, "Error writing file:\nstandard output\n") << command;
+    }
+    // The import's file is written before its summary: the message says so.
+    WriteAll(Path("one.csv"), "Location,Frequency\n1,145\n");
+    const Result import =
+        Run({"import", Path("one.csv"), file, "-o", Path("out.rdf")}, QStringLiteral("/dev/full"));
+    EXPECT_EQ(import.exit, 1);
+    EXPECT_EQ(import.err, "Error writing file:\nstandard output\n" + Path("out.rdf") +
+                              " was written all the same.\n");
+    EXPECT_EQ(ReadAll(Path("out.rdf")).size(), 69818);
+}
+
+// A device or named pipe given as output is written into, as other tools do, never replaced
+// by a file of its own name.
+TEST_F(Cli, OutputsThatAreNotFilesAreWrittenInto) {
+    const QString file = NewFile("pipe.rdf");
+    const QString fifo = Path("fifo");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const QString expected = Run({"export", file}).out;
+    for (const QStringList& args :
+         {QStringList{"export", file, "-o", fifo}, QStringList{"new", "-o", fifo}}) {
+        QProcess reader;
+        reader.start(QStringLiteral("cat"), {fifo});
+        ASSERT_TRUE(reader.waitForStarted());
+        const Result r = Run(args);
+        EXPECT_EQ(r.exit, 0) << r.err.toStdString();
+        ASSERT_TRUE(reader.waitForFinished(10000));
+        const QByteArray got = reader.readAllStandardOutput();
+        if (args[0] == QLatin1String("export"))
+            EXPECT_EQ(QString::fromUtf8(got), expected);
+        else
+            EXPECT_EQ(got, ReadAll(file));
+        EXPECT_FALSE(QFileInfo(fifo).isFile()) << "the pipe was replaced";
     }
 }
 

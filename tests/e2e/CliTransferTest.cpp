@@ -31,11 +31,13 @@ protected:
         return QSettings(config.filePath("Tarnwick/VR500.conf"), QSettings::IniFormat);
     }
 
+    QString locale = QStringLiteral("en_US.UTF-8");
+
     void StartCli(QProcess& cli, const QStringList& args) {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("XDG_CONFIG_HOME", config.path());
         env.insert("XDG_DATA_HOME", data.path()); // where reads keep their backups
-        env.insert("LC_ALL", "en_US.UTF-8");
+        env.insert("LC_ALL", locale);
         cli.setProcessEnvironment(env);
         cli.start(QStringLiteral(CORVINEL_CLI), args);
         cli.closeWriteChannel();
@@ -65,6 +67,18 @@ TEST_F(CliTransfer, ReadWritesTheFileAndStoresTheReceiversCountry) {
                            file.begin() + layout::kRadioImage));
     EXPECT_EQ(Stored().value("Country").toInt(), 1);
     EXPECT_EQ(Stored().value("Wideband").toInt(), 1);
+
+    // A general receiver read on a German system stays the stored version: the next command
+    // neither chooses again by the language nor starts a new file from another image.
+    sim.Result();
+    WriteFile(Path("general.rdf"), PatternFile(4, 0));
+    StartSim({"send", Path("general.rdf"), "--start-delay", "200"});
+    locale = QStringLiteral("de_DE.UTF-8");
+    ASSERT_EQ(Cli({"read", "--port", device, "-o", Path("read.rdf")}).exit, 0);
+    ASSERT_EQ(Cli({"new", "-o", Path("new.rdf")}).exit, 0);
+    EXPECT_EQ(Stored().value("Country").toInt(), 4);
+    EXPECT_EQ(Stored().value("Wideband").toInt(), 0);
+    EXPECT_EQ(ReadFile(Path("new.rdf")).at(layout::kRadioImage + layout::ri::kCountryCode), 4);
 }
 
 TEST_F(CliTransfer, FailedReadWritesNothing) {
@@ -89,6 +103,44 @@ TEST_F(CliTransfer, CtrlCCancelsAndWritesNothing) {
     EXPECT_EQ(cli.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(cli.exitCode(), 1);
     EXPECT_FALSE(QFile::exists(Path("read.rdf")));
+
+    // Before the receiver sent anything, the same.
+    sim.Result();
+    StartSim({"send", Path("radio.rdf"), "--start-delay", "5000"});
+    QProcess early;
+    StartCli(early, {"read", "--port", device, "-o", Path("read.rdf")});
+    QThread::msleep(300);
+    ::kill(pid_t(early.processId()), SIGINT);
+    ASSERT_TRUE(early.waitForFinished(5000));
+    EXPECT_EQ(early.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(early.exitCode(), 1);
+    EXPECT_TRUE(early.readAllStandardError().endsWith("Cancelled.\n"));
+    EXPECT_FALSE(QFile::exists(Path("read.rdf")));
+}
+
+// A script is not left waiting for ever for a receiver that never sends.
+TEST_F(CliTransfer, ReadGivesUpWhenTheReceiverSendsNothing) {
+    WriteFile(Path("radio.rdf"), file);
+    StartSim({"send", Path("radio.rdf"), "--start-delay", "8000"});
+    const CliResult r = Cli({"read", "--port", device, "--wait", "1", "-o", Path("read.rdf")});
+    EXPECT_EQ(r.exit, 1);
+    EXPECT_TRUE(r.err.contains("The receiver sent nothing within 1 seconds.")) << qPrintable(r.err);
+    EXPECT_FALSE(QFile::exists(Path("read.rdf")));
+}
+
+// Stopped halfway, the receiver holds part of the new image and part of the old one.
+TEST_F(CliTransfer, CtrlCDuringAWriteSaysHowToRecover) {
+    WriteFile(Path("radio.rdf"), file);
+    StartSim({"receive", Path("received.rdf"), "--baud", "9600"});
+    QProcess cli;
+    StartCli(cli, {"write", "--port", device, Path("radio.rdf")});
+    QThread::msleep(1500);
+    ::kill(pid_t(cli.processId()), SIGINT);
+    ASSERT_TRUE(cli.waitForFinished(5000));
+    EXPECT_EQ(cli.exitCode(), 1);
+    const QString err = QString::fromUtf8(cli.readAllStandardError());
+    EXPECT_TRUE(err.contains("The receiver now holds a partly written image.")) << qPrintable(err);
+    EXPECT_TRUE(err.contains("write the data again")) << qPrintable(err);
 }
 
 TEST_F(CliTransfer, MissingPortIsReported) {

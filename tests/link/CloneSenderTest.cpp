@@ -145,6 +145,23 @@ TEST_F(SenderTest, UnansweredEndFrameStillCompletes) {
     tx.Receive(lastFrame, now + 1ms);
     tx.Advance(now + 1h);
     EXPECT_EQ(tx.State(), CloneState::Succeeded);
+
+    // A reply that begins and then breaks off is no silence: the receiver is in trouble.
+    CloneSender broken{source.data(), 4, 0};
+    broken.Start(now);
+    QByteArray frame = broken.TakeOutput();
+    for (int i = 0; i < wire::kFrameCount - 1; ++i) {
+        now += 1ms;
+        broken.Receive(frame + kAck, now);
+        now = *broken.Deadline();
+        broken.Advance(now);
+        frame = broken.TakeOutput();
+    }
+    ASSERT_EQ(frame, wire::EndFrame());
+    broken.Receive(frame + kAck.left(1), now + 1ms);
+    EXPECT_EQ(broken.State(), CloneState::Running);
+    broken.Advance(now + 1h);
+    EXPECT_EQ(broken.State(), CloneState::Failed);
 }
 
 TEST_F(SenderTest, CancelStopsSending) {

@@ -6,6 +6,7 @@
 #include "support/TempSettings.h"
 
 #include <QElapsedTimer>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QThread>
 #include <deque>
@@ -86,6 +87,27 @@ TEST_F(CommPortTest, DeviceTheUserMayNotOpenGetsThePermissionMessage) {
     });
     ASSERT_TRUE(told.has_value()) << "cannot drop privileges";
     EXPECT_TRUE(*told);
+
+    // The port is opened for reading and writing: a device the user may only read is no more
+    // open to them than one they may not touch, and is not mistaken for one held elsewhere.
+    QTemporaryDir dir;
+    ASSERT_TRUE(QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner |
+                                                      QFile::ExeOwner | QFile::ReadOther |
+                                                      QFile::ExeOther));
+    const QString readOnly = dir.filePath("ttyReadOnly");
+    const QString shared = dir.filePath("ttyShared");
+    for (const QString& file : {readOnly, shared})
+        QFile(file).open(QIODevice::WriteOnly);
+    QFile::setPermissions(readOnly, QFile::ReadOwner | QFile::ReadOther);
+    QFile::setPermissions(shared, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther |
+                                      QFile::WriteOther);
+    const std::optional<bool> classified = AsOrdinaryUser([&] {
+        return ClassifyOpenError(QSerialPort::PermissionError, readOnly) ==
+                   OpenFailure::NoPermission &&
+               ClassifyOpenError(QSerialPort::PermissionError, shared) == OpenFailure::InUse;
+    });
+    ASSERT_TRUE(classified.has_value());
+    EXPECT_TRUE(*classified);
 }
 
 TEST_F(CommPortTest, NoStoredPortStaysClosedSilently) {
@@ -129,6 +151,19 @@ TEST_F(CommPortTest, ReadWriteAndEchoOnAPseudoTerminal) {
     EXPECT_TRUE(prompt.messages.empty());
     Byte buf[16];
     EXPECT_EQ(port.Read(buf, 16), 0);
+
+    // The line as the device holds it: 9600 baud, 8 data bits, 1 stop bit. (A pseudo-terminal
+    // drops the parity bits, so even parity shows only on a real port.)
+    termios line{};
+    const int fd = ::open(QFile::encodeName(pty.Device()).constData(), O_RDWR | O_NOCTTY);
+    ASSERT_GE(fd, 0);
+    ASSERT_EQ(::tcgetattr(fd, &line), 0);
+    ::close(fd);
+    EXPECT_EQ(::cfgetospeed(&line), speed_t(B9600));
+    EXPECT_EQ(::cfgetispeed(&line), speed_t(B9600));
+    EXPECT_EQ(line.c_cflag & CSIZE, tcflag_t(CS8));
+    EXPECT_FALSE(line.c_cflag & CSTOPB);
+    EXPECT_FALSE(line.c_cflag & CRTSCTS);
 
     const Byte out[3] = {0x03, 0x06, 0x09};
     EXPECT_EQ(port.Write(out, 3), 3);

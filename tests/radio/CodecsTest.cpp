@@ -90,6 +90,13 @@ TEST(FrequencyText, ParsesEveryFormUsersType) {
                  {" 145.5", 145'500'000},
                  {"145.5   ", 145'500'000},
                  {"4294", 0}, // 4294 MHz does not fit 32 bits
+                 // Where a bare number stops being MHz and becomes kHz.
+                 {"2147", 2'147'000'000},
+                 {"2148", 0},
+                 {"9999", 0},
+                 {"10000", 10'000'000},
+                 {"10000.0", 10'000'000},
+                 {"10000.5", 0},
                  {"1300", 1'300'000'000},
                  {"0.1", 100'000},
                  {"99999999999999999999", 0},
@@ -142,6 +149,52 @@ TEST(PermittedFrequencies, FollowTheCountryAndWideband) {
     for (const Case& c : cases)
         EXPECT_EQ(IsFrequencyBlockedFor(c.hz, c.country, c.wideband), c.blocked)
             << c.hz << " country " << c.country << " wide " << c.wideband;
+
+    // Both edges of every blocked band, in kHz: the lower one blocked, the upper one open.
+    const struct {
+        int country;
+        std::vector<std::pair<int, int>> bands;
+    } rules[] = {
+        {0,
+         {{253'000, 256'000},
+          {262'000, 267'000},
+          {271'000, 276'000},
+          {380'000, 383'000},
+          {412'000, 416'000},
+          {810'000, 835'000},
+          {843'000, 846'000},
+          {860'000, 890'000},
+          {898'000, 901'000},
+          {915'000, 961'000}}},
+        {1,
+         {{30'000, 50'000},
+          {54'000, 88'000},
+          {108'000, 144'000},
+          {148'000, 430'000},
+          {440'000, 1'240'000}}},
+        {4,
+         {{620'900, 629'300},
+          {784'600, 797'200},
+          {807'100, 819'700},
+          {824'000, 849'000},
+          {869'000, 894'000},
+          {1'055'600, 1'068'200},
+          {1'078'100, 1'090'700}}},
+    };
+    for (const auto& rule : rules) {
+        for (auto [low, high] : rule.bands) {
+            const int lowHz = low * 1000, highHz = high * 1000;
+            for (auto [hz, blocked] : {std::pair{lowHz - 50, false},
+                                       {lowHz, true},
+                                       {highHz - 50, true},
+                                       {highHz, false}}) {
+                EXPECT_EQ(IsFrequencyBlockedFor(hz, rule.country, 0), blocked)
+                    << hz << " country " << rule.country;
+                EXPECT_EQ(IsFrequencyBlockedFor(hz, rule.country, 1), blocked && rule.country == 4)
+                    << hz << " country " << rule.country << " wideband";
+            }
+        }
+    }
 }
 
 TEST(ModesAndSteps, CodesAreListPositionsPlusOne) {

@@ -98,8 +98,8 @@ TEST_F(Csv, ExportWritesTheCommonColumnsForChannelsInUse) {
 }
 
 TEST_F(Csv, ExportThenImportIntoAFreshDataSetGivesTheSameChannelBytes) {
-    const QByteArray names[] = {"A,B",      "\"q\"", "\xB6\xC0\xB6\xC5", " lead", "in ner",
-                                "12345678", "",      "\xE9t\xE9",        "a\nb",  "\x01\x7F"};
+    const QByteArray names[] = {"A,B",      "\"q\"", "\xB6\xC0\xB6\xC5", " lead",    "in ner",
+                                "12345678", "",      "\xE9t\xE9",        "\x80\xA0", "\x9F\xFF"};
     for (int n = 1, k = 0; n <= ri::kChannelCount; n += 7, ++k) {
         const int hz = (100'000 + n * 1'299'871) / 50 * 50;
         PutChannel(radio, n, hz, 1 + k % 6, k % 3 == 0, names[k % std::size(names)]);
@@ -116,13 +116,14 @@ TEST_F(Csv, ExportThenImportIntoAFreshDataSetGivesTheSameChannelBytes) {
 
 TEST_F(Csv, ImportReadsColumnsByNameInAnyOrder) {
     PutChannel(radio, 5, 50'000'000, 2, false, "old");
-    radio.EditRadio()[ri::ChannelFlag(5)] |= 0x88; // bits the program never touches
+    radio.EditRadio()[ri::ChannelFlag(5)] |= 0x88;   // bits the program never touches
+    PutChannel(radio, 6, 1'000'000, 3, true, "old"); // a row without P and Mode clears both
     PutChannel(radio, 9, 433'000'000, 1, true, "keep me");
     const QByteArray lines[] = {
         "\xEF\xBB\xBFName,Skip,Mode,Frequency,Location,Power",
         "\"x,\"\"y\"\"\",P,FM,145.123470,5,High",
         "LongName12,,,100.5,6,",
-        ",,DV,1,7,",
+        ",,,1,7,",
         "\xEF\xBE\x83\xEF\xBD\xBD\xEF\xBE\x84, p ,usb,.5,8,",
         ",,,,,",
     };
@@ -137,6 +138,9 @@ TEST_F(Csv, ImportReadsColumnsByNameInAnyOrder) {
         const csv::ImportResult result = csv::ImportChannels(r, text);
         ASSERT_TRUE(result.problems.empty()) << result.problems[0].reason.toStdString();
         EXPECT_EQ(result.channelsSet, 4);
+        ASSERT_EQ(result.cutNames.size(), 1u);
+        EXPECT_EQ(result.cutNames[0].line, 3);
+        EXPECT_EQ(result.cutNames[0].reason, "Name \"LongName12\" was cut to \"LongName\"");
 
         struct Expect {
             int n;
@@ -172,7 +176,7 @@ TEST_F(Csv, ImportWithAtNumbersTheRowsFromThere) {
 
 TEST_F(Csv, EveryBadRowIsReportedAndNothingIsWritten) {
     SetCountry(radio, 1, 0);
-    const QByteArray text = "Location,Name,Frequency\n"
+    const QByteArray text = "Location,Name,Frequency,Mode,Comment\n"
                             "0,a,145\n"
                             "1001,a,145\n"
                             "x,a,145\n"
@@ -185,11 +189,15 @@ TEST_F(Csv, EveryBadRowIsReportedAndNothingIsWritten) {
                             "b,145\n"
                             "16,a,145\n"
                             "16,b,145\n"
-                            "17,\"multi\n"
-                            "line\",145\n"
+                            "17,a,145,,\"multi\n"
+                            "line\"\n"
                             "18,a,-145\n"
                             ",,\n"
-                            "19,a,0\n";
+                            "19,a,0\n"
+                            "20,\"a\x1B[2Jb\",145\n"
+                            "21,long name\x7F,145\n"
+                            "22,a,145,DV\n"
+                            "23,a,145,\n";
     const QStringList expected = {
         "2: Location \"0\" is not a channel number 1..1000",
         "3: Location \"1001\" is not a channel number 1..1000",
@@ -203,8 +211,15 @@ TEST_F(Csv, EveryBadRowIsReportedAndNothingIsWritten) {
         "12: channel 16 is also set by line 11",
         "15: Frequency \"-145\" is not a frequency in MHz",
         "17: Frequency \"0\" is not a frequency in MHz",
+        "18: Name \"a\\x1B[2Jb\": the receiver cannot show \"\\x1B\"",
+        "19: Name \"long name\\x7F\": the receiver cannot show \"\\x7F\"",
+        "20: Mode \"DV\" is not a mode of the receiver",
     };
-    EXPECT_EQ(Problems(text), expected);
+    // The lines are counted alike for every kind of line end, inside quotes too.
+    for (const char* end : {"\n", "\r\n", "\r"}) {
+        SCOPED_TRACE(QByteArray(end).toHex().toStdString());
+        EXPECT_EQ(Problems(QByteArray(text).replace("\n", end)), expected);
+    }
 }
 
 TEST_F(Csv, BrokenFilesAreRefusedAsAWhole) {
@@ -215,8 +230,12 @@ TEST_F(Csv, BrokenFilesAreRefusedAsAWhole) {
               QStringList{"1: the header has no Location column"});
     EXPECT_EQ(Problems("Location,Name,Frequency\n1,\"open,145\n2,a,145\n"),
               QStringList{"2: a quoted field is not closed"});
-    EXPECT_EQ(Problems("Location,Name,Frequency\n1,a,145\n2,\xFF,145\n"),
-              QStringList{"3: the text is not UTF-8"});
+    for (const char* end : {"\n", "\r\n", "\r"})
+        EXPECT_EQ(
+            Problems(
+                QByteArray("Location,Name,Frequency\n1,a,145\n2,\xFF,145\n").replace("\n", end)),
+            QStringList{"3: the text is not UTF-8"})
+            << QByteArray(end).toHex().toStdString();
 }
 
 TEST_F(Csv, FrequenciesAreJudgedByTheDataSetsCountryAndWideband) {

@@ -114,6 +114,11 @@ TEST(DefaultImages, ValuesAllFourShare) {
         for (const ri::Group10& g : {ri::kPresetA, ri::kPresetB, ri::kDualA, ri::kDualB})
             for (int k = 0; k < ri::kGroupEntries; ++k)
                 EXPECT_EQ(image[g.steps + k], 0) << "step bytes are Auto";
+        // Every entry of the lists with an entry bitmap is marked, the last two included.
+        for (const ri::Group10& g : {ri::kPresetA, ri::kPresetB, ri::kVfoLower, ri::kVfoUpper}) {
+            EXPECT_EQ(image[g.bitmap], 0xFF) << g.bitmap;
+            EXPECT_EQ(image[g.bitmap + 1] & 0x03, 0x03) << g.bitmap;
+        }
 
         for (int i = 0; i < 13; ++i)
             EXPECT_EQ(image[ri::kSkipBitmap + i], 0);

@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <utility>
+
 using namespace layout;
 
 namespace {
@@ -87,6 +90,10 @@ TEST_F(ModelTest, SkipEntriesUseTheirOwnBitmap) {
     radio.SetSkipUsed(100, true);
     EXPECT_EQ(radio.EditImage, before);
     EXPECT_FALSE(radio.IsSkipUsed(100));
+    // The bitmap's spare bits after entry 99 name no entry, whatever they hold.
+    std::fill_n(ri() + 0x3782, 13, Byte{0xFF});
+    EXPECT_TRUE(radio.IsSkipUsed(99));
+    EXPECT_FALSE(radio.IsSkipUsed(100));
 }
 
 TEST_F(ModelTest, ChannelMovesCarryTheSideRecords) {
@@ -155,4 +162,15 @@ TEST_F(ModelTest, BlockedFrequenciesFollowTheImageCountryBytes) {
     EXPECT_TRUE(radio.IsFrequencyBlocked(120'000'000));
     ri()[ri::kWidebandFlag] = 1;
     EXPECT_FALSE(radio.IsFrequencyBlocked(120'000'000));
+
+    // The two fixed ranges, both ends open.
+    for (auto [hz, inside] : {std::pair{82'399'000, false},
+                              {82'399'050, true},
+                              {84'899'950, true},
+                              {84'900'000, false},
+                              {86'799'000, false},
+                              {86'799'050, true},
+                              {89'399'950, true},
+                              {89'400'000, false}})
+        EXPECT_EQ(CRadio::InFixedRanges(hz), inside) << hz;
 }

@@ -79,6 +79,20 @@ TEST_F(SettingsTest, StartUpChoosesTheCountryFromTheLanguage) {
         SettleCountry(c.language);
         EXPECT_EQ(Value(settings::kCountry), c.wantCountry) << c.name << " (second start)";
     }
+    // The version a receiver reported outlasts every later start, on any system language,
+    // also when it is the default pair; an explicit default reads the same as an absent one.
+    const int read[][3] = {
+        {4, 0, 0}, {0, 0, kLanguageEnglishUS}, {1, 0, kLanguageJapanese}, {1, 1, 0}};
+    for (const auto& [country, wideband, language] : read) {
+        TempSettings fresh;
+        RememberReceiverVersion(country, wideband);
+        SettleCountry(language);
+        SettleCountry(language);
+        int gotCountry = -1, gotWideband = -1;
+        EXPECT_TRUE(ReadCountrySettings(gotCountry, gotWideband)) << country << wideband;
+        EXPECT_EQ(gotCountry, country);
+        EXPECT_EQ(gotWideband, wideband);
+    }
 }
 
 TEST_F(SettingsTest, PortAndDataFolder) {
