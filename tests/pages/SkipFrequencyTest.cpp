@@ -50,6 +50,8 @@ TEST_F(SkipFrequencyTest, SkipEntriesTypedEmptiedAndStoredWithTheirUsedFlags) {
     m.radio.SetSkipUsed(5, true);
     EncodeDigits(ri() + ri::SkipFrequency(5), 433'000'000, 8);
     EncodeDigits(ri() + ri::SkipFrequency(6), 145'000'000, 8);
+    m.radio.SetSkipUsed(7, true); // in use, frequency bytes all zero
+    EncodeDigits(ri() + ri::SkipFrequency(7), 0, 8);
     ri()[ri::kSkipModes + 0] = 0xA8; // bits 3-7 belong to no one here
     Open();
     EXPECT_EQ(CellText(*skip, 1, 6), "433.00000");
@@ -72,6 +74,12 @@ TEST_F(SkipFrequencyTest, SkipEntriesTypedEmptiedAndStoredWithTheirUsedFlags) {
         ++row;
     }
     EXPECT_TRUE(m.prompt.messages.empty());
+    // The mode follows as soon as a frequency is typed, before the cell is left.
+    GoTo(*skip, 1, 9);
+    for (QChar ch : QStringLiteral("433"))
+        QTest::keyClick(QApplication::focusWidget(), ch.toLatin1());
+    page->setFocus();
+    EXPECT_EQ(CellText(*skip, 2, 9), Mode(433'000'000));
 
     // A mode picked by hand gives way to the band plan when the frequency cell is left again.
     SetListIndexAt(*skip, 2, 1, 5);
@@ -96,6 +104,7 @@ TEST_F(SkipFrequencyTest, SkipEntriesTypedEmptiedAndStoredWithTheirUsedFlags) {
     // Entries nobody touched keep their flag and bytes.
     EXPECT_FALSE(m.radio.IsSkipUsed(6));
     EXPECT_EQ(DecodeDigits(ri() + ri::SkipFrequency(6), 8), 145'000'000);
+    EXPECT_TRUE(m.radio.IsSkipUsed(7));
     EXPECT_EQ(ri()[ri::SkipFrequency(99)], 0xFF);
 
     page->OnSetActive();
