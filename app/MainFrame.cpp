@@ -183,6 +183,10 @@ void CMainFrame::BuildMenus() {
                &F::OnGetData);
     MakeAction(ID_WRITE, QStringLiteral("Write"), QStringLiteral("Write data to the VR-500\nWrite"),
                &F::OnSendData);
+    MakeAction(ID_NEXT_PAGE, QStringLiteral("Next Page"),
+               QStringLiteral("Show the next page\nNext Page"), &F::OnNextPage);
+    MakeAction(ID_PREV_PAGE, QStringLiteral("Previous Page"),
+               QStringLiteral("Show the previous page\nPrevious Page"), &F::OnPrevPage);
 
     const struct {
         int id;
@@ -202,6 +206,14 @@ void CMainFrame::BuildMenus() {
         {ID_EDIT_COPY, {QKeySequence(Qt::CTRL | Qt::Key_Insert)}},
         {ID_EDIT_PASTE, {QKeySequence(Qt::SHIFT | Qt::Key_Insert)}},
         {ID_EDIT_CUT, {QKeySequence(Qt::SHIFT | Qt::Key_Delete)}},
+        // The tab widget knows these keys only while it has the focus; as window keys they
+        // work from inside a grid or a cell editor too.
+        {ID_NEXT_PAGE,
+         {QKeySequence(Qt::CTRL | Qt::Key_Tab), QKeySequence(Qt::CTRL | Qt::Key_PageDown)}},
+        {ID_PREV_PAGE,
+         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab),
+          QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab),
+          QKeySequence(Qt::CTRL | Qt::Key_PageUp)}},
     };
     for (const auto& k : keys)
         Action(k.id)->setShortcuts(k.keys);
@@ -541,6 +553,14 @@ void CMainFrame::OnHelp() {
 void CMainFrame::OnAppAbout() {
     CAboutDlg dialog(this);
     dialog.exec();
+}
+
+void CMainFrame::OnNextPage() {
+    host_->StepPage(1);
+}
+
+void CMainFrame::OnPrevPage() {
+    host_->StepPage(-1);
 }
 
 // ---- Close -----------------------------------------------------------------------------

@@ -47,6 +47,8 @@ public:
         ID_OPEN_BACKUP = 32782,
         ID_COMPARE_WITH = 32783,
         ID_HIDE_UNUSED = 32784,
+        ID_NEXT_PAGE = 32785,
+        ID_PREV_PAGE = 32786,
     };
 
     CMainFrame(CVR500Radio& radio, Prompt& prompt, QWidget* parent = nullptr);
@@ -88,6 +90,8 @@ public:
     void OnHelpContents();
     void OnHelp();
     void OnAppAbout();
+    void OnNextPage();
+    void OnPrevPage();
 
     // ---- Steps the flows share ----
     // Stores what the pages show into the image; false when a page refused to let go.

@@ -107,6 +107,32 @@ bool CSheetHostWnd::ActivateMemoryView() {
     return sheet_->SetActivePage(sheet_->indexOf(memoryView_));
 }
 
+bool CSheetHostWnd::StepPage(int step) {
+    const int count = sheet_->count();
+    if (count == 0)
+        return false;
+    // A key leaves the cell editor open; what it holds belongs to the page being left.
+    FinishCellEditing();
+    const int to = ((sheet_->GetActiveIndex() + step) % count + count) % count;
+    if (!sheet_->SetActivePage(to))
+        return false;
+    FocusFirstControl(sheet_->GetPage(to));
+    return true;
+}
+
+void CSheetHostWnd::FocusFirstControl(QWidget* page) {
+    if (!page)
+        return;
+    for (QWidget* w = page->nextInFocusChain(); w && w != page; w = w->nextInFocusChain()) {
+        if (page->isAncestorOf(w) && (w->focusPolicy() & Qt::TabFocus) && w->isEnabled() &&
+            w->isVisibleTo(page)) {
+            w->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
+    page->setFocus(Qt::TabFocusReason);
+}
+
 void CSheetHostWnd::ReloadMemoryView() {
     memoryView_->FillGrid();
 }

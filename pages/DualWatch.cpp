@@ -118,6 +118,8 @@ bool CDualWatch::OnSetActive() {
 }
 
 bool CDualWatch::OnKillActive() {
+    if (!checker_->CheckPending())
+        return false;
     Byte* image = Model().EditRadio();
     for (int e = 0; e < kRows; ++e) {
         const int row = e + 1;

@@ -64,11 +64,36 @@ FrequencyCellChecker::FrequencyCellChecker(CSpreadSheet& grid, CVR500Radio& radi
     connect(&grid, &CSpreadSheet::LeavingCell, this,
             [this](int column, int row, int, int, bool& cancel) {
                 if (columns_.contains(column))
-                    CheckFrequencyCell(grid_, radio_, guard_, column, row, cancel, rule_);
+                    Check(column, row, cancel);
             });
     connect(&grid, &CSpreadSheet::EditModeChanged, this,
-            [this](int column, int row, short mode, bool) {
-                if (mode == 0 && columns_.contains(column))
-                    EmptyUnreadableFrequency(grid_, column, row);
+            [this](int column, int row, short mode, bool changed) {
+                if (mode != 0 || !columns_.contains(column))
+                    return;
+                EmptyUnreadableFrequency(grid_, column, row);
+                QString text;
+                grid_.ReadCell(column, row, text);
+                if (changed && !text.isEmpty())
+                    pending_ = Typed{column, row, text};
             });
+}
+
+void FrequencyCellChecker::Check(int column, int row, bool& cancel) {
+    CheckFrequencyCell(grid_, radio_, guard_, column, row, cancel, rule_);
+    if (!guard_.set)
+        pending_.reset(); // accepted, or refused and emptied
+}
+
+bool FrequencyCellChecker::CheckPending() {
+    if (!pending_)
+        return true;
+    const Typed typed = *pending_;
+    pending_.reset();
+    QString text;
+    grid_.ReadCell(typed.column, typed.row, text);
+    if (text != typed.text)
+        return true;
+    bool cancel = false;
+    Check(typed.column, typed.row, cancel);
+    return !cancel;
 }

@@ -17,13 +17,19 @@
 //
 //     new FrequencyCellChecker(*grid_, Model(), {1, 4}, rule, this);
 //
+// A page that stores its grid while a typed frequency has not been checked yet (the user
+// typed and went straight to another page or to Save) calls the checker's CheckPending
+// first, so the value goes through the same rule as when its cell is left.
+//
 // FrequencyCellRule covers the differences between grids: where the mode cell is (or that
 // there is none), and values accepted as typed (the dual watch page takes 30 and 108 MHz
 // without the country check or the 50 Hz snap).
 
 #include <QList>
 #include <QObject>
+#include <QString>
 #include <functional>
+#include <optional>
 
 class CSpreadSheet;
 class CVR500Radio;
@@ -68,11 +74,22 @@ public:
     FrequencyCellChecker(CSpreadSheet& grid, CVR500Radio& radio, QList<int> columns,
                          FrequencyCellRule rule = {}, QObject* parent = nullptr);
     InvalidFrequencyGuard& Guard() { return guard_; }
+    // Checks a frequency typed since its cell was last left, as leaving the cell would;
+    // false when the value was refused (the user has been told and the cell is empty).
+    bool CheckPending();
 
 private:
+    // The cell and the text typed into it; a grid filled again since holds other text.
+    struct Typed {
+        int column = 0, row = 0;
+        QString text;
+    };
+    void Check(int column, int row, bool& cancel);
+
     CSpreadSheet& grid_;
     CVR500Radio& radio_;
     QList<int> columns_;
     FrequencyCellRule rule_;
     InvalidFrequencyGuard guard_;
+    std::optional<Typed> pending_;
 };

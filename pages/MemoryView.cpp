@@ -115,8 +115,7 @@ CMemoryView::CMemoryView(CVR500Radio& radio, QWidget* parent)
         grid_->SetRangeMode(false);
     }
 
-    connect(grid_, &CSpreadSheet::LeavingCell, this, &CMemoryView::OnLeavingCell);
-    connect(grid_, &CSpreadSheet::EditModeChanged, this, &CMemoryView::OnEditModeChanged);
+    frequencyChecker_ = new FrequencyCellChecker(*grid_, radio, {kFreqCol}, {}, this);
     connect(grid_, &CSpreadSheet::KeyReleased, this, &CMemoryView::OnKeyReleased);
     connect(grid_, &CSpreadSheet::RightClicked, this, &CMemoryView::OnRightClicked);
     connect(grid_, &CSpreadSheet::BlockDropped, this, &CMemoryView::OnBlockDropped);
@@ -242,6 +241,8 @@ void CMemoryView::FillGrid() {
 }
 
 bool CMemoryView::OnKillActive() {
+    if (!frequencyChecker_->CheckPending())
+        return false;
     CVR500Radio& radio = Model();
     for (int r = 1; r <= kRows; ++r) {
         // Rows nobody changed since FillGrid keep every byte, the names and flags of
@@ -306,16 +307,6 @@ void CMemoryView::SizeColumns() {
 }
 
 // ---- Grid events ----
-
-void CMemoryView::OnLeavingCell(int column, int row, int, int, bool& cancel) {
-    if (column == kFreqCol)
-        CheckFrequencyCell(*grid_, Model(), invalidFrequencyGuard_, column, row, cancel);
-}
-
-void CMemoryView::OnEditModeChanged(int column, int row, short mode, bool) {
-    if (mode == 0 && column == kFreqCol)
-        EmptyUnreadableFrequency(*grid_, column, row);
-}
 
 void CMemoryView::OnKeyReleased(short& key, short shift) {
     if (shift != 2)

@@ -63,8 +63,6 @@ public slots:
     void OnPaste();
 
 private:
-    void OnLeavingCell(int column, int row, int newColumn, int newRow, bool& cancel);
-    void OnEditModeChanged(int column, int row, short mode, bool changed);
     void OnKeyReleased(short& key, short shift);
     void OnRightClicked(short kind, int column, int row, int x, int y);
     void OnBlockDropped(int column, int row, int lastColumn, int lastRow, int dropColumn,
@@ -84,7 +82,7 @@ private:
     QButtonGroup* bankScanGroup_;
     QCheckBox* bankLink_[10];
     QMenu* editMenu_;
-    InvalidFrequencyGuard invalidFrequencyGuard_;
+    FrequencyCellChecker* frequencyChecker_;
     int bankScan_ = -1; // no button until the first load
 };
 

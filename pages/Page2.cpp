@@ -95,15 +95,7 @@ void CPage2::SetUpGrid(Group& g, const QString& name) {
     grid.setFixedSize(grid.verticalHeader()->width() + grid.horizontalHeader()->length() + frame,
                       grid.horizontalHeader()->height() + grid.verticalHeader()->length() + frame);
 
-    connect(g.sheet, &CSpreadSheet::LeavingCell, this,
-            [this, &g](int column, int row, int, int, bool& cancel) {
-                OnLeavingCell(g, column, row, cancel);
-            });
-}
-
-void CPage2::OnLeavingCell(Group& g, int column, int row, bool& cancel) {
-    if (column == kFrequencyColumn)
-        CheckFrequencyCell(*g.sheet, Model(), g.guard, column, row, cancel);
+    g.checker = new FrequencyCellChecker(grid, Model(), {kFrequencyColumn}, {}, this);
 }
 
 bool CPage2::OnSetActive() {
@@ -115,6 +107,8 @@ bool CPage2::OnSetActive() {
 }
 
 bool CPage2::OnKillActive() {
+    if (!left_.checker->CheckPending() || !right_.checker->CheckPending())
+        return false;
     if (loaded_) {
         StoreGroup(left_);
         StoreGroup(right_);

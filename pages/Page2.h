@@ -46,7 +46,7 @@ private:
         layout::ri::Group10 layout{};
         int firstEntry = 0; // the entry shown in row 1
         int rows = 0;
-        InvalidFrequencyGuard guard;
+        FrequencyCellChecker* checker = nullptr;
         std::vector<Loaded> loaded;
     };
 
@@ -55,7 +55,6 @@ private:
     void StoreGroup(Group& g);
     void LoadChannel();
     void StoreChannel();
-    void OnLeavingCell(Group& g, int column, int row, bool& cancel);
 
     Group left_;
     Group right_;

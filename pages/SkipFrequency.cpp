@@ -202,6 +202,8 @@ bool CSkipFrequency::OnSetActive() {
 }
 
 bool CSkipFrequency::OnKillActive() {
+    if (!skipChecker_->CheckPending() || !limitsChecker_->CheckPending())
+        return false;
     CVR500Radio& radio = Model();
     Byte* image = radio.EditRadio();
     controls_->Store(image);

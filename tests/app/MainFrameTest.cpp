@@ -361,3 +361,71 @@ TEST_F(AppTest, EditCommandsAndPrintWorkOnTheMemoryChannels) {
     QTest::keyClick(Grid(), Qt::Key_P, Qt::ControlModifier);
     EXPECT_FALSE(title.isEmpty());
 }
+
+// Ctrl+Tab, Ctrl+Shift+Tab, Ctrl+Page Down and Ctrl+Page Up move between the pages from
+// anywhere, a cell editor included, round from the last page to the first. A frequency typed
+// just before is checked as leaving its cell would check it, on every page with a grid.
+TEST_F(AppTest, PageKeysMoveBetweenThePagesAndCheckWhatWasTyped) {
+    Start();
+    CSnapPropertySheet* sheet = Host()->Sheet();
+    const Image before = Radio().EditImage;
+    QTest::keyClick(TypeInCell(3, "1700"), Qt::Key_Tab, Qt::ControlModifier);
+    ASSERT_EQ(prompt.messages.size(), 1u);
+    EXPECT_EQ(prompt.LastText(), "1700.00000 is not a valid frequency");
+    EXPECT_EQ(sheet->GetActiveIndex(), 0);
+    EXPECT_EQ(CellText(3), "");
+    EXPECT_TRUE(Radio().EditImage == before);
+
+    QTest::keyClick(TypeInCell(3, "144.12388"), Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_EQ(sheet->GetActiveIndex(), 1);
+    EXPECT_EQ(Radio().GetChannel(3)->frequencyHz, 144'123'800);
+    EXPECT_TRUE(Radio().IsChannelUsed(3));
+    ASSERT_NE(QApplication::focusWidget(), nullptr);
+    EXPECT_TRUE(sheet->widget(1)->isAncestorOf(QApplication::focusWidget()));
+
+    const auto press = [](Qt::Key key, Qt::KeyboardModifiers modifiers) {
+        QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+    };
+    press(Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(sheet->GetActiveIndex(), 0);
+    press(Qt::Key_PageUp, Qt::ControlModifier);
+    EXPECT_EQ(sheet->GetActiveIndex(), sheet->count() - 1);
+    press(Qt::Key_PageDown, Qt::ControlModifier);
+    EXPECT_EQ(sheet->GetActiveIndex(), 0);
+
+    // Every other page's frequency cells: an out-of-range value typed and left by key is
+    // refused with a message and never stored; the cell then holds nothing (an emptied entry
+    // comes back as frequency 0) or what it held.
+    for (int page = 1; page < sheet->count(); ++page) {
+        press(Qt::Key_Tab, Qt::ControlModifier);
+        ASSERT_EQ(sheet->GetActiveIndex(), page);
+        for (CSpreadSheet* grid : sheet->widget(page)->findChildren<CSpreadSheet*>()) {
+            QAbstractItemModel* model = grid->model();
+            QModelIndex cell;
+            for (int c = 0; c < model->columnCount() && !cell.isValid(); ++c)
+                for (int r = 0; r < model->rowCount() && !cell.isValid(); ++r)
+                    if (grid->ColumnKind(c + 1) == CellKind::Frequency &&
+                        (model->index(r, c).flags() & Qt::ItemIsEditable))
+                        cell = model->index(r, c);
+            if (!cell.isValid())
+                continue;
+            SCOPED_TRACE(grid->accessibleName().toStdString());
+            const QString held = cell.data().toString();
+            prompt.messages.clear();
+            grid->setFocus();
+            grid->setCurrentIndex(cell);
+            static_cast<QAbstractItemView*>(grid)->edit(cell);
+            QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("1700"));
+            press(Qt::Key_Tab, Qt::ControlModifier);
+            EXPECT_EQ(prompt.messages.size(), 1u);
+            if (sheet->GetActiveIndex() == page)
+                press(Qt::Key_Tab, Qt::ControlModifier); // nothing pending now
+            EXPECT_NE(sheet->GetActiveIndex(), page);
+            press(Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+            ASSERT_EQ(sheet->GetActiveIndex(), page);
+            const QString shown = cell.data().toString();
+            EXPECT_TRUE(shown.isEmpty() || shown == "0.00000" || shown == held)
+                << shown.toStdString();
+        }
+    }
+}

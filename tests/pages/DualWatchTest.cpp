@@ -60,13 +60,16 @@ TEST_F(DualWatchTest, AirbandEndsAreTakenAsTypedAndOtherFrequenciesChecked) {
     EXPECT_EQ(CellText(*grid, 1, 4), "145.50000");
     TypeInto(*grid, 1, 5, QStringLiteral("145.12388"));
     EXPECT_EQ(CellText(*grid, 1, 5), "145.12380");
-    // Typed, then the page left without leaving the cell: the check never ran, and a value the
-    // frequency code cannot hold is not stored as some other frequency.
+    // Typed, then the page left without leaving the cell: the value is checked as leaving the
+    // cell would check it, and the page stays until it is mended.
     GoTo(*grid, 4, 6);
     for (QChar ch : QStringLiteral("2000"))
         QTest::keyClick(QApplication::focusWidget(), ch.toLatin1());
     page->setFocus();
     EXPECT_EQ(CellText(*grid, 4, 6), "2000");
+    EXPECT_FALSE(page->OnKillActive());
+    EXPECT_EQ(m.prompt.LastText(), "2000.00000 is not a valid frequency");
+    EXPECT_EQ(CellText(*grid, 4, 6), "");
 
     ASSERT_TRUE(page->OnKillActive());
     EXPECT_EQ(DecodeDigits(ri() + ri::kDualWatchListA, 8), 30'000'000);
@@ -75,7 +78,7 @@ TEST_F(DualWatchTest, AirbandEndsAreTakenAsTypedAndOtherFrequenciesChecked) {
     // The refused cell was emptied: that entry is stored as frequency 0 and shows 0.00000.
     EXPECT_EQ(DecodeDigits(ri() + ri::kDualWatchListB + 4, 8), 0);
     EXPECT_EQ(DecodeDigits(ri() + ri::kDualWatchListA + 8, 8), 145'012'500);
-    EXPECT_EQ(DecodeDigits(ri() + ri::kDualWatchListB + 20, 8), 52'000'000);
+    EXPECT_EQ(DecodeDigits(ri() + ri::kDualWatchListB + 20, 8), 0); // refused and emptied
     page->OnSetActive();
     EXPECT_EQ(CellText(*grid, 4, 2), "0.00000");
     EXPECT_EQ(CellText(*grid, 1, 4), "145.50000");

@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QDateTime>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QLineEdit>
@@ -27,6 +28,14 @@ QString PdfText(const QString& path) {
     if (!p.waitForFinished(30000))
         return {};
     return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+std::string LastLines(const QString& path, int count) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return "(cannot read " + path.toStdString() + ")";
+    const QList<QByteArray> lines = file.readAll().split('\n');
+    return lines.mid(std::max<qsizetype>(0, lines.size() - count)).join('\n').toStdString();
 }
 
 bool HavePdfToText() {
@@ -174,7 +183,10 @@ TEST_F(PrintTest, PrintCommandPrintsOnTheDefaultCupsPrinter) {
     }
     if (!HavePdfToText())
         GTEST_SKIP() << "pdftotext is not installed (poppler-utils)";
-    QTemporaryDir dir;
+    // Under /tmp whatever TMPDIR says: the server's filters run as the lp user, which must be
+    // able to reach its spool folder.
+    QTemporaryDir dir(QDir("/tmp").exists() ? QStringLiteral("/tmp/corvinel-cups-XXXXXX")
+                                            : QDir::temp().filePath("corvinel-cups-XXXXXX"));
     dir.setAutoRemove(qEnvironmentVariableIsEmpty("CORVINEL_KEEP_CUPS"));
     const QString script = QStringLiteral(CORVINEL_SOURCE_DIR "/tests/pages/cups_queue.sh");
     QProcess start;
@@ -198,6 +210,7 @@ TEST_F(PrintTest, PrintCommandPrintsOnTheDefaultCupsPrinter) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("CUPS_SERVER"), socket);
     env.insert(QStringLiteral("CORVINEL_CUPS_OUT"), out);
+    env.insert(QStringLiteral("CORVINEL_CUPS_LOG"), dir.filePath(QStringLiteral("log/error_log")));
     child.setProcessEnvironment(env);
     child.setProcessChannelMode(QProcess::MergedChannels);
     child.start(
@@ -213,7 +226,11 @@ void PrintTest::PrintOnCupsQueue(const QString& out) {
     ASSERT_FALSE(QPrinterInfo::defaultPrinter().isNull());
     EXPECT_EQ(QPrinterInfo::defaultPrinter().printerName(), "CorvinelPDF");
 
-    const QStringList before = QDir(out).entryList({QStringLiteral("*.pdf")}, QDir::Files);
+    // cups-pdf names its files after the job and may write over an older file of that name.
+    const auto isNew = [before = QDir(out).entryList({QStringLiteral("*.pdf")}, QDir::Files),
+                        since = QDateTime::currentDateTime().addSecs(-1)](const QFileInfo& f) {
+        return !before.contains(f.fileName()) || f.lastModified() >= since;
+    };
     const auto printWith = [&](bool selection) {
         // The Print command runs the Print Setup dialog; answer it as a user would.
         QTimer::singleShot(0, [selection] {
@@ -229,17 +246,21 @@ void PrintTest::PrintOnCupsQueue(const QString& out) {
     const auto nextPdf = [&]() -> QString {
         QElapsedTimer timer;
         timer.start();
-        while (timer.elapsed() < 60000) {
-            for (const QString& f : QDir(out).entryList({QStringLiteral("*.pdf")}, QDir::Files))
-                if (!before.contains(f)) {
+        while (timer.elapsed() < 90000) {
+            for (const QFileInfo& f :
+                 QDir(out).entryInfoList({QStringLiteral("*.pdf")}, QDir::Files))
+                if (isNew(f)) {
                     QTest::qWait(1000); // let cups-pdf finish the file
-                    const QString text = PdfText(QDir(out).filePath(f));
-                    QFile::remove(QDir(out).filePath(f));
+                    const QString text = PdfText(f.filePath());
+                    QFile::remove(f.filePath());
                     return text;
                 }
             QTest::qWait(200);
         }
-        ADD_FAILURE() << "no PDF from cups-pdf in " << out.toStdString();
+        ADD_FAILURE() << "no PDF from cups-pdf in " << out.toStdString() << "\nthe server's log:\n"
+                      << LastLines(qEnvironmentVariable("CORVINEL_CUPS_LOG"), 30)
+                      << "\ncups-pdf's log:\n"
+                      << LastLines(QStringLiteral("/var/log/cups/cups-pdf-CorvinelPDF_log"), 10);
         return {};
     };
     ASSERT_TRUE(printWith(false));

@@ -3,7 +3,8 @@
 # It leaves the machine's own CUPS setup alone: the server listens on a socket in its own
 # folder, and programs reach it through CUPS_SERVER.
 #   cups_queue.sh start DIR   prints "socket=PATH" and "out=FOLDER" (where cups-pdf writes)
-#                             or "skip=REASON" and exits 3 when CUPS cannot run here
+#                             or "skip=REASON" and exits 3 when CUPS cannot run here or the
+#                             queue prints nothing for a plain lp job (a probe it sends first)
 #   cups_queue.sh stop DIR
 # With CORVINEL_KEEP_CUPS set, stop leaves the server and its logs for a look.
 set -u
@@ -14,7 +15,7 @@ dir=${2:-}
 skip() { echo "skip=$*"; exit 3; }
 
 if [ "$cmd" = stop ] && [ -n "${CORVINEL_KEEP_CUPS:-}" ]; then exit 0; fi
-if [ "$cmd" = stop ]; then
+stop_server() {
     if [ -f "$dir/cupsd.pid" ]; then
         pid=$(cat "$dir/cupsd.pid")
         kill "$pid" 2>/dev/null
@@ -23,7 +24,10 @@ if [ "$cmd" = stop ]; then
             sleep 0.1
         done
     fi
-    [ -n "${CORVINEL_KEEP_CUPS:-}" ] || rm -rf "${dir:?}"/*
+    rm -rf "${dir:?}"/*
+}
+if [ "$cmd" = stop ]; then
+    stop_server
     exit 0
 fi
 
@@ -39,7 +43,7 @@ ppd=$(ls /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd /usr/share/ppd/cups-pdf/*.ppd 
 mkdir -p "$dir/etc/ppd" "$dir/spool/tmp" "$dir/cache" "$dir/state" "$dir/log"
 chmod 755 "$dir"
 cat > "$dir/etc/cupsd.conf" <<CONF
-LogLevel warn
+LogLevel info
 Listen $dir/cups.sock
 Browsing No
 WebInterface No
@@ -68,6 +72,7 @@ StateDir $dir/state
 ErrorLog $dir/log/error_log
 AccessLog $dir/log/access_log
 PageLog $dir/log/page_log
+Printcap $dir/printcap
 ServerBin /usr/lib/cups
 DataDir /usr/share/cups
 CONF
@@ -95,5 +100,29 @@ lpadmin -p CorvinelPDF -o pdftops-renderer-default=pdftocairo 2>/dev/null || tru
 out=$(sed -n 's/^[[:space:]]*Out[[:space:]]\+//p' /etc/cups/cups-pdf.conf 2>/dev/null | tail -1)
 [ -n "$out" ] || out='/var/spool/cups-pdf/${USER}'
 out=$(printf '%s' "$out" | sed -e "s|\${HOME}|$HOME|g" -e "s|\${USER}|$(id -un)|g")
+
+# A plain job first: when cups-pdf cannot write its file here, that is this machine's limit,
+# not the program's, and the test is skipped with what CUPS and cups-pdf said.
+touch "$dir/probe.mark"
+sleep 0.1
+echo "Corvinel print probe" | lp -d CorvinelPDF -t corvinel-probe >/dev/null 2>&1 ||
+    { kill "$pid"; skip "lp could not send a probe job"; }
+probe=
+for _ in $(seq 450); do
+    probe=$(find "$out" -maxdepth 1 -name '*.pdf' -newer "$dir/probe.mark" 2>/dev/null | head -1)
+    [ -n "$probe" ] && break
+    sleep 0.1
+done
+if [ -z "$probe" ]; then
+    why="the cups-pdf queue wrote no PDF into $out for a probe job;"
+    why="$why queue: $(lpstat -p CorvinelPDF 2>&1 | tr '\n\t' '  ')"
+    why="$why jobs: $(lpstat -W all -o 2>&1 | tr '\n' ' ')"
+    why="$why cupsd: $(grep -v '^[DW] ' "$dir/log/error_log" 2>/dev/null | tail -4 | tr '\n' ' ')"
+    why="$why cups-pdf: $(tail -3 /var/log/cups/cups-pdf-CorvinelPDF_log 2>/dev/null | tr '\n' ' ')"
+    stop_server
+    skip "$why"
+fi
+sleep 0.5 # cups-pdf may still be writing it
+rm -f "$probe"
 echo "socket=$CUPS_SERVER"
 echo "out=$out"
