@@ -23,6 +23,7 @@
 #include <QPrinterInfo>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QStandardPaths>
 #include <QVBoxLayout>
 #include <cstring>
@@ -296,14 +297,21 @@ void CMemoryView::resizeEvent(QResizeEvent* event) {
     SizeColumns();
 }
 
+// The row numbers and the four columns share the grid's width less its vertical scroll bar,
+// so the channels never need a horizontal one.
 void CMemoryView::SizeColumns() {
-    const int dpi = std::max(1, grid_->logicalDpiX());
-    const int w = grid_->width() * 1440 / dpi - 190;
-    if (w <= 0)
+    const int available =
+        grid_->width() - grid_->verticalScrollBar()->sizeHint().width() - 2 * grid_->frameWidth();
+    if (available <= 0)
         return;
     const int shares[5] = {9, 23, 19, 31, 18};
-    for (int c = 0; c <= 4; ++c)
-        grid_->SetColumnWidth(c, grid_->TwipsToColumnWidth(w * shares[c] / 100));
+    int used = 0;
+    for (int c = 0; c < 4; ++c) {
+        const int width = available * shares[c] / 100;
+        grid_->SetColumnWidth(c, width);
+        used += width;
+    }
+    grid_->SetColumnWidth(4, available - used);
 }
 
 // ---- Grid events ----
