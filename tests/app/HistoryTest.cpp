@@ -8,6 +8,8 @@
 #include "radio/Backups.h"
 
 #include <QComboBox>
+#include <QDialog>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 
@@ -155,6 +157,21 @@ TEST_F(History, FindByNameOrFrequencyAndHideUnusedChannels) {
     EXPECT_EQ(finder->FindNext("alpha"), 10);
     finder->HideUnusedAction()->trigger();
     EXPECT_FALSE(Host()->MemoryView()->Grid()->isRowHidden(499));
+
+    // Ctrl+F asks for the text, offering the last one; Cancel moves nothing.
+    QString offered;
+    WhenModal([&offered](QWidget* dialog) {
+        auto* edit = dialog->findChild<QLineEdit*>();
+        offered = edit->text();
+        edit->setText(QStringLiteral("repeat"));
+        qobject_cast<QDialog*>(dialog)->accept();
+    });
+    QTest::keyClick(Grid(), Qt::Key_F, Qt::ControlModifier);
+    EXPECT_EQ(offered, "alpha");
+    EXPECT_EQ(Grid()->currentIndex().row() + 1, 950);
+    WhenModal([](QWidget* dialog) { qobject_cast<QDialog*>(dialog)->reject(); });
+    QTest::keyClick(Grid(), Qt::Key_F, Qt::ControlModifier);
+    EXPECT_EQ(Grid()->currentIndex().row() + 1, 950);
 }
 
 class HistoryWithReceiver : public History {

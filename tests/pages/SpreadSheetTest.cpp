@@ -8,6 +8,8 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QMimeData>
+#include <QPrinter>
+#include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -188,6 +190,17 @@ TEST_F(SheetTest, ClipboardCarriesWholeRowsAndAcceptsTabSeparatedText) {
     EXPECT_EQ(RowText(12), "146.50000|USB|NAME LON|1");
     EXPECT_EQ(RowText(13), "||OK|0");
     EXPECT_EQ(RowText(14), "|CW||");
+
+    // A text column without a length limit takes the whole line.
+    CSpreadSheet notes;
+    notes.SetShape(1, 2);
+    QApplication::clipboard()->setText(QStringLiteral("A LONG NOTE, WITH SPACES\r\n"));
+    notes.SetCurrentColumn(1);
+    notes.SetCurrentRow(1);
+    notes.SetOperation(CSpreadSheet::OpClipboardPaste);
+    QString note;
+    notes.ReadCell(1, 1, note);
+    EXPECT_EQ(note, "A LONG NOTE, WITH SPACES");
 }
 
 TEST_F(SheetTest, KeyboardEditingRaisesTheEventsInOrder) {
@@ -317,4 +330,30 @@ TEST(FrequencyCellTest, SnapsChecksAndFillsTheMode) {
     EmptyUnreadableFrequency(grid, 1, 4);
     grid.ReadCell(1, 4, t);
     EXPECT_EQ(t, "");
+}
+
+// A page range prints from its first page to its last; an empty or too small last page means
+// to the end, a first page past the end prints nothing.
+TEST_F(SheetTest, PageRangesPrintTheirPages) {
+    CSpreadSheet list;
+    list.SetShape(2, 300);
+    for (int r = 1; r <= 300; ++r)
+        list.WriteCell(1, r, QString::number(r));
+    QTemporaryDir dir;
+    const auto pagesPrinted = [&](int range, int first, int last) {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(dir.filePath(QStringLiteral("range.pdf")));
+        list.SetPrintRangeKind(range);
+        list.SetPrintFirstPage(first);
+        list.SetPrintLastPage(last);
+        return list.Print(printer);
+    };
+    const int all = pagesPrinted(CSpreadSheet::PrintWholeSheet, 0, 0);
+    ASSERT_GE(all, 4);
+    EXPECT_EQ(pagesPrinted(CSpreadSheet::PrintPageRange, 2, 3), 2);
+    EXPECT_EQ(pagesPrinted(CSpreadSheet::PrintPageRange, 2, 0), all - 1);
+    EXPECT_EQ(pagesPrinted(CSpreadSheet::PrintPageRange, 3, 1), all - 2);
+    EXPECT_EQ(pagesPrinted(CSpreadSheet::PrintPageRange, 2, all + 5), all - 1);
+    EXPECT_EQ(pagesPrinted(CSpreadSheet::PrintPageRange, all + 1, 0), 0);
 }
