@@ -258,6 +258,8 @@ bool CMemoryView::OnKillActive() {
             image[ri::ChannelFlag(r)] &= static_cast<Byte>(~ri::kFlagPreferential);
             continue;
         }
+        if (!FitsFreq8(hz))
+            continue; // never checked (moved away from where it was typed): keep the channel
         ChannelRecord* rec = radio.GetChannel(r);
         radio.SetChannelUsed(r, true);
         EncodeDigits(rec->code, hz, 8);

@@ -18,6 +18,7 @@
 #include <QScrollBar>
 #include <QTest>
 #include <QTimer>
+#include <cstring>
 #include <gtest/gtest.h>
 
 using namespace layout;
@@ -133,7 +134,13 @@ TEST_F(MemoryViewTest, EditedRowsAreStoredAndEmptiedRowsBecomeUnused) {
     grid->WriteCell(4, 5, QStringLiteral("1"));
     grid->WriteCell(3, 2, QStringLiteral("NONAME")); // a name but no frequency
     grid->WriteCell(1, 201, QString());              // emptied: not in use any more
+    // A value no channel can hold (it never went through a cell's check) keeps the channel.
+    const ChannelRecord channel6 = *radio.GetChannel(6);
+    const bool used6 = radio.IsChannelUsed(6);
+    grid->WriteCell(1, 6, QStringLiteral("2000.00000"));
     view->OnKillActive();
+    EXPECT_EQ(std::memcmp(radio.GetChannel(6), &channel6, sizeof channel6), 0);
+    EXPECT_EQ(radio.IsChannelUsed(6), used6);
     EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(ri() + ri::ChannelName(1)), 8), name1);
     EXPECT_TRUE(radio.IsChannelUsed(5));
     const ChannelRecord* rec = radio.GetChannel(5);
