@@ -115,7 +115,7 @@ protected:
 
 // Runs f once the next modal dialog is up.
 template <typename F> void WhenModal(F f) {
-    auto* poll = new QTimer;
+    auto* poll = new QTimer(qApp); // the application deletes one whose dialog never came
     QObject::connect(poll, &QTimer::timeout, [poll, f] {
         if (QWidget* modal = QApplication::activeModalWidget()) {
             poll->stop();
