@@ -107,22 +107,18 @@ bool CSheetHostWnd::ActivateMemoryView() {
     return sheet_->SetActivePage(sheet_->indexOf(memoryView_));
 }
 
-bool CSheetHostWnd::StepPage(int step) {
+// A cell editor open on the page being left gives its text to the cell as the page hides,
+// before the page is asked to let go.
+void CSheetHostWnd::StepPage(int step) {
     const int count = sheet_->count();
     if (count == 0)
-        return false;
-    // A key leaves the cell editor open; what it holds belongs to the page being left.
-    FinishCellEditing();
+        return;
     const int to = ((sheet_->GetActiveIndex() + step) % count + count) % count;
-    if (!sheet_->SetActivePage(to))
-        return false;
-    FocusFirstControl(sheet_->GetPage(to));
-    return true;
+    if (sheet_->SetActivePage(to))
+        FocusFirstControl(sheet_->GetPage(to));
 }
 
 void CSheetHostWnd::FocusFirstControl(QWidget* page) {
-    if (!page)
-        return;
     for (QWidget* w = page->nextInFocusChain(); w && w != page; w = w->nextInFocusChain()) {
         if (page->isAncestorOf(w) && (w->focusPolicy() & Qt::TabFocus) && w->isEnabled() &&
             w->isVisibleTo(page)) {
@@ -130,7 +126,6 @@ void CSheetHostWnd::FocusFirstControl(QWidget* page) {
             return;
         }
     }
-    page->setFocus(Qt::TabFocusReason);
 }
 
 void CSheetHostWnd::ReloadMemoryView() {

@@ -45,8 +45,8 @@ public:
     // Makes the Memory View page the active one; false when the page being left refused.
     bool ActivateMemoryView();
     // Moves step pages on (negative: back), round from the last page to the first, and puts
-    // the focus on the new page's first control; false when a page refused.
-    bool StepPage(int step);
+    // the focus on the new page's first control. A page that refuses to be left stays.
+    void StepPage(int step);
     // The Memory View page reloads its grid from the image.
     void ReloadMemoryView();
     int GetActivePageIndex() const { return sheet_->GetActiveIndex(); }

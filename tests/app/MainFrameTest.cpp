@@ -388,6 +388,7 @@ TEST_F(AppTest, PageKeysMoveBetweenThePagesAndCheckWhatWasTyped) {
     };
     press(Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(sheet->GetActiveIndex(), 0);
+    EXPECT_TRUE(sheet->widget(0)->isAncestorOf(QApplication::focusWidget()));
     press(Qt::Key_PageUp, Qt::ControlModifier);
     EXPECT_EQ(sheet->GetActiveIndex(), sheet->count() - 1);
     press(Qt::Key_PageDown, Qt::ControlModifier);
