@@ -12,6 +12,7 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QMenu>
 #include <QMimeData>
 #include <QRadioButton>
@@ -158,7 +159,9 @@ TEST_F(MemoryViewTest, EditedRowsAreStoredAndEmptiedRowsBecomeUnused) {
 TEST_F(MemoryViewTest, TypedFrequenciesAreCheckedWhenTheCellIsLeft) {
     Start(1, 0); // ham-band version: 200 MHz is closed
     Show();
-    EXPECT_EQ(grid->horizontalScrollBar()->maximum(), 0); // the columns fit the width
+    // The columns fill the width exactly: no horizontal scroll bar and no gap at the right.
+    EXPECT_EQ(grid->horizontalScrollBar()->maximum(), 0);
+    EXPECT_EQ(grid->horizontalHeader()->length(), grid->viewport()->width());
     Select(1, 1);
     Type(QStringLiteral("145.12388"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
