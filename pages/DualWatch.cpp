@@ -76,8 +76,8 @@ CDualWatch::CDualWatch(CVR500Radio& radio, QWidget* parent)
     side->addWidget(controls_->Widget(QString::fromLatin1(kScanModeLabel)));
     side->addStretch();
 
-    FitWidthToColumns(*grid_);
     ShowRows(*grid_, kRows);
+    FitWidthToColumns(*grid_);
     auto* body = new QHBoxLayout;
     body->addWidget(grid_, 0, Qt::AlignTop);
     body->addLayout(side);

@@ -80,8 +80,7 @@ FrequencyCellChecker::FrequencyCellChecker(CSpreadSheet& grid, CVR500Radio& radi
 
 void FrequencyCellChecker::Check(int column, int row, bool& cancel) {
     CheckFrequencyCell(grid_, radio_, guard_, column, row, cancel, rule_);
-    if (!guard_.set)
-        pending_.reset(); // accepted, or refused and emptied
+    pending_.reset(); // accepted, or refused and emptied
 }
 
 bool FrequencyCellChecker::CheckPending() {

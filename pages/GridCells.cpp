@@ -33,12 +33,15 @@ void SetColumnHeaders(CSpreadSheet& grid, const QStringList& headers) {
 }
 
 void FitWidthToColumns(CSpreadSheet& grid) {
+    const int scrollBar = grid.verticalScrollBarPolicy() == Qt::ScrollBarAlwaysOff
+                              ? 0
+                              : grid.verticalScrollBar()->sizeHint().width();
     grid.setFixedWidth(grid.verticalHeader()->sizeHint().width() +
-                       grid.horizontalHeader()->length() +
-                       grid.verticalScrollBar()->sizeHint().width() + 2 * grid.frameWidth());
+                       grid.horizontalHeader()->length() + scrollBar + 2 * grid.frameWidth());
 }
 
 void ShowRows(CSpreadSheet& grid, int rows) {
+    grid.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     grid.setMinimumHeight(static_cast<int>(grid.GetRowHeight(0) + rows * grid.GetRowHeight(1)) +
                           2 * grid.frameWidth());
 }

@@ -18,9 +18,10 @@ void SetColumnList(CSpreadSheet& grid, int column, const QStringList& items);
 // Writes the column headers into row 0 (first header in column 1) and makes the header row
 // tall enough for their two lines.
 void SetColumnHeaders(CSpreadSheet& grid, const QStringList& headers);
-// Makes the grid exactly as wide as its columns (and a vertical scroll bar).
+// Makes the grid exactly as wide as its columns (and its vertical scroll bar, if it has one).
 void FitWidthToColumns(CSpreadSheet& grid);
-// Makes the grid at least tall enough to show rows data rows below the headers.
+// Makes the grid at least tall enough to show rows data rows below the headers, all it has:
+// it needs no vertical scroll bar. Call before FitWidthToColumns.
 void ShowRows(CSpreadSheet& grid, int rows);
 
 // Writes hz as an 8-digit frequency code when it differs from shownHz, the value the page

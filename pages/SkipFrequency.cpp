@@ -99,8 +99,8 @@ CSkipFrequency::CSkipFrequency(CVR500Radio& radio, QWidget* parent)
 
     // ---- Layout ----
     FitWidthToColumns(*skip_);
-    FitWidthToColumns(*limits_);
     ShowRows(*limits_, kLimitRows);
+    FitWidthToColumns(*limits_);
     auto* skipBox = new QGroupBox(tr("Skip Frequencies"), this);
     (new QVBoxLayout(skipBox))->addWidget(skip_);
     auto* limitsBox = new QGroupBox(tr("Pre-Programmable Frequency Search Limits"), this);

@@ -10,6 +10,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QHeaderView>
 #include <QLabel>
 #include <QMenuBar>
 #include <QStatusBar>
@@ -382,6 +383,7 @@ TEST_F(AppTest, PageKeysMoveBetweenThePagesAndCheckWhatWasTyped) {
     EXPECT_TRUE(Radio().IsChannelUsed(3));
     ASSERT_NE(QApplication::focusWidget(), nullptr);
     EXPECT_TRUE(sheet->widget(1)->isAncestorOf(QApplication::focusWidget()));
+    EXPECT_TRUE(QApplication::focusWidget()->focusPolicy() & Qt::TabFocus);
 
     const auto press = [](Qt::Key key, Qt::KeyboardModifiers modifiers) {
         QTest::keyClick(QApplication::focusWidget(), key, modifiers);
@@ -395,12 +397,19 @@ TEST_F(AppTest, PageKeysMoveBetweenThePagesAndCheckWhatWasTyped) {
     EXPECT_EQ(sheet->GetActiveIndex(), 0);
 
     // Every other page's frequency cells: an out-of-range value typed and left by key is
-    // refused with a message and never stored; the cell then holds nothing (an emptied entry
-    // comes back as frequency 0) or what it held.
+    // refused with a message, the page stays, and the value is never stored; the cell then
+    // holds nothing (an emptied entry comes back as frequency 0). The band plan's edges have
+    // a rule of their own, applied as they are typed.
     for (int page = 1; page < sheet->count(); ++page) {
         press(Qt::Key_Tab, Qt::ControlModifier);
         ASSERT_EQ(sheet->GetActiveIndex(), page);
         for (CSpreadSheet* grid : sheet->widget(page)->findChildren<CSpreadSheet*>()) {
+            SCOPED_TRACE(grid->accessibleName().toStdString());
+            // Grids are as wide as their columns, with no gap; one without a scroll bar shows
+            // all its rows.
+            EXPECT_EQ(grid->horizontalHeader()->length(), grid->viewport()->width());
+            if (grid->verticalScrollBarPolicy() == Qt::ScrollBarAlwaysOff)
+                EXPECT_GE(grid->viewport()->height(), grid->verticalHeader()->length());
             QAbstractItemModel* model = grid->model();
             QModelIndex cell;
             for (int c = 0; c < model->columnCount() && !cell.isValid(); ++c)
@@ -408,10 +417,8 @@ TEST_F(AppTest, PageKeysMoveBetweenThePagesAndCheckWhatWasTyped) {
                     if (grid->ColumnKind(c + 1) == CellKind::Frequency &&
                         (model->index(r, c).flags() & Qt::ItemIsEditable))
                         cell = model->index(r, c);
-            if (!cell.isValid())
+            if (!cell.isValid() || grid->accessibleName() == "Band plan")
                 continue;
-            SCOPED_TRACE(grid->accessibleName().toStdString());
-            const QString held = cell.data().toString();
             prompt.messages.clear();
             grid->setFocus();
             grid->setCurrentIndex(cell);
@@ -419,14 +426,13 @@ TEST_F(AppTest, PageKeysMoveBetweenThePagesAndCheckWhatWasTyped) {
             QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("1700"));
             press(Qt::Key_Tab, Qt::ControlModifier);
             EXPECT_EQ(prompt.messages.size(), 1u);
-            if (sheet->GetActiveIndex() == page)
-                press(Qt::Key_Tab, Qt::ControlModifier); // nothing pending now
+            EXPECT_EQ(sheet->GetActiveIndex(), page);
+            press(Qt::Key_Tab, Qt::ControlModifier); // nothing pending now
             EXPECT_NE(sheet->GetActiveIndex(), page);
             press(Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
             ASSERT_EQ(sheet->GetActiveIndex(), page);
             const QString shown = cell.data().toString();
-            EXPECT_TRUE(shown.isEmpty() || shown == "0.00000" || shown == held)
-                << shown.toStdString();
+            EXPECT_TRUE(shown.isEmpty() || shown == "0.00000") << shown.toStdString();
         }
     }
 }

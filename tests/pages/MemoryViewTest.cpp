@@ -192,6 +192,17 @@ TEST_F(MemoryViewTest, TypedFrequenciesAreCheckedWhenTheCellIsLeft) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     EXPECT_EQ(Text(1, 3), "");
 
+    // A value typed but replaced by a reload (Open, Undo) before the page is left is not
+    // checked any more: the page lets go.
+    Select(7, 7);
+    Type(QStringLiteral("2000"));
+    view->setFocus(); // the editor gives its text to the cell
+    EXPECT_EQ(Text(1, 7), "2000");
+    view->FillGrid();
+    prompt.messages.clear();
+    EXPECT_TRUE(view->OnKillActive());
+    EXPECT_TRUE(prompt.messages.empty());
+
     // Names take only what the receiver can show, eight characters at most.
     grid->SetCurrentColumn(3);
     grid->SetCurrentRow(4);
