@@ -1,25 +1,18 @@
 #pragma once
-// The one rule for frequencies typed into a grid, shared by every page with frequency cells.
+// The one rule for frequencies typed into a grid, shared by every page with frequency cells
+// but Auto Band, whose band edges have a rule of their own.
 //
-// A page keeps one InvalidFrequencyGuard per grid and calls the rule from its grid's
-// LeavingCell and EditModeChanged handlers:
+// A page lets a FrequencyCellChecker apply it to its grid's
+// frequency columns, checking a cell when it is left and emptying unreadable text when an
+// edit ends:
 //
-//     void Page::OnLeavingCell(int col, int row, int, int, bool& cancel) {
-//         if (col == 1)
-//             CheckFrequencyCell(*grid_, Model(), guard_, col, row, cancel);
-//     }
-//     void Page::OnEditModeChanged(int col, int row, short mode, bool) {
-//         if (mode == 0 && col == 1)
-//             EmptyUnreadableFrequency(*grid_, col, row);
-//     }
+//     checker_ = new FrequencyCellChecker(*grid_, Model(), {1, 4}, rule, this);
 //
-// or lets FrequencyCellChecker make both connections for a set of columns:
+// and, before the page stores its grid, asks the checker for a frequency typed but never
+// left through its cell (the user went straight to another page or to Save):
 //
-//     new FrequencyCellChecker(*grid_, Model(), {1, 4}, rule, this);
-//
-// A page that stores its grid while a typed frequency has not been checked yet (the user
-// typed and went straight to another page or to Save) calls the checker's CheckPending
-// first, so the value goes through the same rule as when its cell is left.
+//     if (!checker_->CheckPending())
+//         return false; // refused: the user was told, the page stays
 //
 // FrequencyCellRule covers the differences between grids: where the mode cell is (or that
 // there is none), and values accepted as typed (the dual watch page takes 30 and 108 MHz
