@@ -54,12 +54,14 @@ QPushButton* Button(QWidget& dialog, const QString& text) {
     return nullptr;
 }
 
+// The lines the list shows: the groups, and the differences of the groups that are open.
 QStringList Items(QTreeWidget* tree) {
     QStringList items;
     for (int i = 0; i < tree->topLevelItemCount(); ++i) {
-        items << tree->topLevelItem(i)->text(0);
-        for (int j = 0; j < tree->topLevelItem(i)->childCount(); ++j)
-            items << "  " + tree->topLevelItem(i)->child(j)->text(0);
+        const QTreeWidgetItem* group = tree->topLevelItem(i);
+        items << group->text(0);
+        for (int j = 0; group->isExpanded() && j < group->childCount(); ++j)
+            items << "  " + group->child(j)->text(0);
     }
     return items;
 }
