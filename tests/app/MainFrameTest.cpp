@@ -408,8 +408,9 @@ TEST_F(AppTest, PageKeysMoveBetweenThePagesAndCheckWhatWasTyped) {
             // Grids are as wide as their columns, with no gap; one without a scroll bar shows
             // all its rows.
             EXPECT_EQ(grid->horizontalHeader()->length(), grid->viewport()->width());
-            if (grid->verticalScrollBarPolicy() == Qt::ScrollBarAlwaysOff)
+            if (grid->verticalScrollBarPolicy() == Qt::ScrollBarAlwaysOff) {
                 EXPECT_GE(grid->viewport()->height(), grid->verticalHeader()->length());
+            }
             QAbstractItemModel* model = grid->model();
             QModelIndex cell;
             for (int c = 0; c < model->columnCount() && !cell.isValid(); ++c)
