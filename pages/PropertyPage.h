@@ -26,6 +26,11 @@ public:
     int HelpContext() const { return helpContext_; }
     CVR500Radio& Model() const { return radio_; }
 
+signals:
+    // The user changed data on the page; label names the undo step ("Receive Mode", "Setting").
+    // The page has not necessarily stored the change into the image yet.
+    void Edited(const QString& label);
+
 private:
     CVR500Radio& radio_;
     QString title_;
