@@ -1,9 +1,11 @@
 #include "pages/AutoBand.h"
 
+#include "pages/BoundGrid.h"
 #include "pages/GridCells.h"
 #include "pages/SpreadSheet.h"
 #include "radio/Prompt.h"
 #include "radio/Radio.h"
+#include "radio/Records.h"
 
 #include <QApplication>
 #include <QHBoxLayout>
@@ -13,11 +15,7 @@ using namespace layout;
 namespace {
 
 constexpr int kEdgeCol = 1, kModeCol = 2, kStepCol = 3;
-const QString kBottomEdge = QStringLiteral("0.1000");
-
-Byte* Entry(Byte* image, int i) {
-    return image + ri::BandEntry(i);
-}
+using records::BandPlanEntry;
 
 // The message box of this page: OK only.
 void Tell(CVR500Radio& radio, const QString& text, const QString& caption) {
@@ -31,13 +29,39 @@ CAutoBand::CAutoBand(CVR500Radio& radio, QWidget* parent)
     : CPropertyPage(radio, tr("Auto Band"), 104, parent) {
     grid_ = new CSpreadSheet(this);
     grid_->setAccessibleName(tr("Band plan"));
-    grid_->SetShape(3, kRows);
-    grid_->SetColumnKind(kEdgeCol, CellKind::Frequency);
-    grid_->SetColumnKind(kModeCol, CellKind::List);
-    grid_->SetColumnKind(kStepCol, CellKind::List);
-    SetColumnList(*grid_, kModeCol, ModeNames());
-    SetColumnList(*grid_, kStepCol, StepNames());
-    SetColumnHeaders(*grid_, {tr("Receive\nFrequency"), tr("Receive\nMode"), tr("Step\nSize")});
+    // Row r shows entry r-2's edge (the first row the fixed bottom of the range) and entry
+    // r-1's mode and step. Edges are kept in whole kilohertz.
+    const ColumnsOf<BandPlanEntry> edge(
+        [this](int row) { return BandPlanEntry(Model().EditRadio(), std::max(row - 2, 0)); });
+    const ColumnsOf<BandPlanEntry> band(
+        [this](int row) { return BandPlanEntry(Model().EditRadio(), row - 1); });
+    GridColumn edges = edge.Frequency(
+        tr("Receive\nFrequency"), [](const BandPlanEntry& e) { return e.EdgeUnits() * 100; },
+        [](BandPlanEntry& e, int hz) { e.SetEdgeUnits(hz / 1000 * 10); });
+    // The edges have a rule of their own (OnCellChanged) and four decimals.
+    edges.frequencyRule = false;
+    edges.format = [](int hz) { return BandEdgeText(hz / 100); };
+    const auto firstRowFixed = [](GridColumn c) {
+        c.read = [read = c.read](int row) {
+            return row == 1 ? CellValue{kLowestHz, {}} : read(row);
+        };
+        c.write = [write = c.write](int row, const CellValue& value) {
+            if (row > 1)
+                write(row, value);
+        };
+        return c;
+    };
+    bound_ = new BoundGrid(
+        *grid_, radio,
+        {firstRowFixed(edges),
+         band.List(
+             tr("Receive\nMode"), ModeNames(),
+             [](const BandPlanEntry& e) { return e.ModeCode() - 1; },
+             [](BandPlanEntry& e, int mode) { e.SetModeCode(mode + 1); }),
+         band.List(
+             tr("Step\nSize"), StepNames(), [](const BandPlanEntry& e) { return e.StepCode() - 1; },
+             [](BandPlanEntry& e, int step) { e.SetStepCode(step + 1); })},
+        kRows, {}, this);
     for (int row = 1; row <= kRows; ++row)
         for (int column = kEdgeCol; column <= kStepCol; ++column)
             if (IsFixed(column, row))
@@ -60,19 +84,7 @@ bool CAutoBand::IsFixed(int column, int row) {
 }
 
 void CAutoBand::Fill() {
-    Byte* image = Model().EditRadio();
-    grid_->WriteCell(kEdgeCol, 1, kBottomEdge);
-    for (int i = 0; i < kRows - 1; ++i) {
-        shownEdge_[i] = DecodeDigits(Entry(image, i), 6);
-        grid_->WriteCell(kEdgeCol, i + 2, BandEdgeText(shownEdge_[i]));
-    }
-    for (int i = 0; i < kRows; ++i) {
-        const Byte attributes = Entry(image, i)[3];
-        SetListIndexAt(*grid_, kModeCol, i + 1, (attributes & 0x0F) - 1);
-        SetListIndexAt(*grid_, kStepCol, i + 1, (attributes >> 4) - 1);
-        shownMode_[i] = ListIndexAt(*grid_, kModeCol, i + 1);
-        shownStep_[i] = ListIndexAt(*grid_, kStepCol, i + 1);
-    }
+    bound_->Load();
     RememberEdges();
 }
 
@@ -91,21 +103,7 @@ bool CAutoBand::OnSetActive() {
 }
 
 bool CAutoBand::OnKillActive() {
-    Byte* image = Model().EditRadio();
-    for (int i = 0; i < kRows - 1; ++i) {
-        // Edges are kept in whole kilohertz.
-        const int hz = grid_->ReadCellFrequency(kEdgeCol, i + 2);
-        const int units = hz / 1000 * 10;
-        if (units != shownEdge_[i])
-            EncodeDigits(Entry(image, i), units, 6);
-    }
-    for (int i = 0; i < kRows; ++i) {
-        Byte& attributes = Entry(image, i)[3];
-        if (const int mode = ListIndexAt(*grid_, kModeCol, i + 1); mode != shownMode_[i])
-            attributes = static_cast<Byte>((attributes & 0xF0) | ((mode + 1) & 0x0F));
-        if (const int step = ListIndexAt(*grid_, kStepCol, i + 1); step != shownStep_[i])
-            attributes = static_cast<Byte>((attributes & 0x0F) | (((step + 1) & 0x0F) << 4));
-    }
+    bound_->Store();
     Fill();
     return CPropertyPage::OnKillActive();
 }

@@ -13,8 +13,8 @@
 #include "pages/PropertyPage.h"
 
 #include <QStringList>
-#include <array>
 
+class BoundGrid;
 class CSpreadSheet;
 
 class CAutoBand : public CPropertyPage {
@@ -38,9 +38,6 @@ private:
     static bool IsFixed(int column, int row);
 
     CSpreadSheet* grid_;
-    // Entry i's edge as loaded (100 Hz units), and the mode and step indexes of row i+1.
-    std::array<int, kRows - 1> shownEdge_{};
-    std::array<int, kRows> shownMode_{};
-    std::array<int, kRows> shownStep_{};
+    BoundGrid* bound_;
     QStringList edges_;
 };

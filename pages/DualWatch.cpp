@@ -1,10 +1,11 @@
 #include "pages/DualWatch.h"
 
+#include "pages/BoundGrid.h"
 #include "pages/ControlTable.h"
-#include "pages/FrequencyCell.h"
 #include "pages/GridCells.h"
 #include "pages/SpreadSheet.h"
 #include "radio/Radio.h"
+#include "radio/Records.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -16,11 +17,7 @@ using namespace layout;
 
 namespace {
 
-constexpr ri::Group10 kSides[2] = {ri::kDualA, ri::kDualB};
-
-int FrequencyColumn(int side) {
-    return 1 + 3 * side;
-}
+using records::GroupEntry;
 
 // The ends of the airband pairs the receiver's own dual watch defaults use.
 bool IsAirbandEnd(int hz) {
@@ -33,23 +30,32 @@ CDualWatch::CDualWatch(CVR500Radio& radio, QWidget* parent)
     : CPropertyPage(radio, tr("Dual Watch"), 103, parent) {
     grid_ = new CSpreadSheet(this);
     grid_->setAccessibleName(tr("Dual watch pairs"));
-    grid_->SetShape(6, kRows);
-    for (int side = 0; side < 2; ++side) {
-        const int c = FrequencyColumn(side);
-        grid_->SetColumnKind(c, CellKind::Frequency);
-        grid_->SetColumnKind(c + 1, CellKind::List);
-        grid_->SetColumnKind(c + 2, CellKind::List);
-        SetColumnList(*grid_, c + 1, ModeNames());
-        SetColumnList(*grid_, c + 2, PresetStepNames());
-    }
     const QString frequency = tr("Receive\nFrequency"), mode = tr("Receive\nMode"),
                   step = tr("Step\nSize");
-    SetColumnHeaders(*grid_, {frequency, mode, step, frequency, mode, step});
-
+    std::vector<GridColumn> columns;
+    for (int side : {0, 1}) {
+        const ColumnsOf<GroupEntry> pair([this, side](int row) {
+            return records::DualWatchSide(Model().EditRadio(), row - 1, side);
+        });
+        GridColumn hz = pair.Frequency(
+            frequency, [](const GroupEntry& e) { return e.FrequencyHz(); },
+            [](GroupEntry& e, int value) { e.SetFrequencyHz(value); });
+        hz.showZero = true;
+        columns.push_back(hz);
+        // An emptied mode cell stores 0, no mode; a step needs a choice.
+        columns.push_back(pair.List(
+            mode, ModeNames(), [](const GroupEntry& e) { return e.ModeByte() - 1; },
+            [](GroupEntry& e, int index) { e.SetModeByte(static_cast<Byte>(index + 1)); }));
+        columns.push_back(pair.List(
+            step, PresetStepNames(), [](const GroupEntry& e) { return int{e.StepByte()}; },
+            [](GroupEntry& e, int index) {
+                if (index >= 0)
+                    e.SetStepByte(static_cast<Byte>(index));
+            }));
+    }
     FrequencyCellRule rule;
     rule.acceptAsTyped = IsAirbandEnd;
-    checker_ = new FrequencyCellChecker(*grid_, radio, {FrequencyColumn(0), FrequencyColumn(1)},
-                                        rule, this);
+    bound_ = new BoundGrid(*grid_, radio, columns, kRows, rule, this);
 
     QStringList pairs;
     for (int k = 0; k < kRows; ++k)
@@ -92,24 +98,10 @@ CDualWatch::CDualWatch(CVR500Radio& radio, QWidget* parent)
 CDualWatch::~CDualWatch() = default;
 
 void CDualWatch::Load() {
-    const Byte* image = Model().EditRadio();
-    for (int e = 0; e < kRows; ++e) {
-        const int row = e + 1;
-        for (int s = 0; s < 2; ++s) {
-            const ri::Group10& g = kSides[s];
-            const int c = FrequencyColumn(s);
-            Shown& shown = shown_[e][s];
-            shown.hz = DecodeDigits(image + g.frequencies + 4 * e, 8);
-            grid_->WriteCellFrequency(c, row, shown.hz);
-            SetListIndexAt(*grid_, c + 1, row, image[g.modes + e] - 1);
-            SetListIndexAt(*grid_, c + 2, row, image[g.steps + e]);
-            shown.mode = ListIndexAt(*grid_, c + 1, row);
-            shown.step = ListIndexAt(*grid_, c + 2, row);
-        }
-    }
+    bound_->Load();
     // The scan mode is loaded on every activation too: a data set opened since the page was
     // last shown must not get the previous one's scan mode when the page is left.
-    controls_->Load(image);
+    controls_->Load(Model().EditRadio());
 }
 
 bool CDualWatch::OnSetActive() {
@@ -118,26 +110,9 @@ bool CDualWatch::OnSetActive() {
 }
 
 bool CDualWatch::OnKillActive() {
-    if (!checker_->CheckPending())
+    if (!bound_->Store())
         return false;
-    Byte* image = Model().EditRadio();
-    for (int e = 0; e < kRows; ++e) {
-        const int row = e + 1;
-        for (int s = 0; s < 2; ++s) {
-            const ri::Group10& g = kSides[s];
-            const int c = FrequencyColumn(s);
-            const Shown& shown = shown_[e][s];
-            // An empty or unreadable cell stores frequency 0.
-            StoreFrequencyCode(image + g.frequencies + 4 * e, grid_->ReadCellFrequency(c, row),
-                               shown.hz);
-            // An emptied mode cell stores 0, no mode; a step needs a choice.
-            if (const int mode = ListIndexAt(*grid_, c + 1, row); mode != shown.mode)
-                image[g.modes + e] = static_cast<Byte>(mode + 1);
-            if (const int step = ListIndexAt(*grid_, c + 2, row); step >= 0 && step != shown.step)
-                image[g.steps + e] = static_cast<Byte>(step);
-        }
-    }
-    controls_->Store(image);
+    controls_->Store(Model().EditRadio());
     Load();
     return CPropertyPage::OnKillActive();
 }

@@ -8,12 +8,11 @@
 
 #include "pages/PropertyPage.h"
 
-#include <array>
 #include <memory>
 
+class BoundGrid;
 class CSpreadSheet;
 class ControlTable;
-class FrequencyCellChecker;
 
 class CDualWatch : public CPropertyPage {
     Q_OBJECT
@@ -35,15 +34,7 @@ public:
 private:
     void Load();
 
-    // What a grid row showed when it was loaded, per side (A in columns 1-3, B in 4-6).
-    struct Shown {
-        int hz = 0;
-        int mode = -1;
-        int step = -1;
-    };
-
     CSpreadSheet* grid_;
     std::unique_ptr<ControlTable> controls_;
-    FrequencyCellChecker* checker_;
-    std::array<std::array<Shown, 2>, kRows> shown_{};
+    BoundGrid* bound_;
 };

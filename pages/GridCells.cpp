@@ -45,10 +45,3 @@ void ShowRows(CSpreadSheet& grid, int rows) {
     grid.setMinimumHeight(static_cast<int>(grid.GetRowHeight(0) + rows * grid.GetRowHeight(1)) +
                           2 * grid.frameWidth());
 }
-
-bool StoreFrequencyCode(Byte* code, int hz, int shownHz) {
-    if (hz == shownHz || !FitsFreq8(hz))
-        return false;
-    EncodeDigits(code, hz, 8);
-    return true;
-}

@@ -23,9 +23,3 @@ void FitWidthToColumns(CSpreadSheet& grid);
 // Makes the grid at least tall enough to show rows data rows below the headers, all it has:
 // it needs no vertical scroll bar. Call before FitWidthToColumns.
 void ShowRows(CSpreadSheet& grid, int rows);
-
-// Writes hz as an 8-digit frequency code when it differs from shownHz, the value the page
-// showed. A value the code cannot hold is not written: it would come back as another
-// frequency. (Such text can reach a cell the user leaves by switching pages, which skips the
-// leave-cell check.) Returns whether the code was written.
-bool StoreFrequencyCode(Byte* code, int hz, int shownHz);

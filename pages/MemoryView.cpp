@@ -1,10 +1,12 @@
 #include "pages/MemoryView.h"
 
+#include "pages/BoundGrid.h"
 #include "pages/PrintSetupDlg.h"
 #include "pages/SortDlg.h"
 #include "pages/SpreadSheet.h"
 #include "radio/Prompt.h"
 #include "radio/Radio.h"
+#include "radio/Records.h"
 
 #include <QAction>
 #include <QButtonGroup>
@@ -26,15 +28,15 @@
 #include <QScrollBar>
 #include <QStandardPaths>
 #include <QVBoxLayout>
-#include <cstring>
 
 using namespace layout;
 
 namespace {
 
-constexpr int kFreqCol = 1, kModeCol = 2, kNameCol = 3, kPrefCol = 4;
-constexpr int kBankScanBit = 6;
-static_assert(ri::kBankScanBit.offset == 0x009C && ri::kBankScanBit.bit == kBankScanBit);
+using records::MemoryChannel;
+using records::SettingSwitch;
+
+constexpr int kFreqCol = 1, kPrefCol = 4;
 
 int BankTop(int row) {
     return (row - 1) / CMemoryView::kBankRows * CMemoryView::kBankRows + CMemoryView::kBankRows;
@@ -91,20 +93,8 @@ CMemoryView::CMemoryView(CVR500Radio& radio, QWidget* parent)
 
     grid_ = new CSpreadSheet(this);
     grid_->setAccessibleName(tr("Memory channels"));
-    grid_->SetShape(4, kRows);
-    grid_->SetColumnKind(kFreqCol, CellKind::Frequency);
-    grid_->SetColumnKind(kModeCol, CellKind::List);
-    grid_->SetColumnKind(kNameCol, CellKind::Text);
-    grid_->SetColumnKind(kPrefCol, CellKind::Check);
-    grid_->SetColumnMaxLength(kNameCol, ri::kChannelNameSize);
-    grid_->SetColumnCharFilter(kNameCol, [](QChar c) { return NameByte(c).has_value(); });
-    grid_->WriteCellString(kFreqCol, 0, tr("Receive\nFrequency"));
-    grid_->WriteCellString(kModeCol, 0, tr("Receive\nMode"));
-    grid_->WriteCellString(kNameCol, 0, tr("Channel\nName"));
-    grid_->WriteCellString(kPrefCol, 0, tr("Preferential\nScan"));
-    grid_->SetCurrentColumn(kModeCol);
-    grid_->SetLastColumn(kModeCol);
-    grid_->SetListItems(ModeNames().join(QLatin1Char('\t')));
+    bound_ = new BoundGrid(*grid_, radio, ChannelColumns(), kRows, {}, this);
+    bound_->SetRowShown([this](int row) { return Channel(row).InUse(); });
     const QString face = RegisterChannelFont();
     if (!face.isEmpty()) {
         grid_->SetCurrentColumn(kFreqCol);
@@ -116,7 +106,6 @@ CMemoryView::CMemoryView(CVR500Radio& radio, QWidget* parent)
         grid_->SetRangeMode(false);
     }
 
-    frequencyChecker_ = new FrequencyCellChecker(*grid_, radio, {kFreqCol}, {}, this);
     connect(grid_, &CSpreadSheet::KeyReleased, this, &CMemoryView::OnKeyReleased);
     connect(grid_, &CSpreadSheet::RightClicked, this, &CMemoryView::OnRightClicked);
     connect(grid_, &CSpreadSheet::BlockDropped, this, &CMemoryView::OnBlockDropped);
@@ -203,94 +192,89 @@ CMemoryView::CMemoryView(CVR500Radio& radio, QWidget* parent)
     FillGrid();
 }
 
+MemoryChannel CMemoryView::Channel(int row) const {
+    return MemoryChannel(Model().EditRadio(), row);
+}
+
+// A channel is a row: frequency, mode, name, preferential scan. Emptying the frequency takes
+// the channel out of use; a channel coming into use starts without a name or flags; a row
+// edited without a frequency is emptied, whatever was typed beside it.
+std::vector<GridColumn> CMemoryView::ChannelColumns() {
+    const ColumnsOf<MemoryChannel> channel([this](int row) { return Channel(row); });
+    return {
+        channel.Frequency(
+            tr("Receive\nFrequency"), [](const MemoryChannel& c) { return c.FrequencyHz(); },
+            [](MemoryChannel& c, int hz) {
+                if (hz == 0 || !c.InUse())
+                    c.Clear();
+                if (hz == 0)
+                    return;
+                c.SetFrequencyHz(hz);
+                c.SetInUse(true);
+            }),
+        channel.List(
+            tr("Receive\nMode"), ModeNames(),
+            [](const MemoryChannel& c) { return c.ModeCode() - 1; },
+            [](MemoryChannel& c, int mode) {
+                if (c.InUse())
+                    c.SetModeCode(mode + 1);
+                else
+                    c.Clear();
+            }),
+        channel.Text(
+            tr("Channel\nName"), ri::kChannelNameSize,
+            [](QChar ch) { return NameByte(ch).has_value(); },
+            [](const MemoryChannel& c) { return c.Name(); },
+            [](MemoryChannel& c, const QString& name) {
+                if (c.InUse())
+                    c.SetName(name);
+                else
+                    c.Clear();
+            }),
+        channel.Check(
+            tr("Preferential\nScan"), [](const MemoryChannel& c) { return c.Preferential(); },
+            [](MemoryChannel& c, bool on) {
+                if (c.InUse())
+                    c.SetPreferential(on);
+                else
+                    c.Clear();
+            }),
+    };
+}
+
 bool CMemoryView::OnSetActive() {
     return CPropertyPage::OnSetActive();
 }
 
 void CMemoryView::FillGrid() {
     WaitCursor wait;
-    CVR500Radio& radio = Model();
-    grid_->SetCurrentColumn(kFreqCol);
-    grid_->SetCurrentRow(1);
-    grid_->SetLastColumn(kPrefCol);
-    grid_->SetLastRow(kRows);
-    grid_->SetRangeMode(true);
-    grid_->SetOperation(CSpreadSheet::OpClearText);
-    grid_->SetRangeMode(false);
-    for (int r = 1; r <= kRows; ++r) {
-        if (!radio.IsChannelUsed(r))
-            continue;
-        const ChannelRecord* rec = radio.GetChannel(r);
-        grid_->WriteCellFrequency(kFreqCol, r, rec->frequencyHz);
-        grid_->SetCurrentColumn(kModeCol);
-        grid_->SetCurrentRow(r);
-        grid_->SetListIndex((rec->flags & ri::kFlagModeMask) - 1);
-        grid_->WriteCell(kPrefCol, r,
-                         (rec->flags & ri::kFlagPreferential) ? QStringLiteral("1")
-                                                              : QStringLiteral("0"));
-        grid_->WriteCell(kNameCol, r, TextFromName(rec->name));
-    }
-    grid_->ResetChangedRows();
+    bound_->Load();
 
-    const Byte* image = radio.EditRadio();
+    Byte* image = Model().EditRadio();
     const int modeScan = image[ri::kModeScan];
     modeScan_->setCurrentIndex(modeScan <= 6 ? modeScan : -1);
-    bankScan_ = CRadio::GetBit(image + ri::kBankScanBit.offset, kBankScanBit) ? 1 : 0;
+    bankScan_ = SettingSwitch(image, ri::kBankScanBit).On() ? 1 : 0;
     (bankScan_ ? bankScanOn_ : bankScanOff_)->setChecked(true);
     for (int bank = 0; bank < 10; ++bank)
-        bankLink_[bank]->setChecked(CRadio::GetBit(image + ri::kBankLink, bank));
+        bankLink_[bank]->setChecked(records::BankLink(image, bank).On());
 }
 
 bool CMemoryView::OnKillActive() {
-    if (!frequencyChecker_->CheckPending())
+    // Cells nobody changed since FillGrid keep every byte, the names and flags of channels
+    // that are not in use included.
+    if (!bound_->Store())
         return false;
-    CVR500Radio& radio = Model();
-    for (int r = 1; r <= kRows; ++r) {
-        // Rows nobody changed since FillGrid keep every byte, the names and flags of
-        // channels that are not in use included.
-        if (!grid_->IsRowChanged(r))
-            continue;
-        const int hz = grid_->ReadCellFrequency(kFreqCol, r);
-        Byte* image = radio.EditRadio();
-        if (hz == 0) {
-            radio.SetChannelUsed(r, false);
-            std::memset(image + ri::ChannelName(r), ' ', ri::kChannelNameSize);
-            image[ri::ChannelFlag(r)] &= static_cast<Byte>(~ri::kFlagPreferential);
-            continue;
-        }
-        if (!FitsFreq8(hz))
-            continue; // never checked (moved away from where it was typed): keep the channel
-        ChannelRecord* rec = radio.GetChannel(r);
-        radio.SetChannelUsed(r, true);
-        EncodeDigits(rec->code, hz, 8);
-        grid_->SetCurrentColumn(kModeCol);
-        grid_->SetCurrentRow(r);
-        const int mode = grid_->GetListIndex() + 1;
-        rec->flags =
-            static_cast<Byte>((rec->flags & ~ri::kFlagModeMask) | (mode & ri::kFlagModeMask));
-        grid_->SetCurrentColumn(kPrefCol);
-        if (grid_->GetCellText() == QLatin1String("1"))
-            rec->flags |= ri::kFlagPreferential;
-        else
-            rec->flags &= static_cast<Byte>(~ri::kFlagPreferential);
-        QString name;
-        grid_->ReadCell(kNameCol, r, name);
-        NameFromText(name, rec->name);
-        radio.StoreChannel(*rec, r);
-    }
-    // The edits are in the image now; what is stored again must differ from it to count.
-    grid_->ResetChangedRows();
 
-    Byte* image = radio.EditRadio();
+    Byte* image = Model().EditRadio();
     if (modeScan_->currentIndex() >= 0)
         image[ri::kModeScan] = static_cast<Byte>(modeScan_->currentIndex());
     if (bankScanGroup_->checkedId() >= 0)
         bankScan_ = bankScanGroup_->checkedId();
     if (bankScan_ >= 0)
-        CRadio::SetBit(image + ri::kBankScanBit.offset, kBankScanBit, bankScan_ == 1);
+        SettingSwitch(image, ri::kBankScanBit).Set(bankScan_ == 1);
     // Only the ten bank bits: the rest of the second byte belongs to no control here.
     for (int bank = 0; bank < 10; ++bank)
-        CRadio::SetBit(image + ri::kBankLink, bank, bankLink_[bank]->isChecked());
+        records::BankLink(image, bank).Set(bankLink_[bank]->isChecked());
     return CPropertyPage::OnKillActive();
 }
 

@@ -10,12 +10,15 @@
 //   - prints with PrintMemoryList(view, parent).
 // Messages go through the model's Prompt.
 
-#include "pages/FrequencyCell.h"
 #include "pages/PropertyPage.h"
+#include "radio/Records.h"
 
 #include <QString>
+#include <vector>
 
+class BoundGrid;
 class CSpreadSheet;
+struct GridColumn;
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
@@ -71,6 +74,8 @@ private:
     void RowRange(int first, int last);
     void ClipboardCommand(int operation);
     void SizeColumns();
+    records::MemoryChannel Channel(int row) const;
+    std::vector<GridColumn> ChannelColumns();
     bool Selection(int& first, int& last) const;
 
     void resizeEvent(QResizeEvent* event) override;
@@ -82,7 +87,7 @@ private:
     QButtonGroup* bankScanGroup_;
     QCheckBox* bankLink_[10];
     QMenu* editMenu_;
-    FrequencyCellChecker* frequencyChecker_;
+    BoundGrid* bound_;
     int bankScan_ = -1; // no button until the first load
 };
 

@@ -1,8 +1,10 @@
 #include "pages/Page2.h"
 
+#include "pages/BoundGrid.h"
 #include "pages/GridCells.h"
 #include "pages/SpreadSheet.h"
 #include "radio/Radio.h"
+#include "radio/Records.h"
 #include "radio/Settings.h"
 
 #include <QComboBox>
@@ -13,6 +15,7 @@
 #include <algorithm>
 
 using namespace layout::ri;
+using records::GroupEntry;
 
 namespace {
 
@@ -42,10 +45,10 @@ bool TvChannelsInUse() {
 CPage2::CPage2(CVR500Radio& radio, QWidget* parent)
     : CPropertyPage(radio, QStringLiteral("Preset Mode"), kHelpContext, parent) {
     // Entry 0 of the first group is not the user's to change, so its grid has no row for it.
-    left_.layout = kPresetA;
+    left_.group = 0;
     left_.firstEntry = 1;
     left_.rows = kGroupEntries - 1;
-    right_.layout = kPresetB;
+    right_.group = 1;
     right_.firstEntry = 0;
     right_.rows = kGroupEntries;
     SetUpGrid(left_, QStringLiteral("Preset group A"));
@@ -76,14 +79,27 @@ void CPage2::SetUpGrid(Group& g, const QString& name) {
     g.sheet = new CSpreadSheet(this);
     CSpreadSheet& grid = *g.sheet;
     grid.setAccessibleName(name);
-    grid.SetShape(3, g.rows);
-    grid.SetColumnKind(kFrequencyColumn, CellKind::Frequency);
-    grid.SetColumnKind(kModeColumn, CellKind::List);
-    grid.SetColumnKind(kStepColumn, CellKind::List);
-    SetColumnList(grid, kModeColumn, ModeNames());
-    SetColumnList(grid, kStepColumn, PresetStepNames());
-    SetColumnHeaders(grid, {QStringLiteral("Receive\nFrequency"), QStringLiteral("Receive\nMode"),
-                            QStringLiteral("Step\nSize")});
+    const int group = g.group, first = g.firstEntry;
+    const ColumnsOf<GroupEntry> entry([this, group, first](int row) {
+        return records::PresetEntry(Model().EditRadio(), group, first + row - 1);
+    });
+    GridColumn frequency = entry.Frequency(
+        QStringLiteral("Receive\nFrequency"), [](const GroupEntry& e) { return e.FrequencyHz(); },
+        [](GroupEntry& e, int hz) { e.SetFrequencyHz(hz); });
+    frequency.showZero = true;
+    g.bound = new BoundGrid(
+        grid, Model(),
+        {frequency,
+         entry.List(
+             QStringLiteral("Receive\nMode"), ModeNames(),
+             [](const GroupEntry& e) { return e.ModeByte() - 1; },
+             [](GroupEntry& e, int mode) { e.SetModeByte(static_cast<Byte>(mode + 1)); }),
+         // A step emptied by the user is "Auto", never a byte the receiver has no step for.
+         entry.List(
+             QStringLiteral("Step\nSize"), PresetStepNames(),
+             [](const GroupEntry& e) { return int{e.StepByte()}; },
+             [](GroupEntry& e, int step) { e.SetStepByte(static_cast<Byte>(std::max(step, 0))); })},
+        g.rows, {}, this);
     grid.SetColumnWidth(kFrequencyColumn, 90);
     grid.SetColumnWidth(kModeColumn, 60);
     grid.SetColumnWidth(kStepColumn, 75);
@@ -94,68 +110,23 @@ void CPage2::SetUpGrid(Group& g, const QString& name) {
     const int frame = 2 * grid.frameWidth();
     grid.setFixedSize(grid.verticalHeader()->width() + grid.horizontalHeader()->length() + frame,
                       grid.horizontalHeader()->height() + grid.verticalHeader()->length() + frame);
-
-    g.checker = new FrequencyCellChecker(grid, Model(), {kFrequencyColumn}, {}, this);
 }
 
 bool CPage2::OnSetActive() {
     loaded_ = true;
-    LoadGroup(left_);
-    LoadGroup(right_);
+    left_.bound->Load();
+    right_.bound->Load();
     LoadChannel();
     return CPropertyPage::OnSetActive();
 }
 
 bool CPage2::OnKillActive() {
-    if (!left_.checker->CheckPending() || !right_.checker->CheckPending())
+    // Grids never loaded hold no changed cell, so they store nothing.
+    if (!left_.bound->Store() || !right_.bound->Store())
         return false;
-    if (loaded_) {
-        StoreGroup(left_);
-        StoreGroup(right_);
+    if (loaded_)
         StoreChannel();
-    }
     return CPropertyPage::OnKillActive();
-}
-
-void CPage2::LoadGroup(Group& g) {
-    const Byte* ri = Model().EditRadio();
-    CSpreadSheet& grid = *g.sheet;
-    g.loaded.assign(static_cast<std::size_t>(g.rows), Loaded{});
-    for (int row = 1; row <= g.rows; ++row) {
-        const int entry = g.firstEntry + row - 1;
-        Loaded& l = g.loaded[static_cast<std::size_t>(row - 1)];
-        const Byte* code = ri + g.layout.frequencies + 4 * entry;
-        std::copy(code, code + 4, l.code.begin());
-        l.hz = DecodeDigits(code, 8);
-        l.modeByte = ri[g.layout.modes + entry];
-        l.stepByte = ri[g.layout.steps + entry];
-        l.mode = ModeName(l.modeByte).isEmpty() ? -1 : l.modeByte - 1;
-        l.step = l.stepByte < PresetStepNames().size() ? l.stepByte : -1;
-        grid.WriteCellFrequency(kFrequencyColumn, row, l.hz);
-        SetListIndexAt(grid, kModeColumn, row, l.mode);
-        SetListIndexAt(grid, kStepColumn, row, l.step);
-    }
-}
-
-void CPage2::StoreGroup(Group& g) {
-    Byte* ri = Model().EditRadio();
-    CSpreadSheet& grid = *g.sheet;
-    for (int row = 1; row <= g.rows; ++row) {
-        const int entry = g.firstEntry + row - 1;
-        const Loaded& l = g.loaded[static_cast<std::size_t>(row - 1)];
-        Byte* code = ri + g.layout.frequencies + 4 * entry;
-        // Unchanged, or too large for the code (text a page switch took past the leave-cell
-        // check), the entry keeps the bytes it was shown from.
-        if (!StoreFrequencyCode(code, grid.ReadCellFrequency(kFrequencyColumn, row), l.hz))
-            std::copy(l.code.begin(), l.code.end(), code);
-        // A value the user did not change goes back as loaded, one outside the list included.
-        const int mode = ListIndexAt(grid, kModeColumn, row);
-        ri[g.layout.modes + entry] = mode == l.mode ? l.modeByte : static_cast<Byte>(mode + 1);
-        const int step = ListIndexAt(grid, kStepColumn, row);
-        // A step emptied by the user is "Auto", never a byte the receiver has no step for.
-        ri[g.layout.steps + entry] =
-            step == l.step ? l.stepByte : static_cast<Byte>(std::max(step, 0));
-    }
 }
 
 void CPage2::LoadChannel() {

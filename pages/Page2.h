@@ -3,14 +3,10 @@
 // and step of each entry) as two grids, and the chosen weather channel, or TV channel on the
 // Japanese receiver without wideband.
 
-#include "pages/FrequencyCell.h"
 #include "pages/PropertyPage.h"
 #include "radio/Codecs.h"
-#include "radio/Layout.h"
 
-#include <array>
-#include <vector>
-
+class BoundGrid;
 class CSpreadSheet;
 class QComboBox;
 class QLabel;
@@ -32,27 +28,15 @@ public:
     QLabel* ChannelLabel() const { return channelLabel_; }
 
 private:
-    // What a grid row showed when loaded, so values the user left alone go back byte for byte.
-    struct Loaded {
-        int hz = 0;
-        std::array<Byte, 4> code{};
-        int mode = -1;
-        Byte modeByte = 0;
-        int step = -1;
-        Byte stepByte = 0;
-    };
     struct Group {
         CSpreadSheet* sheet = nullptr;
-        layout::ri::Group10 layout{};
+        BoundGrid* bound = nullptr;
+        int group = 0;      // 0: the first preset group, 1: the second
         int firstEntry = 0; // the entry shown in row 1
         int rows = 0;
-        FrequencyCellChecker* checker = nullptr;
-        std::vector<Loaded> loaded;
     };
 
     void SetUpGrid(Group& g, const QString& name);
-    void LoadGroup(Group& g);
-    void StoreGroup(Group& g);
     void LoadChannel();
     void StoreChannel();
 

@@ -1,11 +1,13 @@
 #include "pages/SkipFrequency.h"
 
+#include "pages/BoundGrid.h"
 #include "pages/ControlTable.h"
 #include "pages/FrequencyCell.h"
 #include "pages/FrequencyField.h"
 #include "pages/GridCells.h"
 #include "pages/SpreadSheet.h"
 #include "radio/Radio.h"
+#include "radio/Records.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -18,10 +20,11 @@ using namespace layout;
 
 namespace {
 
-constexpr int kSkipFreqCol = 1, kSkipModeCol = 2;
+using records::GroupEntry;
+using records::SkipEntry;
+
+constexpr int kSkipFreqCol = 1;
 constexpr int kLowerCol = 1, kUpperCol = 3;
-constexpr ri::Group10 kLimitGroups[2] = {ri::kVfoLower, ri::kVfoUpper};
-constexpr Byte kSkipModeMask = 0x07;
 
 QString Name(const char* label) {
     return QString::fromLatin1(label);
@@ -42,25 +45,43 @@ CSkipFrequency::CSkipFrequency(CVR500Radio& radio, QWidget* parent)
 
     skip_ = new CSpreadSheet(this);
     skip_->setAccessibleName(tr("Skip frequencies"));
-    skip_->SetShape(2, kSkipRows);
-    skip_->SetColumnKind(kSkipFreqCol, CellKind::Frequency);
-    skip_->SetColumnKind(kSkipModeCol, CellKind::List);
-    SetColumnList(*skip_, kSkipModeCol, ModeNames());
-    SetColumnHeaders(*skip_, {tr("Skip\nFrequency"), modeHeader});
+    // An entry not in use shows empty, whatever its bytes hold; one emptied by the user is
+    // stored as frequency 0 and taken out of use.
+    const ColumnsOf<SkipEntry> entry(
+        [this](int row) { return SkipEntry(Model().EditRadio(), row - 1); });
+    skipGrid_ = new BoundGrid(
+        *skip_, radio,
+        {entry.Frequency(
+             tr("Skip\nFrequency"), [](const SkipEntry& e) { return e.FrequencyHz(); },
+             [](SkipEntry& e, int hz) {
+                 e.SetFrequencyHz(hz);
+                 e.SetInUse(hz != 0);
+             }),
+         entry.List(
+             modeHeader, ModeNames(), [](const SkipEntry& e) { return e.ModeCode() - 1; },
+             [](SkipEntry& e, int mode) { e.SetModeCode(mode + 1); })},
+        kSkipRows, {}, this);
+    skipGrid_->SetRowShown(
+        [this](int row) { return SkipEntry(Model().EditRadio(), row - 1).InUse(); });
 
     limits_ = new CSpreadSheet(this);
     limits_->setAccessibleName(tr("Pre-programmable frequency search limits"));
-    limits_->SetShape(4, kLimitRows);
-    for (int c : {kLowerCol, kUpperCol}) {
-        limits_->SetColumnKind(c, CellKind::Frequency);
-        limits_->SetColumnKind(c + 1, CellKind::List);
-        SetColumnList(*limits_, c + 1, ModeNames());
+    std::vector<GridColumn> limitColumns;
+    for (int edge : {0, 1}) {
+        const ColumnsOf<GroupEntry> limit([this, edge](int row) {
+            return records::SearchLimit(Model().EditRadio(), row - 1, edge);
+        });
+        GridColumn frequency = limit.Frequency(
+            edge == 0 ? tr("Lower\nFrequency") : tr("Upper\nFrequency"),
+            [](const GroupEntry& e) { return e.FrequencyHz(); },
+            [](GroupEntry& e, int hz) { e.SetFrequencyHz(hz); });
+        frequency.showZero = true;
+        limitColumns.push_back(frequency);
+        limitColumns.push_back(limit.List(
+            modeHeader, ModeNames(), [](const GroupEntry& e) { return e.ModeByte() - 1; },
+            [](GroupEntry& e, int mode) { e.SetModeByte(static_cast<Byte>(mode + 1)); }));
     }
-    SetColumnHeaders(*limits_,
-                     {tr("Lower\nFrequency"), modeHeader, tr("Upper\nFrequency"), modeHeader});
-
-    skipChecker_ = new FrequencyCellChecker(*skip_, radio, {kSkipFreqCol}, {}, this);
-    limitsChecker_ = new FrequencyCellChecker(*limits_, radio, {kLowerCol, kUpperCol}, {}, this);
+    limitsGrid_ = new BoundGrid(*limits_, radio, limitColumns, kLimitRows, {}, this);
     // A typed frequency takes the band plan's mode at once, not only when the cell is left.
     connect(skip_, &CSpreadSheet::CellChanged, this, [this](int column, int row) {
         if (column == kSkipFreqCol)
@@ -164,36 +185,11 @@ void CSkipFrequency::FollowBandPlan(CSpreadSheet& grid, int column, int row) {
 }
 
 void CSkipFrequency::Load() {
-    CVR500Radio& radio = Model();
-    const Byte* image = radio.EditRadio();
+    const Byte* image = Model().EditRadio();
     controls_->Load(image);
     priority_->Load(image + ri::kPriorityFrequency);
-
-    for (int j = 0; j < kLimitRows; ++j) {
-        for (int s = 0; s < 2; ++s) {
-            const ri::Group10& g = kLimitGroups[s];
-            const int c = s == 0 ? kLowerCol : kUpperCol;
-            ShownFrequency& shown = shownLimits_[j][s];
-            shown.hz = DecodeDigits(image + g.frequencies + 4 * j, 8);
-            limits_->WriteCellFrequency(c, j + 1, shown.hz);
-            SetListIndexAt(*limits_, c + 1, j + 1, image[g.modes + j] - 1);
-            shown.mode = ListIndexAt(*limits_, c + 1, j + 1);
-        }
-    }
-
-    // An entry not in use shows empty, whatever its frequency bytes hold.
-    for (int i = 0; i < kSkipRows; ++i) {
-        ShownFrequency& shown = shownSkip_[i];
-        const bool used = radio.IsSkipUsed(i);
-        shown.hz = used ? DecodeDigits(image + ri::SkipFrequency(i), 8) : 0;
-        if (used)
-            skip_->WriteCellFrequency(kSkipFreqCol, i + 1, shown.hz);
-        else
-            skip_->WriteCell(kSkipFreqCol, i + 1, QString());
-        SetListIndexAt(*skip_, kSkipModeCol, i + 1,
-                       used ? (image[ri::kSkipModes + i] & kSkipModeMask) - 1 : -1);
-        shown.mode = ListIndexAt(*skip_, kSkipModeCol, i + 1);
-    }
+    limitsGrid_->Load();
+    skipGrid_->Load();
 }
 
 bool CSkipFrequency::OnSetActive() {
@@ -202,38 +198,11 @@ bool CSkipFrequency::OnSetActive() {
 }
 
 bool CSkipFrequency::OnKillActive() {
-    if (!skipChecker_->CheckPending() || !limitsChecker_->CheckPending())
+    if (!skipGrid_->Store() || !limitsGrid_->Store())
         return false;
-    CVR500Radio& radio = Model();
-    Byte* image = radio.EditRadio();
+    Byte* image = Model().EditRadio();
     controls_->Store(image);
     priority_->Store(image + ri::kPriorityFrequency);
-
-    for (int j = 0; j < kLimitRows; ++j) {
-        for (int s = 0; s < 2; ++s) {
-            const ri::Group10& g = kLimitGroups[s];
-            const int c = s == 0 ? kLowerCol : kUpperCol;
-            const ShownFrequency& shown = shownLimits_[j][s];
-            StoreFrequencyCode(image + g.frequencies + 4 * j, limits_->ReadCellFrequency(c, j + 1),
-                               shown.hz);
-            if (const int mode = ListIndexAt(*limits_, c + 1, j + 1); mode != shown.mode)
-                image[g.modes + j] = static_cast<Byte>(mode + 1);
-        }
-    }
-
-    // An entry is in use while its cell holds a frequency; one emptied by the user is stored
-    // as frequency 0. Entries left alone keep their flag and bytes (an unused entry's bytes
-    // are FF FF FF FF in the receiver's own images).
-    for (int i = 0; i < kSkipRows; ++i) {
-        const ShownFrequency& shown = shownSkip_[i];
-        const int hz = skip_->ReadCellFrequency(kSkipFreqCol, i + 1);
-        if (StoreFrequencyCode(image + ri::SkipFrequency(i), hz, shown.hz))
-            radio.SetSkipUsed(i, hz != 0);
-        if (const int mode = ListIndexAt(*skip_, kSkipModeCol, i + 1); mode != shown.mode) {
-            Byte& b = image[ri::kSkipModes + i];
-            b = static_cast<Byte>((b & ~kSkipModeMask) | ((mode + 1) & kSkipModeMask));
-        }
-    }
     Load();
     return CPropertyPage::OnKillActive();
 }

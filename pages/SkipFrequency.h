@@ -9,12 +9,11 @@
 
 #include "pages/PropertyPage.h"
 
-#include <array>
 #include <memory>
 
+class BoundGrid;
 class CSpreadSheet;
 class ControlTable;
-class FrequencyCellChecker;
 class FrequencyField;
 
 class CSkipFrequency : public CPropertyPage {
@@ -47,18 +46,10 @@ private:
     void Load();
     void FollowBandPlan(CSpreadSheet& grid, int column, int row);
 
-    struct ShownFrequency {
-        int hz = 0;
-        int mode = -1;
-    };
-
     CSpreadSheet* skip_;
     CSpreadSheet* limits_;
     std::unique_ptr<ControlTable> controls_;
     FrequencyField* priority_;
-    FrequencyCellChecker* skipChecker_;
-    FrequencyCellChecker* limitsChecker_;
-    std::array<ShownFrequency, kSkipRows> shownSkip_{};
-    // Lower and upper limit of each pair.
-    std::array<std::array<ShownFrequency, 2>, kLimitRows> shownLimits_{};
+    BoundGrid* skipGrid_;
+    BoundGrid* limitsGrid_;
 };

@@ -57,6 +57,7 @@ public:
     int cols = 0, rows = 0;
     std::vector<Column> columns{Column{}}; // index 0 unused: grid columns count from 1
     std::vector<Cell> cells;
+    std::vector<Cell> loaded; // the cells at the last ResetChangedRows
     std::vector<unsigned char> changed;
     std::vector<unsigned char> locked;
 
@@ -66,6 +67,7 @@ public:
         rows = std::max(0, r);
         columns.resize(cols + 1);
         cells.assign(static_cast<size_t>(cols) * rows, Cell{});
+        loaded.clear();
         changed.assign(rows + 1, 0);
         locked.assign(cells.size(), 0);
         endResetModel();
@@ -601,6 +603,15 @@ float CSpreadSheet::TwipsToColumnWidth(int twips) const {
 
 void CSpreadSheet::ResetChangedRows() {
     std::fill(model_->changed.begin(), model_->changed.end(), 0);
+    model_->loaded = model_->cells;
+}
+
+bool CSpreadSheet::IsCellChanged(int column, int row) const {
+    if (!model_->Valid(column, row))
+        return false;
+    const size_t i = static_cast<size_t>(row - 1) * model_->cols + column - 1;
+    return i < model_->loaded.size() ? !(model_->cells[i] == model_->loaded[i])
+                                     : !(model_->cells[i] == Cell{});
 }
 
 bool CSpreadSheet::IsRowChanged(int row) const {

@@ -143,6 +143,8 @@ public:
     // by any operation. Lets a page store only what was edited.
     void ResetChangedRows();
     bool IsRowChanged(int row) const;
+    // The cell's value differs from its value at the last ResetChangedRows.
+    bool IsCellChanged(int column, int row) const;
 
     // ---- Printing (operation 13) ----
     void SetPrintJobName(const QString& name) { print_.jobName = name; }

@@ -1,10 +1,12 @@
-// Showing and leaving the VFO Scan, Dual Watch and Auto Band pages without touching anything
+// Showing and leaving the grid pages without touching anything
 // must leave every byte of the data set as it was: the receiver's default images and data sets
 // of random bytes alike, and also when the data set was replaced while the pages existed.
 
 #include "PageTestSupport.h"
 #include "pages/AutoBand.h"
 #include "pages/DualWatch.h"
+#include "pages/MemoryView.h"
+#include "pages/Page2.h"
 #include "pages/SkipFrequency.h"
 
 #include <gtest/gtest.h>
@@ -18,6 +20,10 @@ struct Pages {
         all.push_back(std::make_unique<CSkipFrequency>(radio));
         all.push_back(std::make_unique<CDualWatch>(radio));
         all.push_back(std::make_unique<CAutoBand>(radio));
+        all.push_back(std::make_unique<CPage2>(radio));
+        auto channels = std::make_unique<CMemoryView>(radio);
+        memoryView = channels.get();
+        all.push_back(std::move(channels));
     }
     // Every page shown and left twice, as tab switches and saves do.
     void ShowAndLeave() {
@@ -28,6 +34,7 @@ struct Pages {
             }
     }
     std::vector<std::unique_ptr<CPropertyPage>> all;
+    CMemoryView* memoryView;
 };
 
 // The first byte that differs, for a readable failure.
@@ -67,7 +74,8 @@ TEST(GridPagesRoundTrip, PagesFollowADataSetReplacedWhileTheyExist) {
     Pages pages(m.radio);
     pages.ShowAndLeave();
     for (unsigned seed = 100; seed < 110; ++seed) {
-        m.FillRandom(seed); // as File Open does behind the pages' backs
+        m.FillRandom(seed);           // as File Open does behind the pages' backs
+        pages.memoryView->FillGrid(); // as the window does after a new data set
         const Image before = m.radio.EditImage;
         pages.ShowAndLeave();
         EXPECT_EQ(FirstDifference(before, m.radio.EditImage), "") << "seed " << seed;
