@@ -1,5 +1,7 @@
 #include "app/AboutDlg.h"
 
+#include "radio/Version.h"
+
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QIcon>
@@ -12,7 +14,7 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     icon->setPixmap(QIcon(QStringLiteral(":/icons/corvinel.svg")).pixmap(48, 48));
     icon->setAccessibleName(QStringLiteral("Corvinel icon"));
     auto* name = new QLabel(QStringLiteral("<b>Corvinel</b>"), this);
-    auto* version = new QLabel(QStringLiteral("Version 1.05"), this);
+    auto* version = new QLabel(QStringLiteral("Version ") + QLatin1String(kAppVersion), this);
     auto* maker = new QLabel(QStringLiteral("Programming tool for the Yaesu VR-500 receiver\n"
                                             "Made by Tarnwick"),
                              this);

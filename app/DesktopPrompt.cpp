@@ -55,10 +55,23 @@ QString StartPath(const FileDialogRequest& request) {
 
 PromptAnswer DesktopPrompt::Message(const QString& text, const QString& caption,
                                     PromptButtons buttons, PromptIcon icon) {
+    return Show(text, QString(), caption, buttons, icon);
+}
+
+PromptAnswer DesktopPrompt::Details(const QString& text, const QString& details,
+                                    const QString& caption, PromptButtons buttons,
+                                    PromptIcon icon) {
+    return Show(text, details, caption, buttons, icon);
+}
+
+// The details sit in the box's own scrollable area, behind its Show Details button.
+PromptAnswer DesktopPrompt::Show(const QString& text, const QString& details,
+                                 const QString& caption, PromptButtons buttons, PromptIcon icon) {
     QMessageBox box(BoxIcon(icon), caption.isEmpty() ? QString::fromLatin1(kAppName) : caption,
                     text, BoxButtons(buttons), owner_);
     box.setAccessibleName(box.windowTitle());
     box.setAccessibleDescription(text);
+    box.setDetailedText(details);
     switch (box.exec()) {
     case QMessageBox::Yes:
         return PromptAnswer::Yes;

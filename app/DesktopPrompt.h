@@ -13,9 +13,14 @@ public:
 
     PromptAnswer Message(const QString& text, const QString& caption, PromptButtons buttons,
                          PromptIcon icon) override;
+    PromptAnswer Details(const QString& text, const QString& details, const QString& caption,
+                         PromptButtons buttons, PromptIcon icon) override;
     QString OpenFileName(const FileDialogRequest& request) override;
     QString SaveFileName(const FileDialogRequest& request) override;
 
 private:
+    PromptAnswer Show(const QString& text, const QString& details, const QString& caption,
+                      PromptButtons buttons, PromptIcon icon);
+
     QPointer<QWidget> owner_;
 };

@@ -20,8 +20,6 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QIcon>
 #include <QLayout>
 #include <QMenuBar>
@@ -31,7 +29,6 @@
 
 namespace {
 
-const char kPortSettings[] = "9600,e,8,1";
 const char kDataChanged[] = "Data changed";
 const char kSaveBeforeClosing[] = "Save file before closing?";
 const char kSaveBeforeGetting[] = "Save file before getting data?";
@@ -63,14 +60,14 @@ CMainFrame::CMainFrame(CVR500Radio& radio, Prompt& prompt, QWidget* parent)
     BuildStatusBar();
     makePortChooser = [this] { return std::make_unique<CCommSetupDlg>(this); };
     radio_.onTitle = [this](const QString& title) { setWindowTitle(title); };
-    radio_.onCommitEdits = [this] { CommitPages(); };
+    radio_.SetCommitHook([this] { return host_->CommitPages(); });
     setWindowTitle(radio_.Title());
     FitToSheet();
 }
 
 CMainFrame::~CMainFrame() {
     radio_.onTitle = nullptr;
-    radio_.onCommitEdits = nullptr;
+    radio_.SetCommitHook(nullptr);
 }
 
 // ---- Building the window ----------------------------------------------------------------
@@ -298,7 +295,7 @@ HelpWindow* CMainFrame::Help() {
 // ---- Shared steps ---------------------------------------------------------------------
 
 bool CMainFrame::CommitPages() {
-    return host_->CommitPages();
+    return radio_.CommitEdits();
 }
 
 void CMainFrame::DataSetReplaced() {
@@ -306,12 +303,7 @@ void CMainFrame::DataSetReplaced() {
 }
 
 bool CMainFrame::SaveEdits(bool saveAs) {
-    const Image before = radio_.SavedImage;
-    radio_.SavedImage = radio_.EditImage;
-    const bool saved = saveAs ? radio_.OnFileSaveAs() : radio_.OnFileSave();
-    if (!saved)
-        radio_.SavedImage = before;
-    return saved;
+    return saveAs ? radio_.OnFileSaveAs() : radio_.OnFileSave();
 }
 
 bool CMainFrame::QuerySaveChanges(const QString& text, const QString& caption) {
@@ -330,7 +322,7 @@ bool CMainFrame::QuerySaveChanges(const QString& text, const QString& caption) {
 bool CMainFrame::PortReady() {
     if (!port_)
         return false;
-    if (port_->IsOpen() || port_->Open(QString::fromLatin1(kPortSettings)))
+    if (port_->IsOpen() || port_->Open(QString::fromLatin1(CCommPort::kSettings)))
         return true;
     RunPortSetup();
     return false;
@@ -340,7 +332,7 @@ void CMainFrame::RunPortSetup() {
     if (!port_)
         return;
     std::unique_ptr<PortChooser> chooser = makePortChooser();
-    port_->Setup(*chooser, QString::fromLatin1(kPortSettings));
+    port_->Setup(*chooser, QString::fromLatin1(CCommPort::kSettings));
 }
 
 // ---- File commands ---------------------------------------------------------------------
@@ -359,10 +351,10 @@ void CMainFrame::OnFileOpen() {
         !QuerySaveChanges(QString::fromLatin1(kSaveBeforeClosing), QString()))
         return;
     const Image before = radio_.EditImage;
-    const QString path = radio_.filePath;
+    const QString path = radio_.FilePath();
     radio_.OnFileOpen();
     DataSetReplaced(); // whether or not a file was loaded
-    if (radio_.EditImage != before || radio_.filePath != path)
+    if (radio_.EditImage != before || radio_.FilePath() != path)
         history_->Reset();
 }
 
@@ -373,19 +365,11 @@ void CMainFrame::OnOpenBackup() {
         !QuerySaveChanges(QString::fromLatin1(kSaveBeforeClosing), QString()))
         return;
     const Image before = radio_.EditImage;
-    const QString path = radio_.filePath;
-    const QString dataDir = radio_.dataDir;
+    const QString path = radio_.FilePath();
     QDir().mkpath(backups::Folder());
-    radio_.dataDir = QDir::toNativeSeparators(backups::Folder());
-    radio_.OnFileOpen();
-    const bool fromBackups = QFileInfo(radio_.filePath).absolutePath() ==
-                             QFileInfo(backups::Folder()).absoluteFilePath();
-    if (radio_.dataDir == QDir::toNativeSeparators(backups::Folder()))
-        radio_.dataDir = dataDir; // the user's data folder stays theirs
-    if (fromBackups && radio_.filePath != path)
-        radio_.untitled = true;
+    radio_.OpenFromFolder(backups::Folder());
     DataSetReplaced();
-    if (radio_.EditImage != before || radio_.filePath != path)
+    if (radio_.EditImage != before || radio_.FilePath() != path)
         history_->Reset();
 }
 
@@ -465,35 +449,39 @@ void CMainFrame::OnEditRedo() {
 void CMainFrame::OnImportChannels() {
     if (!CommitPages())
         return;
-    const QString path =
-        prompt_.OpenFileName(CsvRequest(QStringLiteral("Import Channels"), radio_.dataDir));
+    const QString caption = QStringLiteral("Import Channels");
+    const QString path = prompt_.OpenFileName(CsvRequest(caption, radio_.DataDir()));
     if (path.isEmpty())
         return;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        prompt_.Message(QStringLiteral("Cannot open file:\n%1").arg(path), QString(),
-                        PromptButtons::Ok, PromptIcon::Stop);
+    const csv::ImportResult result = csv::ImportFile(radio_, path);
+    if (!result.failure.isEmpty()) {
+        prompt_.Message(result.failure, QString(), PromptButtons::Ok, PromptIcon::Stop);
         return;
     }
-    const csv::ImportResult result = csv::ImportChannels(radio_, file.readAll());
+    const QString where = QStringLiteral("Line ");
     if (!result.problems.empty()) {
-        QStringList lines{QStringLiteral("No channels were changed. Rows to correct:")};
-        for (const csv::Problem& p : result.problems)
-            lines << QStringLiteral("Line %1: %2").arg(p.line).arg(p.reason);
-        prompt_.Message(lines.join(QLatin1Char('\n')), QStringLiteral("Import Channels"),
-                        PromptButtons::Ok, PromptIcon::Stop);
+        ShowList(prompt_, QStringLiteral("No channels were changed. Rows to correct:"),
+                 csv::ProblemLines(result.problems, where), caption, PromptButtons::Ok,
+                 PromptIcon::Stop);
         return;
     }
     DataSetReplaced();
-    history_->Record(QStringLiteral("Import Channels"));
+    history_->Record(caption);
     statusBar()->showMessage(QStringLiteral("%1 channels imported").arg(result.channelsSet), 5000);
+    if (!result.cutNames.empty())
+        ShowList(prompt_,
+                 QStringLiteral("%1 channels imported. Names longer than the receiver holds "
+                                "were cut:")
+                     .arg(result.channelsSet),
+                 csv::ProblemLines(result.cutNames, where), caption, PromptButtons::Ok,
+                 PromptIcon::Information);
 }
 
 void CMainFrame::OnExportChannels() {
     if (!CommitPages())
         return;
     const QString path =
-        prompt_.SaveFileName(CsvRequest(QStringLiteral("Export Channels"), radio_.dataDir));
+        prompt_.SaveFileName(CsvRequest(QStringLiteral("Export Channels"), radio_.DataDir()));
     if (path.isEmpty())
         return;
     const QString failure = SaveWholeFile(path, csv::ExportChannels(radio_));

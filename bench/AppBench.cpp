@@ -55,11 +55,9 @@ QString FullFile() {
             radio.StoreChannel(rec, n);
             radio.SetChannelUsed(n, true);
         }
-        radio.SavedImage = radio.EditImage;
-        radio.filePath = Folder().folder.filePath(QStringLiteral("full.rdf"));
-        radio.untitled = false;
-        radio.OnFileSave();
-        return radio.filePath;
+        const QString file = Folder().folder.filePath(QStringLiteral("full.rdf"));
+        radio.SaveTo(file);
+        return file;
     }();
     return path;
 }

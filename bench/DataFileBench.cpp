@@ -25,11 +25,8 @@ struct FullSet {
             radio.StoreChannel(rec, n);
             radio.SetChannelUsed(n, true);
         }
-        radio.SavedImage = radio.EditImage;
         path = folder.filePath(QStringLiteral("full.rdf"));
-        radio.filePath = path;
-        radio.untitled = false;
-        radio.OnFileSave();
+        radio.SaveTo(path);
         csvText = csv::ExportChannels(radio);
     }
     QTemporaryDir folder;

@@ -8,7 +8,6 @@
 #include "radio/Settings.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -30,15 +29,6 @@ std::optional<int> IntInRange(const QString& text, int low, int high) {
     bool ok = false;
     const int value = text.toInt(&ok);
     return (ok && value >= low && value <= high) ? std::optional<int>(value) : std::nullopt;
-}
-
-// Writes the model's EditImage to path through the model's own Save, which keeps the old file
-// whole on failure and reports in the program's words.
-bool SaveAs(CVR500Radio& radio, const QString& path) {
-    radio.SavedImage = radio.EditImage;
-    radio.filePath = path;
-    radio.untitled = false;
-    return radio.OnFileSave();
 }
 
 bool WriteTextFile(const QString& path, const QByteArray& bytes) {
@@ -65,24 +55,6 @@ bool RefusedAsInput(const QString& output, const QString& input) {
                               "output file.")
                    .arg(output));
     return true;
-}
-
-// The whole CSV, or nothing (reported) when it cannot be read or is larger than any real
-// channel list; a device read as input stops at the bound instead of filling the memory.
-std::optional<QByteArray> ReadCsv(const QString& path) {
-    QFile file(path);
-    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly)) {
-        PrintError(QStringLiteral("Cannot open file:\n") + path);
-        return std::nullopt;
-    }
-    QByteArray text = file.read(csv::kLargestFile + 1);
-    if (text.size() > csv::kLargestFile) {
-        PrintError(QStringLiteral("File too large for a channel list (more than %1 MiB):\n%2")
-                       .arg(csv::kLargestFile / (1024 * 1024))
-                       .arg(path));
-        return std::nullopt;
-    }
-    return text;
 }
 
 bool WriteToStdout(const QByteArray& bytes) {
@@ -131,7 +103,7 @@ int RunNew(const Invocation& inv) {
         ScopedCountry scope(country, wideband);
         m.radio.NewImage();
     }
-    return SaveAs(m.radio, inv.Value("-o")) ? kExitOk : kExitFailed;
+    return m.radio.SaveTo(inv.Value("-o")) ? kExitOk : kExitFailed;
 }
 
 // ---- info -----------------------------------------------------------------------------
@@ -241,26 +213,25 @@ int RunImport(const Invocation& inv) {
     const QString out = inv.Has("-o") ? inv.Value("-o") : dataPath;
     if (RefusedAsInput(out, csvPath))
         return kExitFailed;
-    const std::optional<QByteArray> text = ReadCsv(csvPath);
-    if (!text)
-        return kExitFailed;
 
     Model m(inv.prompt);
     if (!m.radio.LoadFile(dataPath))
         return kExitFailed;
-    const csv::ImportResult result = csv::ImportChannels(m.radio, *text, first);
-    auto report = [&](const csv::Problem& p) {
-        PrintError(QStringLiteral("%1:%2: %3").arg(csvPath).arg(p.line).arg(p.reason));
-    };
+    const csv::ImportResult result = csv::ImportFile(m.radio, csvPath, first);
+    if (!result.failure.isEmpty()) {
+        PrintError(result.failure);
+        return kExitFailed;
+    }
+    const QString where = csvPath + QLatin1Char(':');
     if (!result.problems.empty()) {
-        for (const csv::Problem& p : result.problems)
-            report(p);
+        for (const QString& line : csv::ProblemLines(result.problems, where))
+            PrintError(line);
         PrintError(QStringLiteral("Nothing was written."));
         return kExitFailed;
     }
-    for (const csv::Problem& p : result.cutNames)
-        report(p);
-    if (!SaveAs(m.radio, out))
+    for (const QString& line : csv::ProblemLines(result.cutNames, where))
+        PrintError(line);
+    if (!m.radio.SaveTo(out))
         return kExitFailed;
     PrintOut(QStringLiteral("%1 channels set, written to %2").arg(result.channelsSet).arg(out));
     // Reported here, once, with what did happen: the file is written whatever became of the
@@ -294,7 +265,8 @@ const Command kFileCommands[] = {
     {"import",
      "Set the channels a CSV names and write FILE (or OUT).\n"
      "With --at N the rows set channels N, N+1, ... in row order, whatever their Location\n"
-     "says. Every other channel is kept. Any bad row is reported and nothing is written.\n"
+     "says. Every other channel is kept. Any bad row is reported (the first 100, then\n"
+     "how many more) and nothing is written.\n"
      "A Mode must be one the receiver has (FM counts as NFM); an empty Mode takes the band\n"
      "plan's. Names longer than 8 characters are cut, and the rows are listed. OUT may not\n"
      "be the CSV itself; a CSV over 16 MiB is refused.",

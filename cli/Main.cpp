@@ -4,6 +4,7 @@
 #include "cli/Command.h"
 #include "radio/Codecs.h"
 #include "radio/Settings.h"
+#include "radio/Version.h"
 
 #include <QCoreApplication>
 #include <cstdio>
@@ -30,7 +31,8 @@ void PrintOverview(const std::vector<Command>& commands, void (*print)(const QSt
                   .arg(QString::fromLatin1(c.name), -9)
                   .arg(QString::fromLatin1(c.summary).section(QLatin1Char('\n'), 0, 0)));
     print(QStringLiteral(
-        "\nErrors go to stderr with exit status 1; wrong usage exits with status 2.\n"
+        "\ncorvinel-cli --version prints the version.\n"
+        "Errors go to stderr with exit status 1; wrong usage exits with status 2.\n"
         "Questions the program would ask in its window are answered Cancel (or No),\n"
         "so nothing changes that the command line did not ask for."));
 }
@@ -109,6 +111,10 @@ int main(int argc, char** argv) {
     if (args.isEmpty()) {
         PrintOverview(commands, PrintError);
         return kExitUsage;
+    }
+    if (args[0] == QLatin1String("--version")) {
+        PrintOut(QStringLiteral("corvinel-cli ") + QLatin1String(kAppVersion));
+        return WithOutputFlushed(kExitOk);
     }
     if (args[0] == QLatin1String("--help") || args[0] == QLatin1String("-h") ||
         args[0] == QLatin1String("help")) {

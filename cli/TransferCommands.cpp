@@ -175,13 +175,6 @@ int Transfer(CCommPort& port, std::unique_ptr<CloneEngine> engine, const char* l
     }
 }
 
-bool SaveAs(CVR500Radio& radio, const QString& path) {
-    radio.SavedImage = radio.EditImage;
-    radio.filePath = path;
-    radio.untitled = false;
-    return radio.OnFileSave();
-}
-
 int RunRead(const Invocation& inv) {
     if (!inv.Has("-o"))
         return UsageError(inv.command, QStringLiteral("-o FILE is required"));
@@ -222,7 +215,7 @@ int RunRead(const Invocation& inv) {
                        ? QStringLiteral("Backup: ") + backup.path
                        : QStringLiteral("No backup was kept: ") + backup.failure);
     }
-    return SaveAs(radio, target) ? kExitOk : kExitFailed;
+    return radio.SaveTo(target) ? kExitOk : kExitFailed;
 }
 
 int RunWrite(const Invocation& inv) {

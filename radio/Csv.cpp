@@ -2,7 +2,10 @@
 
 #include "radio/Radio.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QStringDecoder>
+#include <algorithm>
 #include <cstring>
 #include <map>
 #include <optional>
@@ -414,6 +417,38 @@ ImportResult ImportChannels(CVR500Radio& radio, const QByteArray& bytes, int fir
     result.channelsSet = static_cast<int>(reader.planned.size());
     result.cutNames = std::move(reader.cutNames);
     return result;
+}
+
+ImportResult ImportFile(CVR500Radio& radio, const QString& path, int firstChannel) {
+    ImportResult refused;
+    const QFileInfo info(path);
+    QFile file(path);
+    if (info.isDir() || !file.open(QIODevice::ReadOnly)) {
+        refused.failure = QStringLiteral("Cannot open file:\n") + path;
+        return refused;
+    }
+    // A plain file says its size up front; a device or pipe is read only up to the bound.
+    const QByteArray text =
+        info.isFile() && info.size() > kLargestFile ? QByteArray() : file.read(kLargestFile + 1);
+    if (info.size() > kLargestFile || text.size() > kLargestFile) {
+        refused.failure =
+            QStringLiteral("File too large for a channel list (more than %1 MiB):\n%2")
+                .arg(kLargestFile / (1024 * 1024))
+                .arg(path);
+        return refused;
+    }
+    return ImportChannels(radio, text, firstChannel);
+}
+
+QStringList ProblemLines(const std::vector<Problem>& problems, const QString& where) {
+    QStringList lines;
+    const std::size_t listed = std::min<std::size_t>(problems.size(), kListedProblems);
+    for (std::size_t i = 0; i < listed; ++i)
+        lines
+            << QStringLiteral("%1%2: %3").arg(where).arg(problems[i].line).arg(problems[i].reason);
+    if (problems.size() > listed)
+        lines << QStringLiteral("and %1 more").arg(problems.size() - listed);
+    return lines;
 }
 
 } // namespace csv

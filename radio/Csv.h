@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <vector>
 
 class CVR500Radio;
@@ -19,6 +20,7 @@ struct Problem {
 };
 
 struct ImportResult {
+    QString failure;               // the file was not read (missing, too large); in words
     std::vector<Problem> problems; // empty when the channels were set
     std::vector<Problem> cutNames; // rows whose name was longer than the receiver holds
     int channelsSet = 0;
@@ -26,6 +28,8 @@ struct ImportResult {
 
 // No real channel list comes near this size; a larger input is refused unread.
 inline constexpr qsizetype kLargestFile = 16 * 1024 * 1024;
+// Reports list this many problems and count the rest: nobody reads thousands of lines.
+inline constexpr int kListedProblems = 100;
 
 // One row per channel in use, in channel order, CRLF line ends, UTF-8.
 QByteArray ExportChannels(CVR500Radio& radio);
@@ -35,5 +39,14 @@ QByteArray ExportChannels(CVR500Radio& radio);
 // are judged by the country and wideband bytes of EditImage. When any row is bad, every bad
 // row is reported and EditImage is left exactly as it was.
 ImportResult ImportChannels(CVR500Radio& radio, const QByteArray& text, int firstChannel = 0);
+
+// ImportChannels on the file at path: the one import of the window and the command line. A
+// file that cannot be opened, or is larger than kLargestFile, is refused unread with a
+// `failure`; a device stops being read at the bound.
+ImportResult ImportFile(CVR500Radio& radio, const QString& path, int firstChannel = 0);
+
+// One line per problem, "<where><line>: <reason>", the first kListedProblems of them, then
+// "and N more".
+QStringList ProblemLines(const std::vector<Problem>& problems, const QString& where);
 
 } // namespace csv

@@ -114,16 +114,26 @@ bool CRadio::LoadFile(const QString& path) {
     return true;
 }
 
-void CRadio::OnFileOpen() {
-    if (!QueryClose() || !prompt_)
-        return;
-    const QString path = prompt_->OpenFileName(RadioFileRequest("Open Radio File", dataDir));
-    if (!path.isEmpty())
-        OpenFile(path);
+QString CRadio::AskForFile(const QString& folder) {
+    return prompt_ ? prompt_->OpenFileName(RadioFileRequest("Open Radio File", folder)) : QString();
+}
+
+bool CRadio::OnFileOpen() {
+    const QString path = AskForFile(dataDir);
+    return !path.isEmpty() && OpenFile(path);
+}
+
+bool CRadio::OpenFromFolder(const QString& folder) {
+    const QString path = AskForFile(QDir::toNativeSeparators(folder));
+    const bool inFolder = QFileInfo(path).absolutePath() == QFileInfo(folder).absoluteFilePath();
+    return !path.isEmpty() && OpenChosen(path, inFolder);
 }
 
 bool CRadio::OpenFile(const QString& path) {
-    dialogPath = path;
+    return OpenChosen(path, false);
+}
+
+bool CRadio::OpenChosen(const QString& path, bool asCopy) {
     const Image before = EditImage;
     if (!LoadFile(path))
         return false;
@@ -148,40 +158,32 @@ bool CRadio::OpenFile(const QString& path) {
     SavedImage = EditImage;
     fileName = QFileInfo(path).fileName();
     filePath = FullPath(path);
-    untitled = false;
+    untitled = asCopy;
     UpdateTitle();
-    RememberFolder(path);
+    if (!asCopy)
+        RememberFolder(path);
     return true;
 }
 
 bool CRadio::OnFileSave() {
-    SavedImage[header::kReserved80] = 0;
-    SavedImage[header::kReserved81] = 0;
     if (untitled)
         return OnFileSaveAs();
-    if (!WriteSavedImage(filePath))
-        return false;
-    untitled = false;
-    return true;
+    return CommitEdits() && WriteTo(filePath);
 }
 
 bool CRadio::OnFileSaveAs() {
-    SavedImage[header::kReserved80] = 0;
-    SavedImage[header::kReserved81] = 0;
-    dialogPath = filePath;
+    if (!CommitEdits())
+        return false;
     const QString path =
         prompt_ ? prompt_->SaveFileName(RadioFileRequest("Save Radio File", dataDir)) : QString();
-    if (path.isEmpty())
+    if (path.isEmpty() || !WriteTo(path))
         return false;
-    dialogPath = path;
-    if (!WriteSavedImage(path))
-        return false;
-    fileName = QFileInfo(path).fileName();
-    filePath = FullPath(path);
-    untitled = false;
-    UpdateTitle();
     RememberFolder(path);
     return true;
+}
+
+bool CRadio::SaveTo(const QString& path) {
+    return CommitEdits() && WriteTo(path);
 }
 
 void CRadio::ShowFileMessage(const QString& text) {
@@ -199,16 +201,24 @@ void CRadio::RememberFolder(const QString& path) {
 
 // The new bytes go to a temporary file beside the target that replaces it only once complete,
 // so a failed save leaves the old file whole.
-bool CRadio::WriteSavedImage(const QString& path) {
-    const QString failure = SaveWholeFile(
-        path, QByteArray(reinterpret_cast<const char*>(SavedImage.data()), kImageSize));
+bool CRadio::WriteTo(const QString& path) {
+    Image saved = EditImage;
+    saved[header::kReserved80] = 0;
+    saved[header::kReserved81] = 0;
+    const QString failure =
+        SaveWholeFile(path, QByteArray(reinterpret_cast<const char*>(saved.data()), kImageSize));
     if (!failure.isEmpty()) {
         ShowFileMessage(failure);
         return false;
     }
+    SavedImage = saved;
     // The working copy drops the two bytes the file just lost too, or what was saved would
     // still count as changed.
     EditImage[header::kReserved80] = 0;
     EditImage[header::kReserved81] = 0;
+    fileName = QFileInfo(path).fileName();
+    filePath = FullPath(path);
+    untitled = false;
+    UpdateTitle();
     return true;
 }

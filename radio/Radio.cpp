@@ -75,9 +75,8 @@ bool CRadio::IsChannelUsed(int n) const {
     return IsChannelNumber(n) && GetBit(EditRadio() + ri::kChannelUsedBitmap, n - 1);
 }
 
-void CRadio::OnFileNew() {
-    if (QueryClose())
-        NewImage();
+QString CRadio::Title() const {
+    return QString::fromLatin1(kAppName) + QStringLiteral(" - ") + fileName;
 }
 
 void CRadio::UpdateTitle() {
@@ -87,22 +86,14 @@ void CRadio::UpdateTitle() {
 
 // ---- CVR500Radio ----------------------------------------------------------------------
 
-CVR500Radio::CVR500Radio() {
-    appTitle = QString::fromLatin1(kAppName);
-}
-
 ChannelRecord* CVR500Radio::GetChannel(int n) {
+    ChannelRecord& record = *CRadio::GetChannel(n);
     std::memset(&record, 0, sizeof record);
     const Byte* radio = EditRadio();
     record.frequencyHz = DecodeDigits(radio + ri::ChannelFrequency(n), 8);
     record.flags = radio[ri::ChannelFlag(n)];
     std::memcpy(record.name, radio + ri::ChannelName(n), ri::kChannelNameSize);
     return &record;
-}
-
-void CVR500Radio::CommitEdits() {
-    if (onCommitEdits)
-        onCommitEdits();
 }
 
 void CVR500Radio::StoreChannel(const ChannelRecord& rec, int n) {

@@ -44,8 +44,12 @@ public:
     virtual ChannelRecord* GetChannel(int n);
     void SetChannelUsed(int n, bool on);
     bool IsChannelUsed(int n) const;
-    // Asks whoever shows the data to move its controls' contents into EditImage.
-    virtual void CommitEdits() = 0;
+
+    // The one "commit the pages" step: asks whoever shows the data to move its controls'
+    // contents into EditImage. False when they refuse (a value the user must correct); every
+    // flow that saves or replaces the data stops there. Without a hook there is nothing to do.
+    bool CommitEdits() { return !commitEdits_ || commitEdits_(); }
+    void SetCommitHook(std::function<bool()> hook) { commitEdits_ = std::move(hook); }
 
     // ---- Country ----
     // Copies the default clone image of the stored country settings to dest (15618 bytes).
@@ -56,15 +60,31 @@ public:
     // ---- Data file ----
     void NewImage();
     bool LoadFile(const QString& path);
-    void OnFileOpen();
+    // Asks for a data file in the data folder and opens it; true when one was opened.
+    bool OnFileOpen();
+    // Asks for a data file in folder (the backups) and opens it. A file from that folder opens
+    // untitled, so Save asks for a new name and the file stays as it was, and the data folder
+    // stays as it is; a file the user finds elsewhere opens as with OnFileOpen.
+    bool OpenFromFolder(const QString& folder);
     // Open without the file dialog (a file named on the command line); true when loaded.
     bool OpenFile(const QString& path);
+    // Save writes EditImage to the current file, or asks for a name when it has none; Save
+    // As always asks; SaveTo writes to path without asking. Each commits the pages first and
+    // makes the file written the current one; a failure is shown and leaves the old file and
+    // SavedImage as they were.
     bool OnFileSave();
     bool OnFileSaveAs();
-    bool QueryClose() { return true; }
-    void OnFileNew();
-    void UpdateTitle();
+    bool SaveTo(const QString& path);
     bool IsChanged() const { return EditImage != SavedImage; }
+
+    const QString& FileName() const { return fileName; }
+    // Native separators; "NONAME.RDF" in the data folder while untitled.
+    const QString& FilePath() const { return filePath; }
+    // Where the file dialogs start.
+    const QString& DataDir() const { return dataDir; }
+    bool IsUntitled() const { return untitled; }
+    // The last file message shown (or that would have been, without a prompt).
+    const QString& Message() const { return message; }
 
     // ---- Helpers on the images ----
     Byte* Radio(Image& image) { return image.data() + layout::kRadioImage; }
@@ -78,34 +98,33 @@ public:
     Prompt* GetPrompt() const { return prompt_; }
     // Receives the main window's title whenever it changes.
     std::function<void(const QString&)> onTitle;
-    // Receives the window title text; the desktop program shows it, the tool ignores it.
-    QString Title() const { return appTitle + QStringLiteral(" - ") + fileName; }
+    // The window title text; the desktop program shows it, the tool ignores it.
+    QString Title() const;
+
+private:
+    // Shows a file message (stop icon, OK) and keeps it in `message`.
+    void ShowFileMessage(const QString& text);
+    void UpdateTitle();
+    QString AskForFile(const QString& folder);
+    // OpenFile, and with asCopy the file stays untouched: untitled, data folder kept.
+    bool OpenChosen(const QString& path, bool asCopy);
+    void RememberFolder(const QString& path);
+    // Writes EditImage, less the bytes a file never keeps, to path as the new saved copy.
+    bool WriteTo(const QString& path);
 
     ChannelRecord record{};
     QString fileName;
     QString dataDir;
     QString filePath;
-    QString appTitle;
-    QString dialogPath;
     QString message;
     bool untitled = false;
-
-protected:
-    // Shows a file message (stop icon, OK) and keeps it in `message`.
-    void ShowFileMessage(const QString& text);
-    void RememberFolder(const QString& path);
-    bool WriteSavedImage(const QString& path);
-
-private:
     Prompt* prompt_ = nullptr;
+    std::function<bool()> commitEdits_;
 };
 
 class CVR500Radio : public CRadio {
 public:
-    CVR500Radio();
     ChannelRecord* GetChannel(int n) override;
-    void CommitEdits() override;
-    std::function<void()> onCommitEdits;
 
     void StoreChannel(const ChannelRecord& rec, int n);
     void SetSkipUsed(int i, bool on);

@@ -84,7 +84,7 @@ QString CCompareDlg::Text() const {
 void CCompareDlg::CompareWithFile(CVR500Radio& radio, Prompt& prompt, QWidget* parent) {
     const QString path = prompt.OpenFileName(
         {QStringLiteral("Compare With"),
-         radio.dataDir,
+         radio.DataDir(),
          QStringLiteral("*.rdf"),
          {QStringLiteral("Radio Files (*.rdf)"), QStringLiteral("All files (*.*)")},
          QStringLiteral("rdf")});

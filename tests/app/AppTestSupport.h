@@ -105,11 +105,8 @@ protected:
         maker.SetChannelUsed(1, true);
         for (int offset : layout::ri::kClearedBeforeWrite)
             maker.EditRadio()[offset] = 0;
-        maker.SavedImage = maker.EditImage;
-        maker.filePath = Path(name);
-        maker.untitled = false;
-        EXPECT_TRUE(maker.OnFileSave());
-        return maker.filePath;
+        EXPECT_TRUE(maker.SaveTo(Path(name)));
+        return Path(name);
     }
 };
 

@@ -219,12 +219,12 @@ TEST_F(HistoryWithReceiver, GetDataKeepsABackupAndCanBeUndone) {
     EXPECT_FALSE(Radio().IsChanged());
 
     // Open Backup starts in the backups folder; what is opened is saved under a new name.
-    const QString dataDir = Radio().dataDir;
+    const QString dataDir = Radio().DataDir();
     prompt.openPaths = {backups::Newest()};
     Frame()->Action(CMainFrame::ID_OPEN_BACKUP)->trigger();
     ASSERT_FALSE(prompt.openRequests.empty());
     EXPECT_EQ(QDir(prompt.openRequests.back().directory), QDir(backups::Folder()));
-    EXPECT_EQ(Radio().fileName, QFileInfo(backups::Newest()).fileName());
-    EXPECT_TRUE(Radio().untitled);
-    EXPECT_EQ(Radio().dataDir, dataDir);
+    EXPECT_EQ(Radio().FileName(), QFileInfo(backups::Newest()).fileName());
+    EXPECT_TRUE(Radio().IsUntitled());
+    EXPECT_EQ(Radio().DataDir(), dataDir);
 }

@@ -1,4 +1,5 @@
 #include "radio/Layout.h"
+#include "radio/Version.h"
 #include "support/Files.h"
 #include <QDir>
 #include <QFile>
@@ -52,6 +53,10 @@ protected:
 };
 
 TEST_F(Cli, HelpAndWrongUsage) {
+    const Result version = Run({"--version"});
+    EXPECT_EQ(version.exit, 0);
+    EXPECT_EQ(version.out, QStringLiteral("corvinel-cli %1\n").arg(kAppVersion));
+
     const Result help = Run({"--help"});
     EXPECT_EQ(help.exit, 0);
     for (const char* name : {"new", "info", "channels", "export", "import"}) {

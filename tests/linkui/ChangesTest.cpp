@@ -121,10 +121,7 @@ TEST_F(Changes, AReadWhoseBackupCannotBeWrittenStillCounts) {
 
 TEST_F(Changes, CompareWithAFileListsWhatDiffersFromIt) {
     radio.NewImage();
-    radio.SavedImage = radio.EditImage;
-    radio.filePath = dir.filePath("saved.rdf");
-    radio.untitled = false;
-    ASSERT_TRUE(radio.OnFileSave());
+    ASSERT_TRUE(radio.SaveTo(dir.filePath("saved.rdf")));
     radio.EditRadio()[ri::kContrast] = 0;
     radio.SetPrompt(&prompt);
 

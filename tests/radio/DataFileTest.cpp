@@ -52,7 +52,7 @@ protected:
     }
 
     void ExpectStopMessage(const QString& text) {
-        EXPECT_EQ(radio.message, text);
+        EXPECT_EQ(radio.Message(), text);
         ASSERT_FALSE(prompt.messages.empty());
         const ScriptedPrompt::Shown& shown = prompt.messages.back();
         EXPECT_EQ(shown.text, text);
@@ -79,8 +79,8 @@ TEST_F(DataFile, NewImageWritesTheHeaderAndIsUntitled) {
     EXPECT_TRUE(std::all_of(radio.SavedImage.begin() + 80, radio.SavedImage.begin() + 180,
                             [](Byte b) { return b == 0; }));
     EXPECT_EQ(radio.EditImage, radio.SavedImage);
-    EXPECT_EQ(radio.fileName, "NONAME.RDF");
-    EXPECT_TRUE(radio.untitled);
+    EXPECT_EQ(radio.FileName(), "NONAME.RDF");
+    EXPECT_TRUE(radio.IsUntitled());
     EXPECT_EQ(title, "Corvinel - NONAME.RDF");
 
     // Save of an untitled set asks for a name, writes the image and names the file.
@@ -90,7 +90,7 @@ TEST_F(DataFile, NewImageWritesTheHeaderAndIsUntitled) {
     EXPECT_EQ(prompt.saveRequests[0].title, "Save Radio File");
     EXPECT_EQ(prompt.saveRequests[0].fileName, "*.rdf");
     EXPECT_EQ(ReadAll(PathOf("first.rdf")), Bytes(radio.SavedImage));
-    EXPECT_FALSE(radio.untitled);
+    EXPECT_FALSE(radio.IsUntitled());
     EXPECT_EQ(title, "Corvinel - first.rdf");
     EXPECT_EQ(ReadDataDir(), QDir::toNativeSeparators(dir.path()));
 }
@@ -186,9 +186,9 @@ TEST_F(DataFile, OpenOfAMatchingFileAsksNothingAndMakesItCurrent) {
     EXPECT_TRUE(prompt.messages.empty());
     EXPECT_EQ(Bytes(radio.EditImage), bytes);
     EXPECT_EQ(radio.SavedImage, radio.EditImage);
-    EXPECT_EQ(radio.fileName, "match.rdf");
-    EXPECT_EQ(radio.filePath, path);
-    EXPECT_FALSE(radio.untitled);
+    EXPECT_EQ(radio.FileName(), "match.rdf");
+    EXPECT_EQ(radio.FilePath(), path);
+    EXPECT_FALSE(radio.IsUntitled());
     EXPECT_EQ(title, "Corvinel - match.rdf");
 }
 
@@ -201,8 +201,8 @@ TEST_F(DataFile, CancelledOrFailedOpenChangesNothing) {
     radio.OnFileOpen();
     EXPECT_EQ(radio.EditImage, edit);
     EXPECT_EQ(radio.SavedImage, saved);
-    EXPECT_EQ(radio.fileName, "NONAME.RDF");
-    EXPECT_TRUE(radio.untitled);
+    EXPECT_EQ(radio.FileName(), "NONAME.RDF");
+    EXPECT_TRUE(radio.IsUntitled());
     EXPECT_TRUE(ReadDataDir().isEmpty());
 }
 
@@ -224,7 +224,7 @@ TEST_F(DataFile, CountryMismatchAsksAndCancelRestores) {
     EXPECT_EQ(prompt.messages[0].icon, PromptIcon::Exclamation);
     EXPECT_EQ(radio.EditImage, edit);
     EXPECT_EQ(radio.SavedImage, saved);
-    EXPECT_EQ(radio.fileName, "NONAME.RDF");
+    EXPECT_EQ(radio.FileName(), "NONAME.RDF");
 }
 
 TEST_F(DataFile, CountryMismatchAnsweredOkTakesTheCurrentSettings) {
@@ -254,7 +254,7 @@ TEST_F(DataFile, CountryMismatchAnsweredOkTakesTheCurrentSettings) {
     EXPECT_EQ(radio.GetChannel(12)->frequencyHz, 812'000'000);
     EXPECT_TRUE(radio.IsChannelUsed(13));
     EXPECT_EQ(radio.SavedImage, radio.EditImage);
-    EXPECT_EQ(radio.fileName, "wide.rdf");
+    EXPECT_EQ(radio.FileName(), "wide.rdf");
 }
 
 TEST_F(DataFile, DataFolderIsRememberedUnlessOnlyItsCaseDiffers) {
@@ -262,35 +262,68 @@ TEST_F(DataFile, DataFolderIsRememberedUnlessOnlyItsCaseDiffers) {
     WriteDataDir(folder.toUpper());
     CVR500Radio fresh;
     fresh.SetPrompt(&prompt);
-    EXPECT_EQ(fresh.dataDir, folder.toUpper());
+    EXPECT_EQ(fresh.DataDir(), folder.toUpper());
     prompt.openPaths.push_back(Put(QStringLiteral("a.rdf"), ValidFile()));
     fresh.OnFileOpen();
-    EXPECT_EQ(fresh.dataDir, folder);
+    EXPECT_EQ(fresh.DataDir(), folder);
     EXPECT_EQ(ReadDataDir(), folder.toUpper());
 
     QDir(dir.path()).mkdir(QStringLiteral("sub"));
     prompt.openPaths.push_back(Put(QStringLiteral("sub/b.rdf"), ValidFile()));
     fresh.OnFileOpen();
-    EXPECT_EQ(fresh.dataDir, folder + QDir::separator() + "sub");
-    EXPECT_EQ(ReadDataDir(), fresh.dataDir);
-    EXPECT_EQ(fresh.filePath, fresh.dataDir + QDir::separator() + "b.rdf");
+    EXPECT_EQ(fresh.DataDir(), folder + QDir::separator() + "sub");
+    EXPECT_EQ(ReadDataDir(), fresh.DataDir());
+    EXPECT_EQ(fresh.FilePath(), fresh.DataDir() + QDir::separator() + "b.rdf");
 
     // The next dialog starts in the remembered folder.
     fresh.OnFileOpen();
-    EXPECT_EQ(prompt.openRequests.back().directory, fresh.dataDir);
+    EXPECT_EQ(prompt.openRequests.back().directory, fresh.DataDir());
+}
+
+// Open Backup: the dialog starts in the backups folder, the backup opens untitled so Save asks
+// for a new name, and the user's data folder is theirs still. A file the user goes looking for
+// elsewhere from that dialog opens as any other.
+TEST_F(DataFile, OpenFromFolderLeavesTheDataFolderAlone) {
+    const QString folder = QDir::toNativeSeparators(dir.path());
+    WriteDataDir(folder);
+    CVR500Radio fresh;
+    fresh.SetPrompt(&prompt);
+    QDir(dir.path()).mkdir(QStringLiteral("backups"));
+    const QString backup = Put(QStringLiteral("backups/vr500-1.rdf"), ValidFile(0x61));
+
+    prompt.openPaths.push_back(backup);
+    ASSERT_TRUE(fresh.OpenFromFolder(PathOf("backups")));
+    EXPECT_EQ(prompt.openRequests.back().directory, QDir::toNativeSeparators(PathOf("backups")));
+    EXPECT_EQ(fresh.EditRadio()[ri::ChannelName(7)], 0x61);
+    EXPECT_EQ(fresh.FileName(), "vr500-1.rdf");
+    EXPECT_TRUE(fresh.IsUntitled());
+    EXPECT_EQ(fresh.DataDir(), folder);
+    EXPECT_EQ(ReadDataDir(), folder);
+
+    fresh.EditRadio()[ri::ChannelName(7)] = 0x62;
+    prompt.savePaths.push_back(PathOf("mine.rdf"));
+    ASSERT_TRUE(fresh.OnFileSave());
+    EXPECT_EQ(prompt.saveRequests.back().directory, folder);
+    EXPECT_EQ(ReadAll(backup), ValidFile(0x61));
+    EXPECT_EQ(fresh.FilePath(), QDir::toNativeSeparators(PathOf("mine.rdf")));
+
+    QDir(dir.path()).mkdir(QStringLiteral("sub"));
+    prompt.openPaths.push_back(Put(QStringLiteral("sub/other.rdf"), ValidFile()));
+    ASSERT_TRUE(fresh.OpenFromFolder(PathOf("backups")));
+    EXPECT_FALSE(fresh.IsUntitled());
+    EXPECT_EQ(fresh.DataDir(), folder + QDir::separator() + "sub");
 }
 
 // ---- Saving ---------------------------------------------------------------------------
 
 class Saving : public DataFile {
 protected:
-    // The current file holds old bytes; SavedImage holds different ones to be written.
+    // The current file holds old bytes; EditImage holds different ones to be written.
     void SetUp() override {
         old = ValidFile(0x01);
         target = Put(QStringLiteral("keep.rdf"), old);
-        radio.filePath = target;
-        radio.untitled = false;
-        radio.SavedImage[RadioImageOffset(ri::ChannelName(7))] = 0x02;
+        ASSERT_TRUE(radio.OpenFile(target));
+        radio.EditImage[RadioImageOffset(ri::ChannelName(7))] = 0x02;
     }
 
     void ExpectOnlyTheOldFile() {
@@ -304,14 +337,37 @@ protected:
 };
 
 TEST_F(Saving, SaveReplacesTheFileAndClearsHeaderBytes80And81) {
-    radio.SavedImage[80] = 1;
-    radio.SavedImage[81] = 1;
+    radio.EditImage[80] = 1;
+    radio.EditImage[81] = 1;
     ASSERT_TRUE(radio.OnFileSave());
     const QByteArray written = ReadAll(target);
     EXPECT_EQ(written, Bytes(radio.SavedImage));
+    EXPECT_FALSE(radio.IsChanged());
     EXPECT_EQ(written[80], 0);
     EXPECT_EQ(written[81], 0);
-    EXPECT_TRUE(radio.message.isEmpty());
+    EXPECT_TRUE(radio.Message().isEmpty());
+}
+
+// Every save goes through the one commit step first: what the pages hold is what is written,
+// and a page that refuses to let go stops the save before any dialog.
+TEST_F(Saving, SaveCommitsThePagesFirstAndStopsWhenTheyRefuse) {
+    bool refuse = true;
+    radio.SetCommitHook([&] {
+        radio.EditImage[RadioImageOffset(ri::ChannelName(8))] = 0x03;
+        return !refuse;
+    });
+    EXPECT_FALSE(radio.OnFileSave());
+    EXPECT_FALSE(radio.OnFileSaveAs());
+    EXPECT_FALSE(radio.SaveTo(target));
+    EXPECT_TRUE(prompt.saveRequests.empty());
+    ExpectOnlyTheOldFile();
+
+    refuse = false;
+    ASSERT_TRUE(radio.OnFileSave());
+    const QByteArray written = ReadAll(target);
+    EXPECT_EQ(written[RadioImageOffset(ri::ChannelName(7))], 0x02);
+    EXPECT_EQ(written[RadioImageOffset(ri::ChannelName(8))], 0x03);
+    EXPECT_FALSE(radio.IsChanged());
 }
 
 TEST_F(Saving, FailedWriteOnAFullDiskKeepsTheOldFile) {
@@ -336,22 +392,24 @@ TEST_F(Saving, ReadOnlyTargetIsRefusedAndKept) {
     // The folder lets anybody write, which is where replacing the file by renaming would work.
     ASSERT_TRUE(QFile::setPermissions(dir.path(), QFile::Permissions(0x7777)));
     const std::optional<bool> refused = AsOrdinaryUser(
-        [&] { return !radio.OnFileSave() && radio.message == "Cannot create file:\n" + target; });
+        [&] { return !radio.OnFileSave() && radio.Message() == "Cannot create file:\n" + target; });
     ASSERT_TRUE(refused.has_value()) << "cannot drop privileges";
     EXPECT_TRUE(*refused);
     ExpectOnlyTheOldFile();
 }
 
 TEST_F(Saving, MissingFolderAndCancelledSaveAsWriteNothing) {
-    radio.filePath = PathOf("no/such/folder.rdf");
-    EXPECT_FALSE(radio.OnFileSave());
-    ExpectStopMessage("Cannot create file:\n" + radio.filePath);
+    const Image saved = radio.SavedImage;
+    EXPECT_FALSE(radio.SaveTo(PathOf("no/such/folder.rdf")));
+    ExpectStopMessage("Cannot create file:\n" + PathOf("no/such/folder.rdf"));
+    EXPECT_EQ(radio.FilePath(), target);
+    EXPECT_EQ(radio.SavedImage, saved);
 
     const std::size_t shown = prompt.messages.size();
-    radio.filePath = target;
     EXPECT_FALSE(radio.OnFileSaveAs()); // the dialog is cancelled
+    EXPECT_EQ(prompt.saveRequests.size(), 1u);
     EXPECT_EQ(prompt.messages.size(), shown);
-    EXPECT_EQ(radio.dialogPath, target);
+    EXPECT_EQ(radio.FilePath(), target);
     ExpectOnlyTheOldFile();
 }
 

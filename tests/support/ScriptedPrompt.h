@@ -15,6 +15,7 @@ public:
         QString caption;
         PromptButtons buttons;
         PromptIcon icon;
+        QString details; // what the desktop keeps behind Show Details
     };
 
     std::vector<Shown> messages;
@@ -27,15 +28,13 @@ public:
 
     PromptAnswer Message(const QString& text, const QString& caption, PromptButtons buttons,
                          PromptIcon icon) override {
-        messages.push_back({text, caption, buttons, icon});
-        if (!answers.empty()) {
-            const PromptAnswer a = answers.front();
-            answers.pop_front();
-            return a;
-        }
-        return (buttons == PromptButtons::YesNo || buttons == PromptButtons::YesNoCancel)
-                   ? PromptAnswer::Yes
-                   : PromptAnswer::Ok;
+        messages.push_back({text, caption, buttons, icon, {}});
+        return Answer(buttons);
+    }
+    PromptAnswer Details(const QString& text, const QString& details, const QString& caption,
+                         PromptButtons buttons, PromptIcon icon) override {
+        messages.push_back({text, caption, buttons, icon, details});
+        return Answer(buttons);
     }
     QString OpenFileName(const FileDialogRequest& request) override {
         openRequests.push_back(request);
@@ -49,6 +48,16 @@ public:
     QString LastText() const { return messages.empty() ? QString() : messages.back().text; }
 
 private:
+    PromptAnswer Answer(PromptButtons buttons) {
+        if (!answers.empty()) {
+            const PromptAnswer a = answers.front();
+            answers.pop_front();
+            return a;
+        }
+        return (buttons == PromptButtons::YesNo || buttons == PromptButtons::YesNoCancel)
+                   ? PromptAnswer::Yes
+                   : PromptAnswer::Ok;
+    }
     static QString Take(std::deque<QString>& queue) {
         if (queue.empty())
             return {};

@@ -1,6 +1,7 @@
 // corvinel-sim: a simulated VR-500 in clone mode on a pseudo-terminal.
 
 #include "SimRadio.h"
+#include "radio/Version.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -118,9 +119,11 @@ bool Parse(const QCommandLineParser& p, SimOptions& o) {
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("corvinel-sim"));
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(kAppVersion));
     QCommandLineParser parser;
     parser.setApplicationDescription(QString::fromLatin1(kDescription));
     parser.addHelpOption();
+    parser.addVersionOption();
     parser.addPositionalArgument(QStringLiteral("role"), QStringLiteral("send or receive"));
     parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("the .rdf file"));
     for (const Option& o : kOptions)
