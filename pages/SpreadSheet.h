@@ -33,6 +33,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <utility>
 #include <vector>
 
 class QPrinter;
@@ -138,13 +139,15 @@ public:
     void SetRowHeight(int row, double height);
     float TwipsToColumnWidth(int twips) const;
 
-    // ---- Rows changed since ResetChangedRows ----
-    // A row counts as changed when one of its cells got a different value, by the user or
-    // by any operation. Lets a page store only what was edited.
+    // ---- Cells changed since ResetChangedRows ----
+    // ResetChangedRows takes every cell's value (text, or item index) as the one loaded; a
+    // page calls it after filling the grid. A cell is changed while its value differs from
+    // that one, whoever changed it (the user or any operation): a value changed and changed
+    // back is not. Until the first reset every cell counts as loaded empty. Lets a page store
+    // only what was edited.
     void ResetChangedRows();
-    bool IsRowChanged(int row) const;
-    // The cell's value differs from its value at the last ResetChangedRows.
-    bool IsCellChanged(int column, int row) const;
+    bool IsCellChanged(int column, int row) const; // false outside the grid
+    bool IsRowChanged(int row) const;              // any cell of the row changed
 
     // ---- Printing (operation 13) ----
     void SetPrintJobName(const QString& name) { print_.jobName = name; }
@@ -223,18 +226,37 @@ private:
     };
     Rect Range() const;
     Rect PutRange() const; // the range when range mode is on, else the current cell
+
+    // Keys, mouse and cursor (SheetInput.cpp)
     bool ConfirmLeave(const QModelIndex& to);
     void CommitOpenEditor();
     void MoveGuarded(CursorAction action);
+    void MoveByKey(QKeyEvent* event, CursorAction action);
+    static std::optional<CursorAction> CursorKeyAction(int key);
+    void ClearSelectedCells();
+
+    // Operations (SheetOperations.cpp)
     void Activate(int column, int row);
     void ClearCells(const Rect& r);
     void CopyCells(const Rect& from, int toCol, int toRow, bool move);
     void SwapCells(const Rect& from, int toCol, int toRow);
+    std::pair<int, int>* SortKeySlot(int key);
     void SortRows(const Rect& r);
+    void PutRowsInOrder(const Rect& r, const std::vector<int>& order);
+
+    // Clipboard and drag and drop (SheetClipboard.cpp)
     void CopyToClipboard(const Rect& r) const;
     void PasteFromMime(const QMimeData* mime, int col, int row);
-    void RunPrint();
+    bool PasteOwnRows(const QByteArray& bytes, int col, int row);
+    void PasteCell(int column, int row, CellKind kind, int list, const QString& shown);
+    void PasteText(const QString& text, int col, int row);
+    bool DropOwnBlock(const QByteArray& bytes, int dropCol, int dropRow, bool copy);
     QString CleanPasted(int column, const QString& text) const;
+
+    // Printing (SheetPrint.cpp)
+    void RunPrint();
+    Rect PrintedCells() const;
+    std::pair<int, int> PrintedPages(int pageCount) const;
 
     SheetModel* model_;
     SheetDelegate* delegate_;

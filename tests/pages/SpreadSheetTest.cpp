@@ -163,6 +163,75 @@ TEST_F(SheetTest, ChangedRowsAreThoseWhoseValuesDiffer) {
     EXPECT_FALSE(grid.IsRowChanged(5));
 }
 
+// A cell is changed while its value differs from the one it had at the last reset, whoever
+// changed it; a value changed back is not changed.
+TEST_F(SheetTest, ChangedCellsCompareWithTheValuesLoaded) {
+    Row(1, "", -1, "NEW", ""); // a grid never reset counts as loaded empty
+    EXPECT_TRUE(grid.IsCellChanged(3, 1));
+    EXPECT_FALSE(grid.IsCellChanged(1, 1));
+    Row(1, "145.00000", 0, "ONE", "1");
+    Row(2, "50.00000", 1, "THREE", "0");
+    Row(3, "430.00000", 2, "TWO", "0");
+    grid.ResetChangedRows();
+    EXPECT_FALSE(grid.IsRowChanged(1) || grid.IsRowChanged(2) || grid.IsRowChanged(3));
+
+    // The user types a name, then types the old one back.
+    grid.show();
+    grid.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&grid));
+    grid.setFocus();
+    const auto type = [&](int col, int row, const char* text) {
+        Range(col, row, col, row);
+        grid.SetOperation(CSpreadSheet::OpActivate);
+        for (const char* c = text; *c; ++c) // the first key opens the editor
+            QTest::keyClick(QApplication::focusWidget(), *c);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    };
+    type(3, 1, "UNO");
+    EXPECT_TRUE(grid.IsCellChanged(3, 1));
+    EXPECT_FALSE(grid.IsCellChanged(1, 1));
+    EXPECT_TRUE(grid.IsRowChanged(1));
+    EXPECT_FALSE(grid.IsRowChanged(2));
+    type(3, 1, "ONE");
+    EXPECT_FALSE(grid.IsCellChanged(3, 1));
+    EXPECT_FALSE(grid.IsRowChanged(1));
+
+    // The program writes a new mode, then the same frequency again.
+    grid.SetCurrentColumn(2);
+    grid.SetCurrentRow(2);
+    grid.SetListIndex(2);
+    grid.WriteCell(1, 2, QStringLiteral("50.00000"));
+    EXPECT_TRUE(grid.IsCellChanged(2, 2));
+    EXPECT_FALSE(grid.IsCellChanged(1, 2));
+    grid.SetListIndex(1);
+    EXPECT_FALSE(grid.IsRowChanged(2));
+
+    // Sorting by frequency swaps rows 1 and 2; row 3 keeps its values. Sorting by name puts
+    // every row back where it was loaded.
+    grid.SetSortOrientation(0);
+    grid.SetSortKeyColumn(1, 1);
+    grid.SetSortKeyOrder(1, CSpreadSheet::Ascending);
+    Range(1, 1, 4, 3);
+    grid.SetOperation(CSpreadSheet::OpSort);
+    EXPECT_EQ(Text(3, 1) + Text(3, 2) + Text(3, 3), "THREEONETWO");
+    EXPECT_TRUE(grid.IsRowChanged(1) && grid.IsRowChanged(2));
+    EXPECT_FALSE(grid.IsRowChanged(3));
+    EXPECT_TRUE(grid.IsCellChanged(4, 1));  // "0" where "1" was loaded
+    EXPECT_FALSE(grid.IsCellChanged(4, 3)); // "0" both
+    grid.SetSortKeyColumn(1, 3);
+    grid.SetOperation(CSpreadSheet::OpSort);
+    EXPECT_FALSE(grid.IsRowChanged(1) || grid.IsRowChanged(2) || grid.IsRowChanged(3));
+
+    // A reset takes what the grid holds now; outside the grid nothing is changed.
+    Range(1, 3, 4, 3);
+    grid.SetOperation(CSpreadSheet::OpClear);
+    EXPECT_TRUE(grid.IsRowChanged(3));
+    grid.ResetChangedRows();
+    EXPECT_FALSE(grid.IsRowChanged(3));
+    EXPECT_FALSE(grid.IsCellChanged(0, 1) || grid.IsCellChanged(5, 1) || grid.IsCellChanged(1, 0) ||
+                 grid.IsCellChanged(1, 21));
+}
+
 TEST_F(SheetTest, ClipboardCarriesWholeRowsAndAcceptsTabSeparatedText) {
     Row(1, "145.00000", 0, "ONE", "1");
     Row(2, "430.00000", 2, "TWO", "0");
