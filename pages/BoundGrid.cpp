@@ -26,6 +26,9 @@ void BoundGrid::Shape() {
             grid_.SetColumnMaxLength(c, column.maxLength);
         if (column.accepts)
             grid_.SetColumnCharFilter(c, column.accepts);
+        // A column that only shows its value is not the user's to edit.
+        for (int row = 1; row <= rows_ && !column.write; ++row)
+            grid_.SetCellLocked(c, row, true);
         headers << column.header;
     }
     SetColumnHeaders(grid_, headers);

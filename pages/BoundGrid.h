@@ -70,9 +70,11 @@ public:
     }
     GridColumn Check(const QString& header, std::function<bool(const View&)> get,
                      std::function<void(View&, bool)> set) const {
+        std::function<void(View&, int)> write;
+        if (set)
+            write = [set](View& v, int on) { set(v, on != 0); };
         return Make(
-            header, CellKind::Check, [get](const View& v) { return get(v) ? 1 : 0; },
-            [set](View& v, int on) { set(v, on != 0); });
+            header, CellKind::Check, [get](const View& v) { return get(v) ? 1 : 0; }, write);
     }
     GridColumn Text(const QString& header, int maxLength, std::function<bool(QChar)> accepts,
                     std::function<QString(const View&)> get,
@@ -82,10 +84,11 @@ public:
         column.maxLength = maxLength;
         column.accepts = std::move(accepts);
         column.read = [at = at_, get](int row) { return CellValue{0, get(at(row))}; };
-        column.write = [at = at_, set](int row, const CellValue& value) {
-            View view = at(row);
-            set(view, value.text);
-        };
+        if (set)
+            column.write = [at = at_, set](int row, const CellValue& value) {
+                View view = at(row);
+                set(view, value.text);
+            };
         return column;
     }
 
