@@ -1,13 +1,43 @@
 // corvinel: the desktop program.
 
 #include "app/RadioApp.h"
+#include "radio/Codecs.h"
 #include "radio/Prompt.h"
 #include "radio/Version.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QIcon>
 #include <cstdio>
 #include <cstring>
+
+namespace {
+
+// The data file named on the command line (Qt's own options are gone by now), as an absolute
+// path, or nothing. "--" ends the options: every argument after it is a file. Before it, an
+// argument that starts with "-" is a file when one of that name exists; otherwise it is an
+// option this program does not have, and the user is told how to name such a file.
+QStringList FilesToOpen(const QStringList& arguments) {
+    bool optionsEnded = false;
+    for (const QString& argument : arguments) {
+        if (!optionsEnded && argument == QLatin1String("--")) {
+            optionsEnded = true;
+            continue;
+        }
+        if (!optionsEnded && argument.startsWith(QLatin1Char('-')) &&
+            !QFileInfo::exists(argument)) {
+            std::fprintf(stderr,
+                         "corvinel: unknown option %s is ignored (a file whose name starts with "
+                         "\"-\" opens with: corvinel -- NAME)\n",
+                         qPrintable(VisibleText(argument)));
+            continue;
+        }
+        return {QFileInfo(argument).absoluteFilePath()};
+    }
+    return {};
+}
+
+} // namespace
 
 int main(int argc, char** argv) {
     // Answered before the application starts: asking for the version needs no display.
@@ -26,7 +56,7 @@ int main(int argc, char** argv) {
         QIcon::setThemeName(QStringLiteral("Adwaita"));
 
     CRadioApp radioApp;
-    if (!radioApp.InitInstance(QApplication::arguments().mid(1)))
+    if (!radioApp.InitInstance(FilesToOpen(QApplication::arguments().mid(1))))
         return 1;
     return QApplication::exec();
 }

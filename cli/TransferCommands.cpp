@@ -16,7 +16,9 @@
 #include <QTimer>
 #include <csignal>
 #include <cstdio>
+#include <optional>
 #include <unistd.h>
+#include <utility>
 
 namespace {
 
@@ -88,6 +90,17 @@ private:
     bool drawn_ = false;
 };
 
+// The port named by --port, or nothing (told) when no port can have that name.
+bool PortArgumentUsable(const Invocation& inv) {
+    if (!inv.Has("--port"))
+        return true;
+    const QString problem = PortNameProblem(inv.Value("--port"));
+    if (problem.isEmpty())
+        return true;
+    UsageError(inv.command, problem);
+    return false;
+}
+
 std::unique_ptr<CCommPort> OpenPort(const Invocation& inv) {
     auto port =
         inv.Has("--port")
@@ -124,9 +137,8 @@ bool WaitForEnter(Interrupts& interrupts) {
 
 // Runs the transfer to its end. A read waits for the receiver's first byte at most waitSeconds
 // (0: without limit).
-int Transfer(CCommPort& port, std::unique_ptr<CloneEngine> engine, const char* label,
-             Interrupts& interrupts, int waitSeconds = 0) {
-    CloneSession session(port, std::move(engine));
+int Transfer(CloneSession& session, const char* label, Interrupts& interrupts,
+             int waitSeconds = 0) {
     ProgressBar bar(label);
     QEventLoop loop;
     QObject::connect(&session, &CloneSession::progressChanged, &loop,
@@ -195,6 +207,8 @@ int RunRead(const Invocation& inv) {
         PrintError(QStringLiteral("Cannot create file:\n") + target);
         return kExitFailed;
     }
+    if (!PortArgumentUsable(inv))
+        return kExitUsage;
     CVR500Radio radio;
     radio.SetPrompt(&inv.prompt);
     radio.NewImage();
@@ -204,8 +218,9 @@ int RunRead(const Invocation& inv) {
     Interrupts interrupts;
     PrintError(QString::fromLatin1(wire::kCloneModeSteps) + QLatin1Char('\n') +
                QString::fromLatin1(wire::kReadStep));
-    const int result = Transfer(*port, std::make_unique<CloneReceiver>(radio.EditRadio()),
-                                "Reading", interrupts, waitSeconds);
+    CloneSession session(*port, std::make_unique<CloneReceiver>(radio.EditRadio()));
+    session.SetStoresVersion(!inv.Flag("--no-settings"));
+    const int result = Transfer(session, "Reading", interrupts, waitSeconds);
     if (result != kExitOk)
         return result; // nothing is written; the half image goes with the process
     if (!inv.Flag("--no-backup")) {
@@ -215,19 +230,70 @@ int RunRead(const Invocation& inv) {
                        ? QStringLiteral("Backup: ") + backup.path
                        : QStringLiteral("No backup was kept: ") + backup.failure);
     }
-    return radio.SaveTo(target) ? kExitOk : kExitFailed;
+    if (!radio.SaveTo(target))
+        return kExitFailed;
+    // The file holds the receiver's version either way; the settings decide what the next
+    // write sends.
+    if (!session.VersionStored()) {
+        PrintError(QStringLiteral("Warning: ") +
+                   VersionNotStoredMessage(radio.Country(), radio.Wideband()) +
+                   QStringLiteral("\n(--no-settings reads without storing the version.)"));
+        return kExitFailed;
+    }
+    return kExitOk;
+}
+
+QString VersionText(int country, int wideband) {
+    return QStringLiteral("country %1, wideband %2").arg(country).arg(wideband);
+}
+
+// The version the start frame carries: --country (with --wideband) when given, otherwise the
+// stored one, which must be the version the file was made for.
+std::optional<std::pair<int, int>> VersionToSend(const Invocation& inv, const CRadio& file,
+                                                 int& status) {
+    if (inv.Has("--country")) {
+        bool ok = false;
+        const int country = inv.Value("--country").toInt(&ok);
+        if (!ok || !IsReceiverVersion(country, 0)) {
+            status = UsageError(inv.command,
+                                QStringLiteral("--country takes 0..%1").arg(kHighestCountry));
+            return std::nullopt;
+        }
+        return std::pair{country, inv.Flag("--wideband") ? 1 : 0};
+    }
+    if (inv.Flag("--wideband")) {
+        status = UsageError(inv.command, QStringLiteral("--wideband goes with --country N"));
+        return std::nullopt;
+    }
+    int country = settings::kDefaultCountry;
+    int wideband = settings::kDefaultWideband;
+    ReadCountrySettings(country, wideband);
+    if (file.Country() != country || file.Wideband() != wideband) {
+        PrintError(QStringLiteral("Refused: %1 was made for %2, but the stored version is %3.\n"
+                                  "Give --country N (and --wideband) to say which version the "
+                                  "receiver gets.")
+                       .arg(inv.positional[0], VersionText(file.Country(), file.Wideband()),
+                            VersionText(country, wideband)));
+        status = kExitFailed;
+        return std::nullopt;
+    }
+    return std::pair{country, wideband};
 }
 
 int RunWrite(const Invocation& inv) {
+    if (!PortArgumentUsable(inv))
+        return kExitUsage;
     CVR500Radio radio;
     radio.SetPrompt(&inv.prompt);
     if (!radio.LoadFile(inv.positional[0]))
         return kExitFailed;
+    int status = kExitFailed;
+    const auto version = VersionToSend(inv, radio, status);
+    if (!version)
+        return status;
+    const auto [country, wideband] = *version;
     // Cleared in what is sent only: the file stays as it is.
     wire::ClearBeforeWrite(radio.EditRadio());
-    int country = settings::kDefaultCountry;
-    int wideband = settings::kDefaultWideband;
-    ReadCountrySettings(country, wideband);
     const auto port = OpenPort(inv);
     if (!port)
         return kExitFailed;
@@ -241,8 +307,9 @@ int RunWrite(const Invocation& inv) {
         PrintError(QStringLiteral("Cancelled."));
         return kExitFailed;
     }
-    return Transfer(*port, std::make_unique<CloneSender>(radio.EditRadio(), country, wideband),
-                    "Writing", interrupts);
+    CloneSession session(*port,
+                         std::make_unique<CloneSender>(radio.EditRadio(), country, wideband));
+    return Transfer(session, "Writing", interrupts);
 }
 
 const Command kTransferCommands[] = {
@@ -250,21 +317,26 @@ const Command kTransferCommands[] = {
      "Read the receiver's memory into a new radio data file.\n"
      "The receiver sends its image when you press its 2 key in clone mode. On success FILE\n"
      "is written and the receiver's country and wideband become the stored setting; on any\n"
-     "failure (or Ctrl+C) nothing is written. --port names the serial device (default: the\n"
-     "stored port; 1..9 name /dev/ttyS0../dev/ttyS8). Unless --no-backup is given, what the\n"
-     "receiver sent is also kept in the backups folder (the newest 50 reads are kept).\n"
+     "failure (or Ctrl+C) nothing is written. When the settings cannot be written, FILE is\n"
+     "still written but the exit status is 1; --no-settings leaves the stored setting as it\n"
+     "is. --port names the serial device (default: the stored port; 1..9 name\n"
+     "/dev/ttyS0../dev/ttyS8). Unless --no-backup is given, what the receiver sent is also\n"
+     "kept in the backups folder (the newest 50 reads are kept).\n"
      "--wait gives up when the receiver has sent nothing after SECONDS (0: wait without\n"
      "limit). Default: without limit on a terminal, 120 seconds otherwise.",
-     "read [--port DEVICE] [--wait SECONDS] [--no-backup] -o FILE", "--port --wait -o",
-     "--no-backup", 0, 0, true, &RunRead},
+     "read [--port DEVICE] [--wait SECONDS] [--no-backup] [--no-settings] -o FILE",
+     "--port --wait -o", "--no-backup --no-settings", 0, 0, true, &RunRead},
     {"write",
      "Write a radio data file into the receiver.\n"
-     "The start frame carries the stored country and wideband; the set-mode bytes the\n"
-     "receiver must get as zero are cleared in what is sent, FILE itself is not changed.\n"
+     "The start frame carries the stored country and wideband; a FILE made for another\n"
+     "version is refused unless --country N (0..4, with --wideband for wideband 1) names the\n"
+     "version to send. The set-mode bytes the receiver must get as zero are cleared in what\n"
+     "is sent, FILE itself is not changed.\n"
      "On a terminal the write starts when you press Enter (after the receiver's 1 key).\n"
      "Ctrl+C during the write leaves the receiver with a partly written image: write again.\n"
      "--port as for read.",
-     "write [--port DEVICE] FILE", "--port", "", 1, 1, true, &RunWrite},
+     "write [--port DEVICE] [--country N [--wideband]] FILE", "--port --country", "--wideband", 1,
+     1, true, &RunWrite},
 };
 
 } // namespace

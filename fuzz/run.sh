@@ -9,7 +9,7 @@ if [ ! -f "$dir/build.ninja" ]; then
     cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
         -DCORVINEL_FUZZ=ON -DCORVINEL_TESTS=OFF -DCORVINEL_BENCH=OFF
 fi
-cmake --build "$dir" --target load_file_fuzzer csv_import_fuzzer clone_engine_fuzzer corvinel-cli
+cmake --build "$dir" --target load_file_fuzzer csv_import_fuzzer frequency_text_fuzzer clone_engine_fuzzer corvinel-cli
 
 work=$dir/fuzz-work
 mkdir -p "$work/config" "$work/rdf" "$work/csv"
@@ -24,6 +24,10 @@ printf 'Location,Name,Frequency,Mode,Skip\r\n1,"A,""b""",145.12345,FM,P\r\n2,\xe
 
 "$dir/fuzz/load_file_fuzzer" -runs="$runs" -max_len=70000 -print_final_stats=1 "$work/rdf"
 "$dir/fuzz/csv_import_fuzzer" -runs="$runs" -max_len=4096 -print_final_stats=1 "$work/csv"
+mkdir -p "$work/freq"
+printf '145.12345' >"$work/freq/mhz"
+printf '2147484' >"$work/freq/khz"
+"$dir/fuzz/frequency_text_fuzzer" -runs="$runs" -max_len=64 -print_final_stats=1 "$work/freq"
 # Whole transfers (a read, and a write answered with acknowledgements) seed the engines.
 mkdir -p "$work/engine"
 cp fuzz/seeds/clone_engine/*.bin "$work/engine/"

@@ -98,8 +98,8 @@ void CloneSession::Pump() {
         reported_ = true;
         Stop();
         const auto* receiver = dynamic_cast<const CloneReceiver*>(engine_.get());
-        if (receiver && engine_->State() == CloneState::Succeeded)
-            RememberReceiverVersion(receiver->Country(), receiver->Wideband());
+        if (receiver && storesVersion_ && engine_->State() == CloneState::Succeeded)
+            versionStored_ = RememberReceiverVersion(receiver->Country(), receiver->Wideband());
         emit finished(engine_->State());
         return;
     }

@@ -24,6 +24,11 @@ public:
     // The user's Cancel or window close; finished() follows at once.
     void Cancel();
 
+    // A read stores the receiver's version in the settings unless told not to before Start.
+    void SetStoresVersion(bool stores) { storesVersion_ = stores; }
+    // False after a read whose version was to be stored but could not be.
+    bool VersionStored() const { return versionStored_; }
+
     bool IsRunning() const { return engine_->State() == CloneState::Running; }
     CloneEngine& Engine() { return *engine_; }
     CloneState State() const { return engine_->State(); }
@@ -32,7 +37,8 @@ public:
 
 signals:
     void progressChanged(int percent);
-    // Emitted once. A read that succeeded has stored the receiver's country and wideband.
+    // Emitted once. A read that succeeded has stored the receiver's country and wideband
+    // (see VersionStored).
     void finished(CloneState state);
 
 private:
@@ -51,5 +57,7 @@ private:
     QTimer timer_;
     int lastProgress_ = -1;
     bool reported_ = false;
+    bool storesVersion_ = true;
+    bool versionStored_ = true;
     QList<QMetaObject::Connection> connections_;
 };

@@ -5,8 +5,12 @@
 
 #include <QDeadlineTimer>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QSerialPortInfo>
+#include <cerrno>
+#include <csignal>
 #include <grp.h>
+#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -59,6 +63,9 @@ OpenFailure ClassifyOpenError(QSerialPort::SerialPortError error, const QString&
     case QSerialPort::UnsupportedOperationError:
         return OpenFailure::NotFound;
     case QSerialPort::PermissionError:
+        // Also what a lock file that cannot be made (a name too long for one) comes out as.
+        if (!QFileInfo::exists(device))
+            return OpenFailure::NotFound;
         // The serial layer says the same for a device held by another program (lock file,
         // exclusive mode) and for one this user may not open; the file's rights tell which.
         return ::access(QFile::encodeName(device).constData(), R_OK | W_OK) == 0
@@ -69,12 +76,56 @@ OpenFailure ClassifyOpenError(QSerialPort::SerialPortError error, const QString&
     }
 }
 
+// The folders the serial layer looks in for lock files, in its order.
+QString PortLockFile(const QString& device) {
+    static const char* const kLockFolders[] = {
+        "/var/lock", "/etc/locks", "/var/spool/locks", "/var/spool/uucp",
+        "/tmp",      "/var/tmp",   "/var/lib/lockdev", "/run/lock",
+    };
+    QString name = device.startsWith(QLatin1String("/dev/")) ? device.mid(5) : device;
+    name.replace(QLatin1Char('/'), QLatin1Char('_'));
+    for (const char* folder : kLockFolders) {
+        const QString path = QString::fromLatin1(folder) + QStringLiteral("/LCK..") + name;
+        if (QFileInfo(path).isFile())
+            return path;
+    }
+    return {};
+}
+
+namespace {
+// Whose lock keeps device from opening, when that is more than "some program of yours uses it":
+// the lock of another account, or of a process that has ended, stays until someone removes it.
+QString LockHolderText(const QString& device) {
+    const QString lock = PortLockFile(device);
+    struct stat st {};
+    if (lock.isEmpty() || ::stat(QFile::encodeName(lock).constData(), &st) != 0)
+        return {};
+    qint64 pid = 0;
+    QString host, app;
+    QLockFile(lock).getLockInfo(&pid, &host, &app);
+    const bool running = pid > 0 && (::kill(pid_t(pid), 0) == 0 || errno == EPERM);
+    if (running && st.st_uid == ::getuid())
+        return {};
+    const passwd* pw = ::getpwuid(st.st_uid);
+    const QString owner =
+        pw ? QString::fromLocal8Bit(pw->pw_name) : QStringLiteral("#%1").arg(st.st_uid);
+    QString text = QStringLiteral("\nThe lock file %1 belongs to the user %2").arg(lock, owner);
+    if (running)
+        return text + QStringLiteral(", whose process %1 uses the port.").arg(pid);
+    text += pid > 0 ? QStringLiteral("; its process %1 is no longer running.").arg(pid)
+                    : QStringLiteral(".");
+    return text + QStringLiteral("\nIf no program uses the port, remove the lock file (for "
+                                 "example: sudo rm %1).")
+                      .arg(lock);
+}
+} // namespace
+
 QString OpenErrorMessage(OpenFailure failure, const QString& device, int code) {
     switch (failure) {
     case OpenFailure::NotFound:
         return device + QStringLiteral(": Invalid or unsupported port.");
     case OpenFailure::InUse:
-        return device + QStringLiteral(": Is already open.");
+        return device + QStringLiteral(": Is already open.") + LockHolderText(device);
     case OpenFailure::NoPermission: {
         const QString group = DeviceGroup(device);
         const QString text =
@@ -103,10 +154,19 @@ CCommPort::CCommPort(Prompt* prompt, const QString& settings)
 }
 
 CCommPort::CCommPort(Prompt* prompt, const QString& settings, const QString& port)
-    : prompt_(prompt), settings_(settings), port_(port.trimmed()) {
+    : prompt_(prompt), settings_(settings) {
     WatchForLoss();
+    if (Usable(port))
+        port_ = port.trimmed();
     if (!DeviceName().isEmpty())
         Open(settings_);
+}
+
+bool CCommPort::Usable(const QString& port) {
+    const QString problem = PortNameProblem(port);
+    if (!problem.isEmpty())
+        ShowError(problem);
+    return problem.isEmpty();
 }
 
 CCommPort::~CCommPort() {
@@ -161,7 +221,8 @@ bool CCommPort::OpenDevice(bool quiet) {
     if (serial_.isOpen())
         Close();
     const QString device = DeviceName();
-    if (device.isEmpty())
+    // The serial layer names its lock file after the device: only checked names reach it.
+    if (device.isEmpty() || !PortNameProblem(device).isEmpty())
         return false;
     serial_.setPortName(device);
     ApplyLineSettings();
@@ -181,12 +242,14 @@ bool CCommPort::OpenDevice(bool quiet) {
 
 void CCommPort::ShowOpenError(QSerialPort::SerialPortError error) {
     const QString device = DeviceName();
-    const QString text =
-        OpenErrorMessage(ClassifyOpenError(error, device), device, static_cast<int>(error));
+    ShowError(OpenErrorMessage(ClassifyOpenError(error, device), device, static_cast<int>(error)));
+}
+
+void CCommPort::ShowError(const QString& text) {
     if (prompt_)
         prompt_->Message(text, kCaption, PromptButtons::Ok, PromptIcon::Stop);
     else
-        qWarning("%s: %s", qPrintable(kCaption), qPrintable(text));
+        qWarning("%s: %s", qPrintable(kCaption), qPrintable(VisibleText(text, true)));
 }
 
 void CCommPort::Close() {
@@ -249,6 +312,8 @@ bool CCommPort::Setup(PortChooser& chooser, const QString& settings) {
         const bool wasOpen = IsOpen();
         const bool dtr = wasOpen && serial_.isDataTerminalReady();
         const bool rts = wasOpen && serial_.isRequestToSend();
+        if (!Usable(*choice))
+            continue; // told; the old port stays as it is
         Close();
         port_ = choice->trimmed();
         if (DeviceName().isEmpty()) {

@@ -27,7 +27,8 @@ public:
     static constexpr int kEchoWaitMs = 1000;
 
     // Reads "CommPort" and opens that port unless it is "0". Open failures are shown through
-    // prompt (which may be null: then they go to the warning log).
+    // prompt (which may be null: then they go to the warning log). A port name with control
+    // characters is refused, wherever it comes from.
     explicit CCommPort(Prompt* prompt, const QString& settings = QString::fromLatin1(kSettings));
     // Opens port (same names as "CommPort") instead of the stored one, which is left alone.
     CCommPort(Prompt* prompt, const QString& settings, const QString& port);
@@ -73,6 +74,9 @@ private:
     bool OpenDevice(bool quiet);
     void ApplyLineSettings();
     void ShowOpenError(QSerialPort::SerialPortError error);
+    void ShowError(const QString& text);
+    // False (told) when port is no name a port can have.
+    bool Usable(const QString& port);
 
     Prompt* prompt_;
     QString settings_;
@@ -90,7 +94,11 @@ QStringList DetectedSerialDevices();
 enum class OpenFailure { NotFound, InUse, NoPermission, Other };
 // Tells a device in use from one the user may not open, which the serial layer reports alike.
 OpenFailure ClassifyOpenError(QSerialPort::SerialPortError error, const QString& device);
-// The message for a failed open; code is shown for Other.
+// The message for a failed open; code is shown for Other. A port held through a lock file of
+// another account, or of a process that has ended, also says whose lock it is and how to clear
+// it.
 QString OpenErrorMessage(OpenFailure failure, const QString& device, int code);
+// The lock file the serial layer keeps for device ("/run/lock/LCK..ttyUSB0"), when one exists.
+QString PortLockFile(const QString& device);
 // The group that owns device (often "dialout"), empty when unknown.
 QString DeviceGroup(const QString& device);

@@ -41,6 +41,8 @@ struct ParsedParts {
 
 ParsedParts SplitFrequencyText(const QString& input, int fractionDigits) {
     QByteArray text = input.left(19).toLatin1().toUpper();
+    // European keyboards type the decimal point as a comma.
+    text.replace(',', '.');
     ParsedParts parts;
     if (const int k = text.indexOf('K'); k >= 0) {
         parts.kilohertz = true;
@@ -63,8 +65,9 @@ ParsedParts SplitFrequencyText(const QString& input, int fractionDigits) {
     return parts;
 }
 
-int ToInt32OrZero(std::int64_t value) {
-    return (value > INT32_MAX || value < INT32_MIN) ? 0 : static_cast<int>(value);
+// Both parts are capped by ReadLong, so the 64-bit value is exact; only the int may overflow.
+int Saturated(std::int64_t value, int ceiling) {
+    return static_cast<int>(std::min<std::int64_t>(value, ceiling));
 }
 
 struct BlockedRange {
@@ -133,11 +136,9 @@ int ParseFrequency(const QString& text) {
     const ParsedParts p = SplitFrequencyText(text, 5);
     if (p.whole < 0 || p.frac < 0)
         return 0;
-    if (p.frac == 0 && p.whole > 9999)
-        return ToInt32OrZero(p.whole * 1000);
-    if (p.kilohertz)
-        return ToInt32OrZero(p.whole * 1000);
-    return ToInt32OrZero(p.whole * 1'000'000 + p.frac * 10);
+    if ((p.frac == 0 && p.whole > 9999) || p.kilohertz)
+        return Saturated(p.whole * 1000, kOutOfReachHz);
+    return Saturated(p.whole * 1'000'000 + p.frac * 10, kOutOfReachHz);
 }
 
 int ParseFrequency100Hz(const QString& text) {
@@ -145,8 +146,8 @@ int ParseFrequency100Hz(const QString& text) {
     if (p.whole < 0 || p.frac < 0)
         return 0;
     if ((p.frac == 0 && p.whole > 9999) || p.kilohertz)
-        return ToInt32OrZero(p.whole * 10);
-    return ToInt32OrZero(p.whole * 10'000 + p.frac);
+        return Saturated(p.whole * 10, INT32_MAX);
+    return Saturated(p.whole * 10'000 + p.frac, INT32_MAX);
 }
 
 int SnapTo50Hz(int hz) {
@@ -181,6 +182,8 @@ QString BandEdgeText(int units100Hz) {
 }
 
 QString FrequencyMessage(int hz) {
+    if (hz >= kOutOfReachHz)
+        return FrequencyText(kOutOfReachHz) + QStringLiteral(" or more is not a valid frequency");
     return FrequencyText(hz) + QStringLiteral(" is not a valid frequency");
 }
 

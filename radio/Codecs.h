@@ -15,6 +15,9 @@ inline constexpr int kLowestHz = 100'000;
 inline constexpr int kTopHz = 1'300'000'000;
 // The largest value the 8-digit code holds with a leading digit of 15.
 inline constexpr int kLargestFreq8Hz = 1'599'999'950;
+// What frequency text too large for an int reads as: above every range, so each check that
+// refuses an unreachable frequency refuses it, and it never passes for "no frequency" (0).
+inline constexpr int kOutOfReachHz = 2'147'483'640;
 
 // Reads count nibbles (high before low) and returns their decimal value x 10. With count 8 the
 // last nibble is the 50 Hz flag and the result is Hz; with count 6 the result is 100 Hz units.
@@ -25,15 +28,20 @@ void EncodeDigits(Byte* bytes, int value, int count);
 // True when hz can be stored as an 8-digit code without loss of its leading digit.
 bool FitsFreq8(int hz);
 
-int ParseFrequency(const QString& text);      // Hz, 0 = no frequency
-int ParseFrequency100Hz(const QString& text); // 100 Hz units, 0 = no frequency
+// Reads MHz text ("145.5", "145,5", "145.5M"), kHz text ("810k") or a bare kHz number
+// ("145000"). 0 means no frequency: blank text, text without a number, a negative number or
+// zero. A number too large for an int reads as kOutOfReachHz, never as 0.
+int ParseFrequency(const QString& text);
+// The same reading with four decimals, in 100 Hz units; too large reads as INT32_MAX.
+int ParseFrequency100Hz(const QString& text);
 int SnapTo50Hz(int hz);
 // The permitted-frequency rule of a receiver version (country code and wideband flag).
 bool IsFrequencyBlockedFor(int hz, int country, int wideband);
 
 QString FrequencyText(int hz);        // "145.12345": MHz with five decimals
 QString BandEdgeText(int units100Hz); // "0.2850": MHz with four decimals
-QString FrequencyMessage(int hz);     // "145.12345 is not a valid frequency"
+// "145.12345 is not a valid frequency"; from kOutOfReachHz on, "2147.48364 or more is ...".
+QString FrequencyMessage(int hz);
 
 // ---- Modes and steps ------------------------------------------------------------------
 // Mode code = list index + 1; code 0 = none.

@@ -1,5 +1,8 @@
 #include "radio/Settings.h"
 
+#include "radio/Codecs.h"
+
+#include <QDir>
 #include <QLocale>
 #include <QSettings>
 #include <optional>
@@ -28,12 +31,31 @@ void WriteOrRemove(QSettings& store, const char* key, int value, int absentMeans
     else
         store.setValue(QLatin1String(key), value);
 }
+
+// A stored value outside 0..highest is no version of the receiver: sent, it would be
+// truncated to a byte.
+std::optional<int> ReadInRange(QSettings& store, const char* key, int highest) {
+    const std::optional<int> value = ReadInt(store, key);
+    if (value && (*value < 0 || *value > highest)) {
+        qWarning("Settings: %s=%d is outside 0..%d and is ignored (%s).", key, *value, highest,
+                 qPrintable(QDir::toNativeSeparators(store.fileName())));
+        return std::nullopt;
+    }
+    return value;
+}
 } // namespace
+
+bool IsReceiverVersion(int country, int wideband) {
+    return country >= 0 && country <= kHighestCountry && wideband >= 0 &&
+           wideband <= kHighestWideband;
+}
 
 bool ReadCountrySettings(int& country, int& wideband) {
     auto store = settings::Open();
-    const std::optional<int> storedCountry = ReadInt(*store, settings::kCountry);
-    const std::optional<int> storedWideband = ReadInt(*store, settings::kWideband);
+    const std::optional<int> storedCountry =
+        ReadInRange(*store, settings::kCountry, kHighestCountry);
+    const std::optional<int> storedWideband =
+        ReadInRange(*store, settings::kWideband, kHighestWideband);
     country = storedCountry.value_or(settings::kDefaultCountry);
     wideband = storedWideband.value_or(settings::kDefaultWideband);
     return storedCountry && storedWideband;
@@ -46,11 +68,32 @@ void WriteCountrySettings(int country, int wideband) {
     store->sync();
 }
 
-void RememberReceiverVersion(int country, int wideband) {
+bool RememberReceiverVersion(int country, int wideband) {
+    if (!IsReceiverVersion(country, wideband))
+        return false;
     auto store = settings::Open();
     store->setValue(QLatin1String(settings::kCountry), country);
     store->setValue(QLatin1String(settings::kWideband), wideband);
+    // QSettings keeps what it could not write in memory only; sync() tells.
     store->sync();
+    return store->status() == QSettings::NoError;
+}
+
+QString VersionNotStoredMessage(int country, int wideband) {
+    int storedCountry = settings::kDefaultCountry;
+    int storedWideband = settings::kDefaultWideband;
+    ReadCountrySettings(storedCountry, storedWideband);
+    const QString version = QStringLiteral("country %1, wideband %2");
+    const QString instead = QStringLiteral("\nUntil it is, writes send the stored version (") +
+                            version.arg(storedCountry).arg(storedWideband) + QStringLiteral(").");
+    if (!IsReceiverVersion(country, wideband))
+        return QStringLiteral("The receiver reported a version this program does not know (") +
+               version.arg(country).arg(wideband) + QStringLiteral("); it was not stored.") +
+               instead;
+    return QStringLiteral("The receiver's version (") + version.arg(country).arg(wideband) +
+           QStringLiteral(") could not be stored in the settings file:\n") +
+           QDir::toNativeSeparators(settings::Open()->fileName()) + instead +
+           QStringLiteral("\nMake that file and its folder writable, then read again.");
 }
 
 int SystemLanguageId() {
@@ -86,8 +129,15 @@ void WriteDataDir(const QString& folder) {
 }
 
 QString ReadCommPort() {
-    const QString port =
-        settings::Open()->value(QLatin1String(settings::kCommPort)).toString().trimmed();
+    auto store = settings::Open();
+    const QString port = store->value(QLatin1String(settings::kCommPort)).toString().trimmed();
+    if (const QString problem = PortNameProblem(port); !problem.isEmpty()) {
+        // A value the program cannot use must not keep it from starting, nor from Port Setup.
+        qWarning("Settings: %s is ignored (%s): %s", settings::kCommPort,
+                 qPrintable(QDir::toNativeSeparators(store->fileName())),
+                 qPrintable(VisibleText(problem)));
+        return QStringLiteral("0");
+    }
     return port.isEmpty() ? QStringLiteral("0") : port;
 }
 
@@ -95,4 +145,12 @@ void WriteCommPort(const QString& port) {
     auto store = settings::Open();
     store->setValue(QLatin1String(settings::kCommPort), port);
     store->sync();
+}
+
+QString PortNameProblem(const QString& port) {
+    for (QChar c : port)
+        if (IsControlChar(c))
+            return QStringLiteral("The port name \"%1\" contains the control character %2.")
+                .arg(VisibleText(port), VisibleText(QString(c)));
+    return {};
 }

@@ -20,13 +20,25 @@ inline constexpr int kDefaultWideband = 0;
 std::unique_ptr<QSettings> Open();
 } // namespace settings
 
+// The versions the receiver comes in: countries 0..4, wideband 0 or 1.
+inline constexpr int kHighestCountry = 4;
+inline constexpr int kHighestWideband = 1;
+bool IsReceiverVersion(int country, int wideband);
+
 // Reads "Country" (absent: 4) and "Wideband" (absent: 0); true only when both were present.
+// A stored value outside the receiver's range is ignored with a warning and counts as absent,
+// so nothing outside the range is ever sent or saved.
 bool ReadCountrySettings(int& country, int& wideband);
 // Stores the pair; the defaults (country 4, wideband 0) are stored by deleting the value.
 void WriteCountrySettings(int country, int wideband);
 // Stores the version a receiver reported, both values written even when they are the
 // defaults, so the next start keeps it instead of choosing again by the system language.
-void RememberReceiverVersion(int country, int wideband);
+// False when it could not be stored (a settings file or folder that cannot be written, or a
+// version outside the receiver's range): the next write would send another version.
+[[nodiscard]] bool RememberReceiverVersion(int country, int wideband);
+// What the user is told when RememberReceiverVersion failed for that version: why, and which
+// version writes send instead.
+QString VersionNotStoredMessage(int country, int wideband);
 
 // Windows language ids the country choice knows.
 inline constexpr int kLanguageJapanese = 1041;
@@ -40,6 +52,12 @@ void SettleCountry(int languageId);
 QString ReadDataDir();
 void WriteDataDir(const QString& folder);
 
-// "CommPort": "0" (none), "1".."9" (Com 1..Com 9) or a device path.
+// "CommPort": "0" (none), "1".."9" (Com 1..Com 9) or a device path. A stored name that
+// PortNameProblem refuses is ignored with a warning and reads as "0".
 QString ReadCommPort();
 void WriteCommPort(const QString& port);
+
+// Why port cannot name a serial port, in words for the user ("... contains the control
+// character \x00."), or an empty string when it can. Every port name, wherever it comes from,
+// passes this before anything (the serial layer's lock file among them) is named after it.
+QString PortNameProblem(const QString& port);

@@ -5,6 +5,7 @@
 #include "radio/Backups.h"
 #include "radio/Prompt.h"
 #include "radio/Radio.h"
+#include "radio/Settings.h"
 
 #include <QDialogButtonBox>
 #include <QPushButton>
@@ -57,10 +58,20 @@ void CCloneReadDlg::KeepBackup() {
                         QString(), PromptButtons::Ok, PromptIcon::Exclamation);
 }
 
+// The next write sends the stored version: a read that could not store it must say so.
+void CCloneReadDlg::TellIfVersionNotStored() {
+    if (session_->VersionStored())
+        return;
+    prompt_.Message(QStringLiteral("The data were read. ") +
+                        VersionNotStoredMessage(radio_.Country(), radio_.Wideband()),
+                    QString(), PromptButtons::Ok, PromptIcon::Exclamation);
+}
+
 void CCloneReadDlg::OnFinished() {
     switch (session_->State()) {
     case CloneState::Succeeded:
         KeepBackup();
+        TellIfVersionNotStored();
         return done(kDone);
     case CloneState::Cancelled:
         return done(kCancelled);

@@ -21,6 +21,7 @@ public:
 
 private:
     void KeepBackup();
+    void TellIfVersionNotStored();
     void OnFinished() override;
 
     bool userCancelled_ = false;

@@ -32,10 +32,11 @@ protected:
     }
 
     QString locale = QStringLiteral("en_US.UTF-8");
+    QString configHome; // instead of config's folder
 
     void StartCli(QProcess& cli, const QStringList& args) {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("XDG_CONFIG_HOME", config.path());
+        env.insert("XDG_CONFIG_HOME", configHome.isEmpty() ? config.path() : configHome);
         env.insert("XDG_DATA_HOME", data.path()); // where reads keep their backups
         env.insert("LC_ALL", locale);
         cli.setProcessEnvironment(env);
@@ -130,7 +131,7 @@ TEST_F(CliTransfer, ReadGivesUpWhenTheReceiverSendsNothing) {
 
 // Stopped halfway, the receiver holds part of the new image and part of the old one.
 TEST_F(CliTransfer, CtrlCDuringAWriteSaysHowToRecover) {
-    WriteFile(Path("radio.rdf"), file);
+    WriteFile(Path("radio.rdf"), PatternFile(4, 0)); // the version stored on a US system
     StartSim({"receive", Path("received.rdf"), "--baud", "9600"});
     QProcess cli;
     StartCli(cli, {"write", "--port", device, Path("radio.rdf")});
@@ -163,6 +164,7 @@ TEST_F(CliTransfer, ReadIntoAnUnwritableFileIsRefusedBeforeTheTransfer) {
 }
 
 TEST_F(CliTransfer, WriteSendsStoredCountryAndClearedBytesAndKeepsTheFile) {
+    file = PatternFile(4, 0); // the version stored on a US system
     WriteFile(Path("radio.rdf"), file);
     StartSim({"receive", Path("received.rdf")});
     {
@@ -185,12 +187,74 @@ TEST_F(CliTransfer, WriteSendsStoredCountryAndClearedBytesAndKeepsTheFile) {
 }
 
 TEST_F(CliTransfer, RefusedWriteFailsWithTheMessage) {
-    WriteFile(Path("radio.rdf"), file);
+    WriteFile(Path("radio.rdf"), PatternFile(4, 0));
     StartSim({"receive", Path("received.rdf"), "--refuse", "0:40"});
     const CliResult r = Cli({"write", "--port", device, Path("radio.rdf")});
     EXPECT_EQ(r.exit, 1);
     EXPECT_TRUE(r.err.contains("The current version of the file does not match the radio."))
         << qPrintable(r.err);
+}
+
+// ---- the receiver's version -------------------------------------------------------------
+
+// The settings folder's parent is a file: nobody, root included, can store anything there.
+TEST_F(CliTransfer, ReadWhoseVersionCannotBeStoredSaysSoAndFails) {
+    WriteFile(Path("radio.rdf"), file);
+    WriteFile(Path("blocker"), {});
+    configHome = Path("blocker");
+    StartSim({"send", Path("radio.rdf"), "--start-delay", "200"});
+    const CliResult r = Cli({"read", "--port", device, "-o", Path("read.rdf")});
+    EXPECT_EQ(r.exit, 1);
+    EXPECT_TRUE(r.err.contains("(country 1, wideband 1) could not be stored")) << qPrintable(r.err);
+    // The file is written all the same and records what the receiver is.
+    EXPECT_EQ(ReadFile(Path("read.rdf")).at(layout::kRadioImage + layout::ri::kCountryCode), 1);
+
+    sim.Result();
+    StartSim({"send", Path("radio.rdf"), "--start-delay", "200"});
+    const CliResult quiet =
+        Cli({"read", "--no-settings", "--port", device, "-o", Path("read.rdf")});
+    EXPECT_EQ(quiet.exit, 0) << qPrintable(quiet.err);
+}
+
+// The window asks when such a file is opened; the command line cannot ask, so it refuses.
+TEST_F(CliTransfer, WriteOfAFileForAnotherVersionIsRefusedUnlessTheVersionIsNamed) {
+    WriteFile(Path("radio.rdf"), file); // country 1, wideband 1; the stored version is 4, 0
+    StartSim({"receive", Path("received.rdf")});
+    const CliResult r = Cli({"write", "--port", device, Path("radio.rdf")});
+    EXPECT_EQ(r.exit, 1);
+    EXPECT_TRUE(r.err.contains("was made for country 1, wideband 1, but the stored version is "
+                               "country 4, wideband 0"))
+        << qPrintable(r.err);
+    EXPECT_EQ(Cli({"write", "--port", device, "--country", "7", Path("radio.rdf")}).exit, 2);
+
+    const CliResult named =
+        Cli({"write", "--port", device, "--country", "1", "--wideband", Path("radio.rdf")});
+    ASSERT_EQ(named.exit, 0) << qPrintable(named.err);
+    sim.Result();
+    const std::vector<Byte> got = ReadFile(Path("received.rdf"));
+    ASSERT_EQ(got.size(), size_t(layout::kImageSize));
+    EXPECT_EQ(got[layout::kRadioImage + layout::ri::kCountryCode], 1);
+    EXPECT_EQ(got[layout::kRadioImage + layout::ri::kWidebandFlag], 1);
+}
+
+// ---- port names ----------------------------------------------------------------------------
+
+// Such a name crashed the serial layer's lock file code at every start.
+TEST_F(CliTransfer, PortNamesWithControlCharactersAreRefused) {
+    {
+        QSettings s = Stored();
+        s.setValue("CommPort", QString("/dev/tty") + QChar(0) + "S0");
+    }
+    const CliResult stored = Cli({"read", "-o", Path("read.rdf")});
+    EXPECT_EQ(stored.exit, 1);
+    EXPECT_TRUE(stored.err.contains("CommPort is ignored")) << qPrintable(stored.err);
+    EXPECT_TRUE(stored.err.contains("control character \\x00")) << qPrintable(stored.err);
+    EXPECT_TRUE(stored.err.contains("No serial port is chosen")) << qPrintable(stored.err);
+
+    const CliResult given = Cli({"read", "--port", "/dev/tty\x1b[2JS0", "-o", Path("read.rdf")});
+    EXPECT_EQ(given.exit, 2);
+    EXPECT_TRUE(given.err.contains("contains the control character \\x1B"))
+        << qPrintable(given.err);
 }
 
 } // namespace

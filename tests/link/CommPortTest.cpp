@@ -7,11 +7,15 @@
 
 #include <QElapsedTimer>
 #include <QFile>
+#include <QSysInfo>
 #include <QTemporaryDir>
 #include <QThread>
+#include <cerrno>
+#include <csignal>
 #include <deque>
 #include <grp.h>
 #include <gtest/gtest.h>
+#include <pwd.h>
 #include <unistd.h>
 
 namespace {
@@ -56,6 +60,9 @@ TEST(OpenMessages, EachFailureNamesTheDevice) {
               "/dev/ttyS2: Is already open.");
     EXPECT_EQ(OpenErrorMessage(OpenFailure::Other, "/dev/ttyS2", 31),
               "/dev/ttyS2:  Unknown error #-31.");
+    // A name too long for a lock file fails as a permission error, but nothing is there.
+    EXPECT_EQ(ClassifyOpenError(QSerialPort::PermissionError, "/dev/" + QString(300, 'a')),
+              OpenFailure::NotFound);
 }
 
 TEST(OpenMessages, PermissionMessageNamesTheOwningGroup) {
@@ -273,6 +280,57 @@ TEST_F(CommPortTest, SetupNewPortOpensAndIsStored) {
     EXPECT_TRUE(port.Setup(chooser));
     EXPECT_EQ(chooser.shown, (QStringList{"0", "0"}));
     EXPECT_EQ(ReadCommPort(), pty.Device());
+}
+
+// ---- port names ------------------------------------------------------------------------
+
+// The serial layer names a lock file after the device; a NUL cut that name short (here to this
+// very device's) and sent its lock code into a deep recursion.
+TEST_F(CommPortTest, PortNamesWithControlCharactersNeverReachTheSerialLayer) {
+    const QString bad = pty.Device() + QChar(0) + QStringLiteral("x");
+    {
+        CCommPort port(&prompt, CCommPort::kSettings, bad); // given, as with --port
+        EXPECT_FALSE(port.IsOpen());
+        EXPECT_TRUE(prompt.LastText().contains("control character \\x00"))
+            << qPrintable(prompt.LastText());
+    }
+    // Chosen in Port Setup: refused, the port in use stays open and the user is asked again.
+    WriteCommPort(pty.Device());
+    CCommPort port(&prompt);
+    ScriptedChooser chooser;
+    chooser.answers = {bad, std::nullopt};
+    EXPECT_TRUE(port.Setup(chooser));
+    EXPECT_EQ(chooser.shown, (QStringList{pty.Device(), pty.Device()}));
+    EXPECT_EQ(prompt.messages.size(), 2u);
+    EXPECT_EQ(ReadCommPort(), pty.Device());
+}
+
+// In a sticky lock folder only the owner (or root) removes a lock, so another account's lock
+// of an ended process made the port "already open" for ever, without a word about why.
+TEST_F(CommPortTest, StaleLockOfAnotherAccountSaysWhoseItIsAndHowToClearIt) {
+    const QString device = pty.Device();
+    const QString lock =
+        QStringLiteral("/var/lock/LCK..") + QString(device).remove(0, 5).replace('/', '_');
+    const passwd* daemon = ::getpwnam("daemon");
+    QFile file(lock);
+    if (::geteuid() != 0 || !daemon || !file.open(QIODevice::WriteOnly))
+        GTEST_SKIP() << "planting another account's lock needs root, daemon and /var/lock";
+    pid_t ended = 4'000'000;
+    while (ended > 1000 && (::kill(ended, 0) == 0 || errno != ESRCH))
+        --ended;
+    file.write(QByteArray::number(ended) + "\ncorvinel\n" + QSysInfo::machineHostName().toUtf8() +
+               "\n");
+    file.close();
+    ASSERT_EQ(::chown(QFile::encodeName(lock).constData(), daemon->pw_uid, gid_t(-1)), 0);
+    const QString text = OpenErrorMessage(OpenFailure::InUse, device, 0);
+    QFile::remove(lock);
+    EXPECT_EQ(text.toStdString(),
+              (device + ": Is already open.\nThe lock file " + lock +
+               " belongs to the user daemon; its process " + QString::number(ended) +
+               " is no longer running.\nIf no program uses the port, remove the lock file (for "
+               "example: sudo rm " +
+               lock + ").")
+                  .toStdString());
 }
 
 } // namespace

@@ -104,6 +104,25 @@ TEST_F(CloneDialogs, ReadFillsTheImageAndStoresTheReceiversCountry) {
     EXPECT_TRUE(prompt.messages.empty());
 }
 
+// The next write sends the stored version, so a read that could not store the receiver's
+// version must say so. (A settings folder whose parent is a file stops root too.)
+TEST_F(CloneDialogs, ReadWhoseVersionCannotBeStoredSaysSo) {
+    StartSending(PatternFile(1, 0));
+    ASSERT_TRUE(WriteFile(Path("blocker"), {}));
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, Path("blocker"));
+    CCloneReadDlg dialog(radio, port, prompt);
+    EXPECT_EQ(dialog.exec(), CCloneReadDlg::kDone);
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.Folder());
+    ASSERT_EQ(prompt.messages.size(), 1u);
+    const QString text = prompt.LastText();
+    EXPECT_TRUE(text.startsWith("The data were read. The receiver's version (country 1, "
+                                "wideband 0) could not be stored"))
+        << qPrintable(text);
+    EXPECT_EQ(prompt.messages[0].icon, PromptIcon::Exclamation);
+    EXPECT_EQ(radio.Country(), 1); // what a save writes into the file
+    EXPECT_EQ(radio.Wideband(), 0);
+}
+
 TEST_F(CloneDialogs, ReadFailuresShowTheirMessages) {
     struct Case {
         QStringList args;

@@ -89,20 +89,21 @@ TEST(FrequencyText, ParsesEveryFormUsersType) {
                  {"145.-5", 0},
                  {" 145.5", 145'500'000},
                  {"145.5   ", 145'500'000},
-                 {"4294", 0}, // 4294 MHz does not fit 32 bits
+                 // 4294 MHz does not fit 32 bits: out of reach, not "no frequency".
+                 {"4294", kOutOfReachHz},
                  // Where a bare number stops being MHz and becomes kHz.
                  {"2147", 2'147'000'000},
-                 {"2148", 0},
-                 {"9999", 0},
+                 {"2148", kOutOfReachHz},
+                 {"9999", kOutOfReachHz},
                  {"10000", 10'000'000},
                  {"10000.0", 10'000'000},
-                 {"10000.5", 0},
+                 {"10000.5", kOutOfReachHz},
                  {"1300", 1'300'000'000},
                  {"0.1", 100'000},
-                 {"99999999999999999999", 0},
+                 {"99999999999999999999", kOutOfReachHz},
                  // Too large for 32 bits, whatever 64-bit arithmetic would wrap them to.
-                 {"99999999999999.5", 0},
-                 {"18446744073854.5517", 0}};
+                 {"99999999999999.5", kOutOfReachHz},
+                 {"18446744073854.5517", kOutOfReachHz}};
     for (const Case& c : cases)
         EXPECT_EQ(ParseFrequency(QString::fromLatin1(c.text)), c.hz) << c.text;
 }
@@ -112,7 +113,41 @@ TEST(FrequencyText, ParsesHundredHertzUnits) {
     EXPECT_EQ(ParseFrequency100Hz("145.0125"), 1'450'125);
     EXPECT_EQ(ParseFrequency100Hz("145000"), 1'450'000);
     EXPECT_EQ(ParseFrequency100Hz("x"), 0);
-    EXPECT_EQ(ParseFrequency100Hz("999999999999999.5"), 0);
+    EXPECT_EQ(ParseFrequency100Hz("999999999999999.5"), INT32_MAX);
+    EXPECT_EQ(ParseFrequency100Hz("0,285"), 2850);
+}
+
+// Whatever its size, a number is a frequency or refused: overflowing into 0 would read as "no
+// frequency" and delete a channel without a word.
+TEST(FrequencyText, NumbersTooLargeAreRefusedNeverEmpty) {
+    struct Case {
+        const char* text;
+        int hz;
+    } cases[] = {
+        {"2147483", 2'147'483'000}, // kHz: the largest that fits
+        {"2147484", kOutOfReachHz}, // kHz: the first that does not
+        {"99999999", kOutOfReachHz},
+        {"4294967296", kOutOfReachHz}, // 2^32 kHz: wraps to 0 in 32 bits
+        {"2147.48365", kOutOfReachHz},
+        {"1e9", 1'000'000}, // reading stops at the first non-digit
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(ParseFrequency(QString::fromLatin1(c.text)), c.hz) << c.text;
+    // Every check that refuses a frequency the receiver cannot take refuses it.
+    for (int country : {0, 1, 2, 3, 4})
+        for (int wideband : {0, 1})
+            EXPECT_TRUE(IsFrequencyBlockedFor(kOutOfReachHz, country, wideband));
+    EXPECT_FALSE(FitsFreq8(kOutOfReachHz));
+    EXPECT_EQ(FrequencyMessage(kOutOfReachHz), "2147.48364 or more is not a valid frequency");
+    EXPECT_EQ(FrequencyMessage(2'147'483'000), "2147.48300 is not a valid frequency");
+}
+
+TEST(FrequencyText, DecimalCommaIsADecimalPoint) {
+    EXPECT_EQ(ParseFrequency("145,5"), 145'500'000);
+    EXPECT_EQ(ParseFrequency("145,12345"), 145'123'450);
+    EXPECT_EQ(ParseFrequency("0,594M"), 594'000);
+    EXPECT_EQ(ParseFrequency("145,5k"), 145'000);
+    EXPECT_EQ(ParseFrequency(" 433,0 "), 433'000'000);
 }
 
 TEST(FrequencyText, ShowsMegahertzWithFiveDecimals) {

@@ -4,6 +4,7 @@
 #include "support/TempSettings.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -125,9 +126,10 @@ protected:
 TEST_F(Backups, AreNamedByTimeAndTheNewestFiftyKept) {
     EXPECT_EQ(backups::Newest(), QString());
     Image image{};
-    const QDateTime start(QDate(2026, 12, 7), QTime(9, 30, 0));
+    const QDateTime start(QDate(2026, 12, 7), QTime(9, 30, 0), Qt::UTC);
     ASSERT_TRUE(QDir().mkpath(backups::Folder()));
     WriteAll(backups::Folder() + "/mine.rdf", "a file of the user's");
+    WriteAll(backups::Folder() + "/vr500-mine.rdf", "another file of the user's");
     for (int i = 0; i < 52; ++i) {
         image[kRadioImage] = Byte(i);
         const backups::Written w = backups::Write(image, start.addSecs(60 * i));
@@ -135,15 +137,66 @@ TEST_F(Backups, AreNamedByTimeAndTheNewestFiftyKept) {
     }
     const QStringList all = backups::List();
     EXPECT_EQ(all.size(), backups::kKeepBackups);
-    EXPECT_EQ(backups::Newest(), backups::Folder() + "/vr500-2026-12-07-102100.rdf");
-    EXPECT_EQ(all.last(), backups::Folder() + "/vr500-2026-12-07-093200.rdf");
+    EXPECT_EQ(backups::Newest(), backups::Folder() + "/vr500-2026-12-07-102100Z-000052.rdf");
+    EXPECT_EQ(all.last(), backups::Folder() + "/vr500-2026-12-07-093200Z-000003.rdf");
     EXPECT_EQ(ReadAll(backups::Newest()).at(kRadioImage), 51);
     EXPECT_TRUE(QFile::exists(backups::Folder() + "/mine.rdf"));
+    EXPECT_TRUE(QFile::exists(backups::Folder() + "/vr500-mine.rdf"));
 
     // Two reads in one second both stay.
     const backups::Written again = backups::Write(image, start.addSecs(60 * 51));
-    EXPECT_EQ(again.path, backups::Folder() + "/vr500-2026-12-07-102100_2.rdf");
+    EXPECT_EQ(again.path, backups::Folder() + "/vr500-2026-12-07-102100Z-000053.rdf");
     EXPECT_EQ(backups::Newest(), again.path);
+}
+
+// The clock set back (or a time zone change) must not make the newest read look oldest.
+TEST_F(Backups, OrderIsTheOrderOfReadsWhateverTheClock) {
+    Image image{};
+    const QDateTime now(QDate(2026, 12, 7), QTime(12, 0, 0), Qt::UTC);
+    for (int i = 0; i < backups::kKeepBackups; ++i) {
+        image[kRadioImage] = Byte(i);
+        ASSERT_TRUE(backups::Write(image, now.addSecs(i)).failure.isEmpty());
+    }
+    image[kRadioImage] = 0xEE;
+    const backups::Written late = backups::Write(image, now.addYears(-3));
+    ASSERT_TRUE(late.failure.isEmpty());
+    EXPECT_TRUE(QFile::exists(late.path));
+    EXPECT_EQ(backups::Newest(), late.path);
+    EXPECT_EQ(ReadAll(backups::Newest()).at(kRadioImage), char(0xEE));
+    EXPECT_EQ(backups::List().size(), backups::kKeepBackups);
+    EXPECT_EQ(ReadAll(backups::List().last()).at(kRadioImage), 1); // the first read went
+}
+
+// Backups made before sequence numbers are still listed (after the numbered ones), and are
+// the first to go.
+TEST_F(Backups, OlderNamesStayListed) {
+    ASSERT_TRUE(QDir().mkpath(backups::Folder()));
+    const QString old1 = backups::Folder() + "/vr500-2030-01-01-120000.rdf";
+    const QString old2 = backups::Folder() + "/vr500-2030-01-01-120000_2.rdf";
+    WriteAll(old1, "old");
+    WriteAll(old2, "old");
+    EXPECT_EQ(backups::List(), (QStringList{old2, old1}));
+    const backups::Written w = backups::Write(Image{});
+    EXPECT_EQ(backups::List(), (QStringList{w.path, old2, old1}));
+    for (int i = 0; i < backups::kKeepBackups - 2; ++i)
+        backups::Write(Image{});
+    EXPECT_EQ(backups::List().last(), old2);
+    EXPECT_FALSE(QFile::exists(old1));
+}
+
+// A link planted at the next name, pointing where the user may write, is neither written
+// through nor replaced.
+TEST_F(Backups, ANameThatExistsIsSkipped) {
+    ASSERT_TRUE(QDir().mkpath(backups::Folder()));
+    const QDateTime when(QDate(2026, 12, 7), QTime(9, 30, 0), Qt::UTC);
+    const QString target = home.filePath("bashrc");
+    const QString planted = backups::Folder() + "/vr500-2026-12-07-093000Z-000001.rdf";
+    ASSERT_TRUE(QFile::link(target, planted));
+    const backups::Written w = backups::Write(Image{}, when);
+    ASSERT_TRUE(w.failure.isEmpty()) << w.failure.toStdString();
+    EXPECT_EQ(w.path, backups::Folder() + "/vr500-2026-12-07-093000Z-000002.rdf");
+    EXPECT_FALSE(QFile::exists(target));
+    EXPECT_TRUE(QFileInfo(planted).isSymLink());
 }
 
 TEST_F(Backups, AFolderThatCannotBeMadeIsReported) {

@@ -85,7 +85,7 @@ TEST_F(SettingsTest, StartUpChoosesTheCountryFromTheLanguage) {
         {4, 0, 0}, {0, 0, kLanguageEnglishUS}, {1, 0, kLanguageJapanese}, {1, 1, 0}};
     for (const auto& [country, wideband, language] : read) {
         TempSettings fresh;
-        RememberReceiverVersion(country, wideband);
+        EXPECT_TRUE(RememberReceiverVersion(country, wideband));
         SettleCountry(language);
         SettleCountry(language);
         int gotCountry = -1, gotWideband = -1;
@@ -104,4 +104,34 @@ TEST_F(SettingsTest, PortAndDataFolder) {
     EXPECT_EQ(ReadDataDir(), "");
     WriteDataDir("/home/listener/radio");
     EXPECT_EQ(ReadDataDir(), "/home/listener/radio");
+}
+
+// Values edited by hand, or left by another program, that no receiver has: sent, they would be
+// cut to a byte (-1 becomes 255).
+TEST_F(SettingsTest, StoredVersionOutsideTheRangeIsIgnored) {
+    Store(settings::kCountry, -1);
+    Store(settings::kWideband, 7);
+    int country = -1, wideband = -1;
+    EXPECT_FALSE(ReadCountrySettings(country, wideband));
+    EXPECT_EQ(country, 4);
+    EXPECT_EQ(wideband, 0);
+    Store(settings::kCountry, 5);
+    Store(settings::kWideband, 1);
+    // Start-up chooses again and so replaces what it cannot use.
+    SettleCountry(kLanguageJapanese);
+    EXPECT_EQ(Value(settings::kCountry), 0);
+    EXPECT_FALSE(Has(settings::kWideband));
+    // Nor is a reported version outside the range stored.
+    EXPECT_FALSE(RememberReceiverVersion(9, 0));
+    EXPECT_EQ(Value(settings::kCountry), 0);
+}
+
+TEST_F(SettingsTest, PortNamesWithControlCharactersAreRefused) {
+    EXPECT_EQ(PortNameProblem("/dev/ttyUSB0"), "");
+    EXPECT_EQ(PortNameProblem(QString("/dev/tty") + QChar(0) + "S0"),
+              "The port name \"/dev/tty\\x00S0\" contains the control character \\x00.");
+    EXPECT_NE(PortNameProblem(QString("/dev/ttyS0") + QChar(0x9B)), "");
+    // Stored, it is ignored, so the program starts and Port Setup can mend it.
+    WriteCommPort("/dev/ttyS0\x1b[2J");
+    EXPECT_EQ(ReadCommPort(), "0");
 }
