@@ -1,8 +1,9 @@
 #pragma once
 // Undo and Redo for the whole program: one history of the data set, in the steps a person
 // expects. Each change a user makes on a page (a cell edit, a list operation, a control) is
-// stored into the image by the page's own store and kept as one step named after it; New,
-// Open and a read start a new history. Undo shows the page where the step was made.
+// announced by the page with its name, stored into the image by the page's own store and kept
+// as one step. New, Open and a read start a new history. Undo shows the page where the step was
+// made.
 
 #include "radio/UndoHistory.h"
 
@@ -10,10 +11,8 @@
 #include <QString>
 
 class CChannelFinder;
-class CPropertyPage;
 class CSheetHostWnd;
 class CVR500Radio;
-class QWidget;
 
 class CEditHistory : public QObject {
     Q_OBJECT
@@ -46,8 +45,6 @@ signals:
     void Changed();
 
 private:
-    void WatchPage(CPropertyPage* page);
-    QString PageLabel(const CPropertyPage* page) const;
     bool StoreActivePage();
     void RecordPage(int index, const QString& label);
     void Restore(bool undo);

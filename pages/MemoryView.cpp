@@ -117,6 +117,7 @@ CMemoryView::CMemoryView(CVR500Radio& radio, QWidget* parent)
     }
 
     frequencyChecker_ = new FrequencyCellChecker(*grid_, radio, {kFreqCol}, {}, this);
+    WatchGrid(*grid_);
     connect(grid_, &CSpreadSheet::KeyReleased, this, &CMemoryView::OnKeyReleased);
     connect(grid_, &CSpreadSheet::RightClicked, this, &CMemoryView::OnRightClicked);
     connect(grid_, &CSpreadSheet::BlockDropped, this, &CMemoryView::OnBlockDropped);
@@ -176,6 +177,11 @@ CMemoryView::CMemoryView(CVR500Radio& radio, QWidget* parent)
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(grid_, 1);
     layout->addLayout(buttons);
+
+    connect(modeScan_, &QComboBox::activated, this, &CMemoryView::PageEdited);
+    connect(bankScanGroup_, &QButtonGroup::idClicked, this, &CMemoryView::PageEdited);
+    for (QCheckBox* link : bankLink_)
+        connect(link, &QCheckBox::clicked, this, &CMemoryView::PageEdited);
 
     // The grid's context menu: the Edit commands. The shortcuts are shown, not registered:
     // the grid reports Ctrl+C, Ctrl+X and Ctrl+V itself, and the main window owns the keys.
@@ -372,6 +378,7 @@ void CMemoryView::OnSort() {
     if (dialog.exec() != QDialog::Accepted)
         return;
     SortBy(SharedSortSettings());
+    emit Edited(tr("Sort"));
 }
 
 void CMemoryView::SortBy(const SortSettings& s) {
@@ -432,6 +439,7 @@ void CMemoryView::OnMoveUp() {
         RowRange(f - 1, l - 1);
         grid_->SetOperation(CSpreadSheet::OpSelect);
     }
+    emit Edited(tr("Move Up"));
 }
 
 void CMemoryView::OnMoveDown() {
@@ -451,6 +459,7 @@ void CMemoryView::OnMoveDown() {
         RowRange(f + 1, l + 1);
         grid_->SetOperation(CSpreadSheet::OpSelect);
     }
+    emit Edited(tr("Move Down"));
 }
 
 void CMemoryView::OnInsert() {
@@ -476,6 +485,7 @@ void CMemoryView::OnInsert() {
         grid_->SetOperation(CSpreadSheet::OpMoveTo);
     }
     grid_->SetRangeMode(false);
+    emit Edited(tr("Insert"));
 }
 
 void CMemoryView::OnDelete() {
@@ -494,6 +504,7 @@ void CMemoryView::OnDelete() {
         grid_->SetOperation(CSpreadSheet::OpMoveTo);
     }
     grid_->SetRangeMode(false);
+    emit Edited(tr("Delete"));
 }
 
 void CMemoryView::OnClear() {
@@ -507,6 +518,7 @@ void CMemoryView::OnClear() {
     grid_->SetRangeMode(true);
     grid_->SetOperation(CSpreadSheet::OpClear);
     grid_->SetRangeMode(false);
+    emit Edited(tr("Clear"));
 }
 
 void CMemoryView::ClipboardCommand(int operation) {
@@ -527,10 +539,12 @@ void CMemoryView::OnCopy() {
 
 void CMemoryView::OnCut() {
     ClipboardCommand(CSpreadSheet::OpClipboardCut);
+    emit Edited(tr("Cut"));
 }
 
 void CMemoryView::OnPaste() {
     ClipboardCommand(CSpreadSheet::OpClipboardPaste);
+    emit Edited(tr("Paste"));
 }
 
 // ---- Printing ----

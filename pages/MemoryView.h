@@ -47,6 +47,8 @@ public:
     QCheckBox* BankLink(int bank) const { return bankLink_[bank]; }
     // The right-click menu: Cut, Copy, Paste, Sort, Move Up, Move Down, Insert, Clear, Delete.
     QMenu* EditMenu() const { return editMenu_; }
+    // The side controls' changes are one kind of step.
+    QString EditLabel() const override { return tr("Scan Setting"); }
 
     // Sorts by the given choices (the Sort command runs the dialog first).
     void SortBy(const SortSettings& settings);

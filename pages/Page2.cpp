@@ -55,6 +55,7 @@ CPage2::CPage2(CVR500Radio& radio, QWidget* parent)
     channels_ = new QComboBox(this);
     channelLabel_->setBuddy(channels_);
     channels_->setAccessibleName(QStringLiteral("Weather Channel"));
+    connect(channels_, &QComboBox::activated, this, &CPage2::PageEdited);
 
     auto* grids = new QHBoxLayout;
     grids->addWidget(left_.sheet, 0, Qt::AlignTop);
@@ -96,6 +97,7 @@ void CPage2::SetUpGrid(Group& g, const QString& name) {
                       grid.horizontalHeader()->height() + grid.verticalHeader()->length() + frame);
 
     g.checker = new FrequencyCellChecker(grid, Model(), {kFrequencyColumn}, {}, this);
+    WatchGrid(grid);
 }
 
 bool CPage2::OnSetActive() {

@@ -7,11 +7,15 @@
 #include "pages/ChannelFinder.h"
 #include "radio/Backups.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QRadioButton>
+#include <algorithm>
+#include <functional>
 
 using namespace layout;
 
@@ -116,6 +120,90 @@ TEST_F(History, EachStepUndoesOnItsOwnPageBackToTheSavedData) {
     Frame()->OnFileNew();
     EXPECT_FALSE(Undo()->isEnabled());
     EXPECT_FALSE(Redo()->isEnabled());
+}
+
+// A change to any control of any page is stored at once as one step, named after the page,
+// its side controls or the grid column where it was made. (Fields are typed in last on each
+// page: leaving a field announces it, which would hide a control that announces nothing.)
+TEST_F(History, EveryPageAnnouncesItsChangesWhereTheyHappen) {
+    Start();
+    int made = 0;
+    const auto step = [&](const QString& label, const std::function<void()>& change) {
+        SCOPED_TRACE(testing::Message() << "change " << ++made);
+        const Image before = Radio().EditImage;
+        change();
+        Settle();
+        EXPECT_EQ(Undo()->text(), "&Undo " + label);
+        EXPECT_NE(Radio().EditImage, before);
+    };
+    const auto show = [this](const char* title) {
+        int index = 0;
+        while (Host()->Sheet()->tabText(index) != QLatin1String(title))
+            ++index;
+        EXPECT_TRUE(Host()->Sheet()->SetActivePage(index));
+        return Host()->Sheet()->GetPage(index);
+    };
+    const auto pressDown = [](QWidget* control) {
+        ASSERT_NE(control, nullptr);
+        control->setFocus();
+        QCoreApplication::processEvents(); // what leaving the last control set off
+        QTest::keyClick(control, Qt::Key_Down);
+    };
+    const auto pressSpace = [](QWidget* button) {
+        ASSERT_NE(button, nullptr);
+        button->setFocus();
+        QCoreApplication::processEvents();
+        QTest::keyClick(button, Qt::Key_Space);
+    };
+    const auto type = [](QWidget* field, const char* text) {
+        ASSERT_NE(field, nullptr);
+        field->setFocus();
+        QCoreApplication::processEvents();
+        QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(field, QString::fromLatin1(text));
+        QTest::keyClick(field, Qt::Key_Return);
+    };
+    const auto named = [](QWidget* page, const char* name) -> QWidget* {
+        for (QWidget* w : page->findChildren<QWidget*>())
+            if (w->accessibleName() == QLatin1String(name))
+                return w;
+        return nullptr;
+    };
+
+    CMemoryView* channels = Host()->MemoryView();
+    step("Scan Setting", [&] { pressDown(channels->ModeScanList()); });
+    step("Scan Setting", [&] { pressSpace(channels->BankLink(3)); });
+    step("Scan Setting", [&] {
+        pressSpace(channels->BankScanOn()->isChecked() ? channels->BankScanOff()
+                                                       : channels->BankScanOn());
+    });
+
+    QWidget* vfo = show("VFO Scan");
+    step("VFO Scan", [&] {
+        const QList<QRadioButton*> buttons = vfo->findChildren<QRadioButton*>();
+        pressSpace(*std::ranges::find_if(buttons, [](auto* b) { return !b->isChecked(); }));
+    });
+    step("VFO Scan", [&] { type(named(vfo, "Priority Channel Frequency"), "145.5"); });
+    step("Skip Frequency", [&] {
+        auto* grid = static_cast<QAbstractItemView*>(named(vfo, "Skip frequencies"));
+        grid->setFocus();
+        Settle();
+        grid->setCurrentIndex(grid->model()->index(0, 0));
+        grid->edit(grid->currentIndex());
+        QTest::keyClicks(QApplication::focusWidget(), "433");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    });
+
+    QWidget* dual = show("Dual Watch");
+    step("Dual Watch", [&] { pressDown(dual->findChild<QComboBox*>()); });
+
+    QWidget* setting = show("Setting");
+    step("Setting", [&] { pressSpace(named(setting, "Monitor")); });
+    step("Setting", [&] { type(named(setting, "Open message text"), "HELLO"); });
+    step("Setting", [&] { type(named(setting, "Smart Search Upper"), "440"); });
+
+    QWidget* preset = show("Preset Mode");
+    step("Preset Mode", [&] { pressDown(preset->findChild<QComboBox*>()); });
 }
 
 TEST_F(History, FindByNameOrFrequencyAndHideUnusedChannels) {
