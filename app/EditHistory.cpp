@@ -47,8 +47,8 @@ bool CEditHistory::Record(QString label) {
 }
 
 void CEditHistory::RecordSoon(const QString& label) {
-    if (!pending_.isEmpty())
-        return; // the first command names the step
+    if (stepOpen_ || !pending_.isEmpty())
+        return; // the command under way, or the first one, names the step
     pending_ = label;
     QMetaObject::invokeMethod(
         this,
@@ -57,6 +57,18 @@ void CEditHistory::RecordSoon(const QString& label) {
                 Record(pending_);
         },
         Qt::QueuedConnection);
+}
+
+void CEditHistory::RunStep(const QString& label, const std::function<void()>& command) {
+    // An edit announced before the command is a step of its own.
+    if (!pending_.isEmpty())
+        Record(pending_);
+    // Recorded when the command is over, not when the event is: a command may wait for a
+    // dialog, whose event loop would record a step only half made.
+    stepOpen_ = true;
+    command();
+    stepOpen_ = false;
+    Record(label);
 }
 
 void CEditHistory::TakeIn() {

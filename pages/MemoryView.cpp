@@ -6,7 +6,6 @@
 #include "radio/Prompt.h"
 #include "radio/Radio.h"
 
-#include <QAction>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -118,7 +117,6 @@ CMemoryView::CMemoryView(CVR500Radio& radio, QWidget* parent)
 
     frequencyChecker_ = new FrequencyCellChecker(*grid_, radio, {kFreqCol}, {}, this);
     WatchGrid(*grid_);
-    connect(grid_, &CSpreadSheet::KeyReleased, this, &CMemoryView::OnKeyReleased);
     connect(grid_, &CSpreadSheet::RightClicked, this, &CMemoryView::OnRightClicked);
     connect(grid_, &CSpreadSheet::BlockDropped, this, &CMemoryView::OnBlockDropped);
 
@@ -183,28 +181,8 @@ CMemoryView::CMemoryView(CVR500Radio& radio, QWidget* parent)
     for (QCheckBox* link : bankLink_)
         connect(link, &QCheckBox::clicked, this, &CMemoryView::PageEdited);
 
-    // The grid's context menu: the Edit commands. The shortcuts are shown, not registered:
-    // the grid reports Ctrl+C, Ctrl+X and Ctrl+V itself, and the main window owns the keys.
+    // The main window fills it with its Edit commands.
     editMenu_ = new QMenu(this);
-    const Command edit[] = {
-        {QT_TR_NOOP("Cu&t\tCtrl+X"), &CMemoryView::OnCut},
-        {QT_TR_NOOP("&Copy\tCtrl+C"), &CMemoryView::OnCopy},
-        {QT_TR_NOOP("&Paste\tCtrl+V"), &CMemoryView::OnPaste},
-        {nullptr, nullptr},
-        {QT_TR_NOOP("&Sort"), &CMemoryView::OnSort},
-        {QT_TR_NOOP("Move &Up"), &CMemoryView::OnMoveUp},
-        {QT_TR_NOOP("Move &Down"), &CMemoryView::OnMoveDown},
-        {QT_TR_NOOP("&Insert"), &CMemoryView::OnInsert},
-        {QT_TR_NOOP("Clea&r"), &CMemoryView::OnClear},
-        {QT_TR_NOOP("&Delete"), &CMemoryView::OnDelete},
-    };
-    for (const Command& command : edit) {
-        if (!command.text)
-            editMenu_->addSeparator();
-        else
-            connect(editMenu_->addAction(tr(command.text)), &QAction::triggered, this,
-                    command.slot);
-    }
 
     FillGrid();
 }
@@ -324,19 +302,8 @@ void CMemoryView::SizeColumns() {
 
 // ---- Grid events ----
 
-void CMemoryView::OnKeyReleased(short& key, short shift) {
-    if (shift != 2)
-        return;
-    if (key == 'C')
-        OnCopy();
-    else if (key == 'X')
-        OnCut();
-    else if (key == 'V')
-        OnPaste();
-}
-
 void CMemoryView::OnRightClicked(short kind, int, int, int x, int y) {
-    if (kind != 0)
+    if (kind != 0 || editMenu_->isEmpty())
         return;
     const int px = x * std::max(1, grid_->logicalDpiX()) / 1440;
     const int py = y * std::max(1, grid_->logicalDpiY()) / 1440;

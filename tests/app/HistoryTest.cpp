@@ -15,7 +15,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <algorithm>
-#include <functional>
 
 using namespace layout;
 
@@ -127,83 +126,62 @@ TEST_F(History, EachStepUndoesOnItsOwnPageBackToTheSavedData) {
 // page: leaving a field announces it, which would hide a control that announces nothing.)
 TEST_F(History, EveryPageAnnouncesItsChangesWhereTheyHappen) {
     Start();
-    int made = 0;
-    const auto step = [&](const QString& label, const std::function<void()>& change) {
-        SCOPED_TRACE(testing::Message() << "change " << ++made);
+    QWidget* page = Host()->MemoryView();
+    const auto control = [&page](const char* name) {
+        for (QWidget* w : page->findChildren<QWidget*>())
+            if (w->accessibleName() == QLatin1String(name))
+                return w;
+        return static_cast<QWidget*>(nullptr);
+    };
+    // The key goes to the control; text, when given, is typed over the control's own first.
+    const auto step = [&](const QString& label, QWidget* w, Qt::Key key, const char* text = "") {
+        SCOPED_TRACE(label.toStdString());
+        ASSERT_NE(w, nullptr);
         const Image before = Radio().EditImage;
-        change();
+        w->setFocus();
+        Settle(); // what leaving the last control set off
+        if (*text)
+            QTest::keyClick(w, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(w, QString::fromLatin1(text));
+        QTest::keyClick(w, key);
         Settle();
         EXPECT_EQ(Undo()->text(), "&Undo " + label);
         EXPECT_NE(Radio().EditImage, before);
     };
-    const auto show = [this](const char* title) {
-        int index = 0;
-        while (Host()->Sheet()->tabText(index) != QLatin1String(title))
-            ++index;
-        EXPECT_TRUE(Host()->Sheet()->SetActivePage(index));
-        return Host()->Sheet()->GetPage(index);
-    };
-    const auto pressDown = [](QWidget* control) {
-        ASSERT_NE(control, nullptr);
-        control->setFocus();
-        QCoreApplication::processEvents(); // what leaving the last control set off
-        QTest::keyClick(control, Qt::Key_Down);
-    };
-    const auto pressSpace = [](QWidget* button) {
-        ASSERT_NE(button, nullptr);
-        button->setFocus();
-        QCoreApplication::processEvents();
-        QTest::keyClick(button, Qt::Key_Space);
-    };
-    const auto type = [](QWidget* field, const char* text) {
-        ASSERT_NE(field, nullptr);
-        field->setFocus();
-        QCoreApplication::processEvents();
-        QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClicks(field, QString::fromLatin1(text));
-        QTest::keyClick(field, Qt::Key_Return);
-    };
-    const auto named = [](QWidget* page, const char* name) -> QWidget* {
-        for (QWidget* w : page->findChildren<QWidget*>())
-            if (w->accessibleName() == QLatin1String(name))
-                return w;
-        return nullptr;
+    const auto show = [&](const char* title) {
+        for (int i = 0; i < Host()->Sheet()->count(); ++i)
+            if (Host()->Sheet()->tabText(i) == QLatin1String(title))
+                Host()->Sheet()->SetActivePage(i);
+        page = Host()->Sheet()->GetActivePage();
     };
 
     CMemoryView* channels = Host()->MemoryView();
-    step("Scan Setting", [&] { pressDown(channels->ModeScanList()); });
-    step("Scan Setting", [&] { pressSpace(channels->BankLink(3)); });
-    step("Scan Setting", [&] {
-        pressSpace(channels->BankScanOn()->isChecked() ? channels->BankScanOff()
-                                                       : channels->BankScanOn());
-    });
+    step("Scan Setting", channels->ModeScanList(), Qt::Key_Down);
+    step("Scan Setting", channels->BankLink(3), Qt::Key_Space);
+    step("Scan Setting",
+         channels->BankScanOn()->isChecked() ? channels->BankScanOff() : channels->BankScanOn(),
+         Qt::Key_Space);
 
-    QWidget* vfo = show("VFO Scan");
-    step("VFO Scan", [&] {
-        const QList<QRadioButton*> buttons = vfo->findChildren<QRadioButton*>();
-        pressSpace(*std::ranges::find_if(buttons, [](auto* b) { return !b->isChecked(); }));
-    });
-    step("VFO Scan", [&] { type(named(vfo, "Priority Channel Frequency"), "145.5"); });
-    step("Skip Frequency", [&] {
-        auto* grid = static_cast<QAbstractItemView*>(named(vfo, "Skip frequencies"));
-        grid->setFocus();
-        Settle();
-        grid->setCurrentIndex(grid->model()->index(0, 0));
-        grid->edit(grid->currentIndex());
-        QTest::keyClicks(QApplication::focusWidget(), "433");
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-    });
+    show("VFO Scan");
+    const QList<QRadioButton*> buttons = page->findChildren<QRadioButton*>();
+    step("VFO Scan", *std::ranges::find_if(buttons, [](auto* b) { return !b->isChecked(); }),
+         Qt::Key_Space);
+    step("VFO Scan", control("Priority Channel Frequency"), Qt::Key_Return, "145.5");
+    auto* skip = static_cast<QAbstractItemView*>(control("Skip frequencies"));
+    skip->setFocus();
+    Settle();
+    skip->setCurrentIndex(skip->model()->index(0, 0));
+    skip->edit(skip->currentIndex());
+    step("Skip Frequency", QApplication::focusWidget(), Qt::Key_Return, "433");
 
-    QWidget* dual = show("Dual Watch");
-    step("Dual Watch", [&] { pressDown(dual->findChild<QComboBox*>()); });
-
-    QWidget* setting = show("Setting");
-    step("Setting", [&] { pressSpace(named(setting, "Monitor")); });
-    step("Setting", [&] { type(named(setting, "Open message text"), "HELLO"); });
-    step("Setting", [&] { type(named(setting, "Smart Search Upper"), "440"); });
-
-    QWidget* preset = show("Preset Mode");
-    step("Preset Mode", [&] { pressDown(preset->findChild<QComboBox*>()); });
+    show("Dual Watch");
+    step("Dual Watch", page->findChild<QComboBox*>(), Qt::Key_Down);
+    show("Setting");
+    step("Setting", control("Monitor"), Qt::Key_Space);
+    step("Setting", control("Open message text"), Qt::Key_Return, "HELLO");
+    step("Setting", control("Smart Search Upper"), Qt::Key_Return, "440");
+    show("Preset Mode");
+    step("Preset Mode", page->findChild<QComboBox*>(), Qt::Key_Down);
 }
 
 TEST_F(History, FindByNameOrFrequencyAndHideUnusedChannels) {
@@ -216,7 +194,8 @@ TEST_F(History, FindByNameOrFrequencyAndHideUnusedChannels) {
     CChannelFinder* finder = Frame()->History()->Finder();
     EXPECT_EQ(Frame()->Action(CMainFrame::ID_EDIT_FIND)->shortcut(), QKeySequence("Ctrl+F"));
     EXPECT_EQ(Frame()->Action(CMainFrame::ID_EDIT_REPEAT)->shortcut(), QKeySequence("F3"));
-    EXPECT_TRUE(Host()->MemoryView()->EditMenu()->actions().contains(finder->HideUnusedAction()));
+    QAction* hideUnused = Frame()->Action(CMainFrame::ID_HIDE_UNUSED);
+    EXPECT_TRUE(Host()->MemoryView()->EditMenu()->actions().contains(hideUnused));
 
     Grid()->setCurrentIndex(FrequencyCell(1));
     EXPECT_EQ(finder->FindNext("bravo"), 500);
@@ -230,7 +209,7 @@ TEST_F(History, FindByNameOrFrequencyAndHideUnusedChannels) {
     EXPECT_EQ(Grid()->currentIndex().row() + 1, 10);
 
     // Only channels in use are shown; the commands still work on the real channel numbers.
-    finder->HideUnusedAction()->trigger();
+    hideUnused->trigger();
     EXPECT_FALSE(Host()->MemoryView()->Grid()->isRowHidden(9));
     EXPECT_TRUE(Host()->MemoryView()->Grid()->isRowHidden(10));
     EXPECT_TRUE(Host()->MemoryView()->Grid()->isRowHidden(0));
@@ -243,7 +222,7 @@ TEST_F(History, FindByNameOrFrequencyAndHideUnusedChannels) {
     EXPECT_FALSE(Host()->MemoryView()->Grid()->isRowHidden(500));
     EXPECT_TRUE(Host()->MemoryView()->Grid()->isRowHidden(499));
     EXPECT_EQ(finder->FindNext("alpha"), 10);
-    finder->HideUnusedAction()->trigger();
+    hideUnused->trigger();
     EXPECT_FALSE(Host()->MemoryView()->Grid()->isRowHidden(499));
 
     // Ctrl+F asks for the text, offering the last one; Cancel moves nothing.
