@@ -1,19 +1,19 @@
 #pragma once
 // Undo and Redo for the whole program: one history of the data set, in the steps a person
 // expects. Each change a user makes on a page (a cell edit, a list operation, a control) is
-// stored into the image by the page's own store and kept as one step named after it; New,
-// Open and a read start a new history. Undo shows the page where the step was made.
+// announced by the page with its name, stored into the image by the page's own store and kept
+// as one step; a window command that changes data is one step of its own name. New, Open and
+// a read start a new history. Undo shows the page where the step was made.
 
 #include "radio/UndoHistory.h"
 
 #include <QObject>
 #include <QString>
+#include <functional>
 
 class CChannelFinder;
-class CPropertyPage;
 class CSheetHostWnd;
 class CVR500Radio;
-class QWidget;
 
 class CEditHistory : public QObject {
     Q_OBJECT
@@ -31,6 +31,9 @@ public:
     // The same once the event being handled is over, so a command and whatever it sets off
     // (a cursor move that snaps a frequency) are one step.
     void RecordSoon(const QString& label);
+    // Runs a command whose changes, and whatever they set off (a cell editor closed, a page
+    // that announces its own edit), become one step named label.
+    void RunStep(const QString& label, const std::function<void()>& command);
     // Takes in changes that are nobody's step (the bytes Send Data clears).
     void TakeIn();
 
@@ -46,8 +49,6 @@ signals:
     void Changed();
 
 private:
-    void WatchPage(CPropertyPage* page);
-    QString PageLabel(const CPropertyPage* page) const;
     bool StoreActivePage();
     void RecordPage(int index, const QString& label);
     void Restore(bool undo);
@@ -59,6 +60,7 @@ private:
     UndoHistory history_;
     CChannelFinder* finder_;
     int shownPage_ = 0;
-    QString pending_; // a label waiting for RecordSoon
+    QString pending_;       // a label waiting for RecordSoon
+    bool stepOpen_ = false; // a command is running as a step of its own
     bool restoring_ = false;
 };

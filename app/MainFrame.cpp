@@ -1,6 +1,7 @@
 #include "app/MainFrame.h"
 
 #include "app/AboutDlg.h"
+#include "app/Commands.h"
 #include "app/EditHistory.h"
 #include "app/HelpWindow.h"
 #include "app/SheetHost.h"
@@ -9,7 +10,6 @@
 #include "link/dialogs/CloneWriteDlg.h"
 #include "link/dialogs/CommSetupDlg.h"
 #include "link/dialogs/CompareDlg.h"
-#include "pages/ChannelFinder.h"
 #include "pages/MemoryView.h"
 #include "radio/Backups.h"
 #include "radio/Csv.h"
@@ -25,7 +25,7 @@
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QToolBar>
-#include <type_traits>
+#include <algorithm>
 
 namespace {
 
@@ -55,6 +55,7 @@ CMainFrame::CMainFrame(CVR500Radio& radio, Prompt& prompt, QWidget* parent)
       history_(new CEditHistory(radio, *host_, this)) {
     setWindowIcon(QIcon(QStringLiteral(":/icons/corvinel.svg")));
     setCentralWidget(host_);
+    BuildActions();
     BuildMenus();
     BuildToolBar();
     BuildStatusBar();
@@ -72,157 +73,54 @@ CMainFrame::~CMainFrame() {
 
 // ---- Building the window ----------------------------------------------------------------
 
-// slot: a member function of the frame run by the action, or nullptr.
-template <typename Slot>
-QAction* CMainFrame::MakeAction(int id, const QString& text, const QString& prompt, Slot slot) {
-    auto* action = new QAction(text, this);
-    action->setData(id);
-    if (!prompt.isEmpty()) {
-        const int tip = prompt.indexOf(QLatin1Char('\n'));
-        action->setStatusTip(prompt.left(tip));
-        if (tip >= 0)
-            action->setToolTip(prompt.mid(tip + 1));
+void CMainFrame::BuildActions() {
+    for (const commands::Command& command : commands::Table()) {
+        auto* action = new QAction(QString::fromUtf8(command.text), this);
+        action->setData(command.id);
+        action->setStatusTip(QString::fromUtf8(command.statusTip));
+        if (command.toolTip)
+            action->setToolTip(QString::fromUtf8(command.toolTip));
+        action->setShortcuts(command.keys);
+        action->setCheckable(command.checkable);
+        if (command.icon.builtIn)
+            action->setIcon(ToolIcon(command.icon.theme, command.icon.builtIn));
+        // Menu items carry their text; the toolbar shows icons only.
+        action->setIconVisibleInMenu(false);
+        connect(action, &QAction::triggered, this, [this, &command] { Run(command); });
+        addAction(action); // its keys work wherever the focus is in the window
+        actions_[command.id] = action;
     }
-    if constexpr (!std::is_null_pointer_v<Slot>)
-        connect(action, &QAction::triggered, this, [this, slot] { (this->*slot)(); });
-    addAction(action); // its keys work wherever the focus is in the window
-    actions_[id] = action;
-    return action;
+    connect(host_->Sheet(), &QTabWidget::currentChanged, this, &CMainFrame::UpdateCommands);
+    connect(history_, &CEditHistory::Changed, this, &CMainFrame::UpdateCommands);
+    UpdateCommands();
+}
+
+void CMainFrame::AddCommands(QMenu* menu,
+                             const std::function<bool(const commands::Command&)>& wanted) {
+    const commands::Command* last = nullptr;
+    for (const commands::Command& command : commands::Table()) {
+        if (!wanted(command))
+            continue;
+        if (last && last->group != command.group)
+            menu->addSeparator();
+        menu->addAction(Action(command.id));
+        last = &command;
+    }
 }
 
 void CMainFrame::BuildMenus() {
-    using F = CMainFrame;
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-    file->addAction(MakeAction(ID_FILE_NEW, QStringLiteral("&New"),
-                               QStringLiteral("Start a new data set with the default "
-                                              "channels\nNew"),
-                               &F::OnFileNew));
-    file->addAction(MakeAction(ID_FILE_OPEN, QStringLiteral("&Open..."),
-                               QStringLiteral("Open an existing radio data file\nOpen"),
-                               &F::OnFileOpen));
-    file->addAction(MakeAction(ID_OPEN_BACKUP, QStringLiteral("Open &Backup..."),
-                               QStringLiteral("Open one of the data sets kept from each read of "
-                                              "the receiver\nOpen Backup"),
-                               &F::OnOpenBackup));
-    file->addAction(MakeAction(ID_FILE_SAVE, QStringLiteral("&Save"),
-                               QStringLiteral("Save the data to its file\nSave"), &F::OnFileSave));
-    file->addAction(MakeAction(ID_FILE_SAVE_AS, QStringLiteral("Save &As..."),
-                               QStringLiteral("Save the data to a new file\nSave As"),
-                               &F::OnFileSaveAs));
-    file->addAction(MakeAction(ID_IMPORT_CHANNELS, QStringLiteral("&Import Channels..."),
-                               QStringLiteral("Set memory channels from a CSV file\nImport"),
-                               &F::OnImportChannels));
-    file->addAction(MakeAction(ID_EXPORT_CHANNELS, QStringLiteral("&Export Channels..."),
-                               QStringLiteral("Write the memory channels in use to a CSV "
-                                              "file\nExport"),
-                               &F::OnExportChannels));
-    file->addAction(MakeAction(ID_COMPARE_WITH, QStringLiteral("Compare &With..."),
-                               QStringLiteral("List what differs between a data file and the "
-                                              "data shown\nCompare With"),
-                               &F::OnCompareWith));
-    file->addSeparator();
-    file->addAction(MakeAction(ID_FILE_PRINT, QStringLiteral("&Print..."),
-                               QStringLiteral("Print the memory channel list\nPrint"),
-                               &F::OnFilePrint));
-    file->addSeparator();
-    file->addAction(MakeAction(ID_APP_EXIT, QStringLiteral("E&xit"),
-                               QStringLiteral("Quit the program; asks to save changed "
-                                              "data\nExit"),
-                               nullptr));
-    connect(Action(ID_APP_EXIT), &QAction::triggered, this, &QWidget::close);
-
-    QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
-    edit->addAction(MakeAction(ID_EDIT_UNDO, QStringLiteral("&Undo"),
-                               QStringLiteral("Take back the last change\nUndo"), &F::OnEditUndo));
-    edit->addAction(MakeAction(ID_EDIT_REDO, QStringLiteral("&Redo"),
-                               QStringLiteral("Make the change taken back again\nRedo"),
-                               &F::OnEditRedo));
-    edit->addSeparator();
-    // Find and filter work on the Memory View page; the page owns the commands.
-    const CChannelFinder* finder = history_->Finder();
-    for (const auto& [id, action] : {std::pair{ID_EDIT_FIND, finder->FindAction()},
-                                     std::pair{ID_EDIT_REPEAT, finder->FindNextAction()},
-                                     std::pair{ID_HIDE_UNUSED, finder->HideUnusedAction()}}) {
-        action->setData(id);
-        actions_[id] = action;
-        edit->addAction(action);
-    }
-    connect(history_, &CEditHistory::Changed, this, &CMainFrame::UpdateUndoCommands);
-
-    QMenu* radio = menuBar()->addMenu(QStringLiteral("&Radio"));
-    radio->addAction(
-        MakeAction(ID_GET_DATA, QStringLiteral("&Get Data From..."), {}, &F::OnGetData));
-    radio->addAction(
-        MakeAction(ID_SEND_DATA, QStringLiteral("&Send Data To..."), {}, &F::OnSendData));
-    radio->addAction(
-        MakeAction(ID_COMM_SETUP, QStringLiteral("&Comport Setup..."), {}, &F::OnCommSetup));
-
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
-    help->addAction(MakeAction(ID_HELP_CONTENTS, QStringLiteral("&Contents"),
-                               QStringLiteral("Displays the help contents\nHelp Contents"),
-                               &F::OnHelpContents));
-    help->addSeparator();
-    help->addAction(MakeAction(ID_APP_ABOUT, QStringLiteral("&About..."),
-                               QStringLiteral("Show the program's version and maker\nAbout"),
-                               &F::OnAppAbout));
-
-    // Commands reached by keys and the toolbar only.
-    MakeAction(ID_HELP, QStringLiteral("Help"), QStringLiteral("Help on the page shown\nHelp"),
-               &F::OnHelp);
-    MakeAction(ID_EDIT_CUT, QStringLiteral("Cut"),
-               QStringLiteral("Cut the selected channels and put them on the Clipboard\nCut"),
-               &F::OnEditCut);
-    MakeAction(ID_EDIT_COPY, QStringLiteral("Copy"),
-               QStringLiteral("Copy the selected channels to the Clipboard\nCopy"), &F::OnEditCopy);
-    MakeAction(ID_EDIT_PASTE, QStringLiteral("Paste"),
-               QStringLiteral("Insert the channels on the Clipboard\nPaste"), &F::OnEditPaste);
-    MakeAction(ID_READ, QStringLiteral("Read"), QStringLiteral("Get data from VR-500\nRead"),
-               &F::OnGetData);
-    MakeAction(ID_WRITE, QStringLiteral("Write"), QStringLiteral("Write data to the VR-500\nWrite"),
-               &F::OnSendData);
-    MakeAction(ID_NEXT_PAGE, QStringLiteral("Next Page"),
-               QStringLiteral("Show the next page\nNext Page"), &F::OnNextPage);
-    MakeAction(ID_PREV_PAGE, QStringLiteral("Previous Page"),
-               QStringLiteral("Show the previous page\nPrevious Page"), &F::OnPrevPage);
-
-    const struct {
-        int id;
-        QList<QKeySequence> keys;
-    } keys[] = {
-        {ID_FILE_NEW, {QKeySequence(Qt::CTRL | Qt::Key_N)}},
-        {ID_FILE_OPEN, {QKeySequence(Qt::CTRL | Qt::Key_O)}},
-        {ID_FILE_SAVE, {QKeySequence(Qt::CTRL | Qt::Key_S)}},
-        {ID_FILE_PRINT, {QKeySequence(Qt::CTRL | Qt::Key_P)}},
-        {ID_HELP, {QKeySequence(Qt::Key_F1)}},
-        {ID_EDIT_UNDO,
-         {QKeySequence(Qt::CTRL | Qt::Key_Z), QKeySequence(Qt::ALT | Qt::Key_Backspace)}},
-        {ID_EDIT_REDO,
-         {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)}},
-        // Ctrl+C, Ctrl+X and Ctrl+V belong to the grid, which handles them itself; a window
-        // key for them would run the command twice.
-        {ID_EDIT_COPY, {QKeySequence(Qt::CTRL | Qt::Key_Insert)}},
-        {ID_EDIT_PASTE, {QKeySequence(Qt::SHIFT | Qt::Key_Insert)}},
-        {ID_EDIT_CUT, {QKeySequence(Qt::SHIFT | Qt::Key_Delete)}},
-        // The tab widget knows these keys only while it has the focus; as window keys they
-        // work from inside a grid or a cell editor too.
-        {ID_NEXT_PAGE,
-         {QKeySequence(Qt::CTRL | Qt::Key_Tab), QKeySequence(Qt::CTRL | Qt::Key_PageDown)}},
-        {ID_PREV_PAGE,
-         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab),
-          QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab),
-          QKeySequence(Qt::CTRL | Qt::Key_PageUp)}},
+    const std::pair<commands::Menu, const char*> menus[] = {
+        {commands::Menu::File, "&File"},
+        {commands::Menu::Edit, "&Edit"},
+        {commands::Menu::Radio, "&Radio"},
+        {commands::Menu::Help, "&Help"},
     };
-    for (const auto& k : keys)
-        Action(k.id)->setShortcuts(k.keys);
-    // Cut, Copy and Paste work on the memory channels: on while their page is shown.
-    connect(host_->Sheet(), &QTabWidget::currentChanged, this, &CMainFrame::UpdateEditCommands);
-    UpdateEditCommands();
-    UpdateUndoCommands();
-    // The window's own Cut and Paste change the channels as the page's do.
-    connect(Action(ID_EDIT_CUT), &QAction::triggered, history_,
-            [this] { history_->RecordSoon(QStringLiteral("Cut")); });
-    connect(Action(ID_EDIT_PASTE), &QAction::triggered, history_,
-            [this] { history_->RecordSoon(QStringLiteral("Paste")); });
+    for (const auto& [which, title] : menus)
+        AddCommands(menuBar()->addMenu(QString::fromLatin1(title)),
+                    [which](const commands::Command& c) { return c.menu == which; });
+    // The channel grid's right-click menu offers the same actions.
+    AddCommands(host_->MemoryView()->EditMenu(),
+                [](const commands::Command& c) { return c.gridMenu; });
 }
 
 void CMainFrame::BuildToolBar() {
@@ -233,38 +131,16 @@ void CMainFrame::BuildToolBar() {
     bar->setFloatable(false);
     bar->toggleViewAction()->setEnabled(false);
     bar->setIconSize(QSize(16, 16));
-    const struct {
-        int id; // 0: a separator
-        const char* theme;
-        const char* builtIn;
-    } buttons[] = {
-        {ID_FILE_NEW, "document-new", "new"},
-        {ID_FILE_OPEN, "document-open", "open"},
-        {ID_FILE_SAVE, "document-save", "save"},
-        {0, nullptr, nullptr},
-        {ID_EDIT_CUT, "edit-cut", "cut"},
-        {ID_EDIT_COPY, "edit-copy", "copy"},
-        {ID_EDIT_PASTE, "edit-paste", "paste"},
-        {0, nullptr, nullptr},
-        {ID_FILE_PRINT, "document-print", "print"},
-        {0, nullptr, nullptr},
-        {ID_READ, nullptr, "read"},
-        {ID_WRITE, nullptr, "write"},
-        {0, nullptr, nullptr},
-        {ID_APP_ABOUT, "help-about", "about"},
-    };
-    for (const auto& b : buttons) {
-        if (b.id == 0) {
+    std::vector<const commands::Command*> buttons;
+    for (const commands::Command& command : commands::Table())
+        if (command.toolbarGroup > 0)
+            buttons.push_back(&command);
+    std::ranges::stable_sort(buttons, {}, &commands::Command::toolbarGroup);
+    for (std::size_t i = 0; i < buttons.size(); ++i) {
+        if (i > 0 && buttons[i - 1]->toolbarGroup != buttons[i]->toolbarGroup)
             bar->addSeparator();
-            continue;
-        }
-        QAction* action = Action(b.id);
-        action->setIcon(ToolIcon(b.theme, b.builtIn));
-        bar->addAction(action);
+        bar->addAction(Action(buttons[i]->id));
     }
-    // Menu items carry their text; the toolbar shows icons only.
-    for (QAction* action : bar->actions())
-        action->setIconVisibleInMenu(false);
 }
 
 void CMainFrame::BuildStatusBar() {
@@ -406,44 +282,38 @@ void CMainFrame::OnFilePrint() {
     PrintMemoryList(*host_->MemoryView(), this);
 }
 
-void CMainFrame::OnEditCut() {
-    host_->MemoryView()->OnCut();
+void CMainFrame::Run(const commands::Command& command) {
+    if (!command.undoLabel) {
+        command.run(*this);
+        return;
+    }
+    history_->RunStep(QString::fromUtf8(command.undoLabel), [&] { command.run(*this); });
 }
 
-void CMainFrame::OnEditCopy() {
-    host_->MemoryView()->OnCopy();
+bool CMainFrame::Allowed(commands::When when) const {
+    switch (when) {
+    case commands::When::ChannelsShown:
+        return host_->Sheet()->GetActivePage() == static_cast<CPropertyPage*>(host_->MemoryView());
+    case commands::When::CanUndo:
+        return history_->History().CanUndo();
+    case commands::When::CanRedo:
+        return history_->History().CanRedo();
+    case commands::When::Always:
+        break;
+    }
+    return true;
 }
 
-void CMainFrame::OnEditPaste() {
-    host_->MemoryView()->OnPaste();
-}
-
-void CMainFrame::UpdateEditCommands() {
-    const bool onChannels =
-        host_->Sheet()->GetActivePage() == static_cast<CPropertyPage*>(host_->MemoryView());
-    for (int id :
-         {ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE, ID_EDIT_FIND, ID_EDIT_REPEAT, ID_HIDE_UNUSED})
-        Action(id)->setEnabled(onChannels);
-}
-
-// The menu names the step Undo and Redo would take back or make again.
-void CMainFrame::UpdateUndoCommands() {
+void CMainFrame::UpdateCommands() {
+    for (const commands::Command& command : commands::Table())
+        Action(command.id)->setEnabled(Allowed(command.when));
+    // The menu names the step Undo and Redo would take back or make again.
     const QString undo = history_->UndoLabel();
     const QString redo = history_->RedoLabel();
     Action(ID_EDIT_UNDO)
         ->setText(undo.isEmpty() ? QStringLiteral("&Undo") : QStringLiteral("&Undo %1").arg(undo));
     Action(ID_EDIT_REDO)
         ->setText(redo.isEmpty() ? QStringLiteral("&Redo") : QStringLiteral("&Redo %1").arg(redo));
-    Action(ID_EDIT_UNDO)->setEnabled(history_->History().CanUndo());
-    Action(ID_EDIT_REDO)->setEnabled(history_->History().CanRedo());
-}
-
-void CMainFrame::OnEditUndo() {
-    history_->Undo();
-}
-
-void CMainFrame::OnEditRedo() {
-    history_->Redo();
 }
 
 void CMainFrame::OnImportChannels() {
@@ -466,7 +336,6 @@ void CMainFrame::OnImportChannels() {
         return;
     }
     DataSetReplaced();
-    history_->Record(caption);
     statusBar()->showMessage(QStringLiteral("%1 channels imported").arg(result.channelsSet), 5000);
     if (!result.cutNames.empty())
         ShowList(prompt_,

@@ -1,12 +1,18 @@
 #pragma once
 // The main window: menu, toolbar, status bar, the sheet of pages, and every command that
 // works on the whole data set.
+// Menus, toolbar, keys and the channel grid's right-click menu are built from the command
+// table (app/Commands.h); the flows below are what its rows run.
 
 #include <QMainWindow>
 #include <functional>
 #include <map>
 #include <memory>
 
+namespace commands {
+struct Command;
+enum class When;
+} // namespace commands
 class CCommPort;
 class CEditHistory;
 class CSheetHostWnd;
@@ -15,6 +21,7 @@ class HelpWindow;
 class PortChooser;
 class Prompt;
 class QAction;
+class QMenu;
 
 class CMainFrame : public QMainWindow {
     Q_OBJECT
@@ -49,6 +56,12 @@ public:
         ID_HIDE_UNUSED = 32784,
         ID_NEXT_PAGE = 32785,
         ID_PREV_PAGE = 32786,
+        ID_EDIT_SORT = 32787,
+        ID_EDIT_MOVE_UP = 32788,
+        ID_EDIT_MOVE_DOWN = 32789,
+        ID_EDIT_INSERT = 32790,
+        ID_EDIT_CLEAR = 32791,
+        ID_EDIT_DELETE = 32792,
     };
 
     CMainFrame(CVR500Radio& radio, Prompt& prompt, QWidget* parent = nullptr);
@@ -75,11 +88,6 @@ public:
     bool OnFileSave();
     bool OnFileSaveAs();
     void OnFilePrint();
-    void OnEditCut();
-    void OnEditCopy();
-    void OnEditPaste();
-    void OnEditUndo();
-    void OnEditRedo();
     void OnOpenBackup();
     void OnCompareWith();
     void OnImportChannels();
@@ -109,14 +117,18 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    template <typename Slot>
-    QAction* MakeAction(int id, const QString& text, const QString& prompt, Slot slot);
+    void BuildActions();
+    // Adds the commands wanted, in table order, with a separator between groups.
+    void AddCommands(QMenu* menu, const std::function<bool(const commands::Command&)>& wanted);
     void BuildMenus();
     void BuildToolBar();
     void BuildStatusBar();
     void FitToSheet();
-    void UpdateEditCommands();
-    void UpdateUndoCommands();
+    // Runs the command; one with an undo label as one step of that name.
+    void Run(const commands::Command& command);
+    bool Allowed(commands::When when) const;
+    // What each command can do now, and the step Undo and Redo would take.
+    void UpdateCommands();
     // Opens the port for a transfer; when it cannot be opened, runs the port setup instead.
     bool PortReady();
     void RunPortSetup();

@@ -70,6 +70,7 @@ CAutoBand::CAutoBand(CVR500Radio& radio, QWidget* parent)
     grid_->setDragDropMode(QAbstractItemView::NoDragDrop);
     connect(grid_, &CSpreadSheet::CellChanged, this, &CAutoBand::OnCellChanged);
     connect(grid_, &CSpreadSheet::CellTouched, this, &CAutoBand::OnCellTouched);
+    WatchGrid(*grid_);
 
     FitWidthToColumns(*grid_);
     auto* layout = new QHBoxLayout(this);

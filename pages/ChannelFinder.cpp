@@ -6,9 +6,7 @@
 #include "radio/Prompt.h"
 #include "radio/Radio.h"
 
-#include <QAction>
 #include <QInputDialog>
-#include <QMenu>
 
 namespace {
 // Model columns of the grid (grid column - 1).
@@ -16,28 +14,11 @@ constexpr int kFrequencyColumn = 0;
 constexpr int kNameColumn = 2;
 } // namespace
 
-CChannelFinder::CChannelFinder(CMemoryView& view)
-    : QObject(&view), view_(view), find_(new QAction(tr("&Find Channel..."), &view)),
-      findNext_(new QAction(tr("Find &Next"), &view)),
-      hideUnused_(new QAction(tr("&Hide Unused Channels"), &view)) {
-    find_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
-    find_->setStatusTip(tr("Find a channel by name or frequency"));
-    findNext_->setShortcut(QKeySequence(Qt::Key_F3));
-    findNext_->setStatusTip(tr("Find the next channel that matches"));
-    hideUnused_->setCheckable(true);
-    hideUnused_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
-    hideUnused_->setStatusTip(tr("Show only the channels in use"));
-    connect(find_, &QAction::triggered, this, &CChannelFinder::OnFind);
-    connect(findNext_, &QAction::triggered, this, &CChannelFinder::OnFindNext);
-    connect(hideUnused_, &QAction::toggled, this, &CChannelFinder::RefreshHidden);
+CChannelFinder::CChannelFinder(CMemoryView& view) : QObject(&view), view_(view) {}
 
-    for (QAction* action : {find_, findNext_, hideUnused_})
-        view.addAction(action); // their keys work while the page is shown
-    QMenu* menu = view.EditMenu();
-    menu->addSeparator();
-    menu->addAction(find_);
-    menu->addAction(findNext_);
-    menu->addAction(hideUnused_);
+void CChannelFinder::SetHideUnused(bool hide) {
+    hideUnused_ = hide;
+    RefreshHidden();
 }
 
 bool CChannelFinder::InUse(int row) const {
@@ -95,8 +76,7 @@ void CChannelFinder::OnFindNext() {
 
 void CChannelFinder::RefreshHidden() {
     CSpreadSheet* grid = view_.Grid();
-    const bool hide = hideUnused_->isChecked();
     const int current = grid->currentIndex().isValid() ? grid->currentIndex().row() + 1 : 0;
     for (int row = 1; row <= CMemoryView::kRows; ++row)
-        grid->setRowHidden(row - 1, hide && row != current && !InUse(row));
+        grid->setRowHidden(row - 1, hideUnused_ && row != current && !InUse(row));
 }

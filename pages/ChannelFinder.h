@@ -1,24 +1,18 @@
 #pragma once
-// Find and filter on the Memory View page: Find (Ctrl+F) looks for a channel by name or by
-// frequency (typed as in the grid: "145.5", "810k"), Find Next (F3) looks again, and "Hide
-// Unused Channels" shows only the channels in use. Hiding only hides grid rows: every edit,
-// sort and list operation still works on the real channel numbers.
+// Find and filter on the Memory View page: Find looks for a channel by name or by frequency
+// (typed as in the grid: "145.5", "810k"), Find Next looks again, and hiding unused channels
+// shows only the channels in use. The window's commands run them. Hiding only hides grid rows:
+// every edit, sort and list operation still works on the real channel numbers.
 
 #include <QObject>
 #include <QString>
 
 class CMemoryView;
-class QAction;
 
 class CChannelFinder : public QObject {
     Q_OBJECT
 public:
-    // Adds its commands to the view's right-click menu.
     explicit CChannelFinder(CMemoryView& view);
-
-    QAction* FindAction() const { return find_; }
-    QAction* FindNextAction() const { return findNext_; }
-    QAction* HideUnusedAction() const { return hideUnused_; }
 
     // Moves the cursor to the next channel after the current row (wrapping past channel 1000)
     // whose name contains text (letter case aside) or whose frequency is the one text names.
@@ -26,8 +20,10 @@ public:
     int FindNext(const QString& text);
     QString LastText() const { return last_; }
 
-    // Hides the rows of channels not in use (all but the cursor's row) while the command is
-    // on; call after the grid's rows changed.
+    // While on, the rows of channels not in use (all but the cursor's row) are hidden.
+    void SetHideUnused(bool hide);
+    bool HidesUnused() const { return hideUnused_; }
+    // Hides or shows the rows again; call after the grid's rows changed.
     void RefreshHidden();
 
 public slots:
@@ -40,8 +36,6 @@ private:
     bool InUse(int row) const;
 
     CMemoryView& view_;
-    QAction* find_;
-    QAction* findNext_;
-    QAction* hideUnused_;
+    bool hideUnused_ = false;
     QString last_;
 };

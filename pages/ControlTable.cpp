@@ -49,6 +49,10 @@ struct ControlTable::Entry {
 };
 
 ControlTable::ControlTable(std::vector<ControlRow> rows, QWidget* parent) {
+    const auto changed = [this] {
+        if (changed_)
+            changed_();
+    };
     entries_.reserve(rows.size());
     for (ControlRow& row : rows) {
         Entry e{std::move(row)};
@@ -60,10 +64,12 @@ ControlTable::ControlTable(std::vector<ControlRow> rows, QWidget* parent) {
             e.combo->setAccessibleName(name);
             e.label = new QLabel(name, parent);
             e.label->setBuddy(e.combo);
+            QObject::connect(e.combo, &QComboBox::activated, e.combo, changed);
             break;
         case ControlRow::Kind::Check:
             e.check = new QCheckBox(name, parent);
             e.check->setAccessibleName(name);
+            QObject::connect(e.check, &QCheckBox::clicked, e.check, changed);
             break;
         case ControlRow::Kind::Radio: {
             e.group = new QGroupBox(name, parent);
@@ -79,6 +85,7 @@ ControlTable::ControlTable(std::vector<ControlRow> rows, QWidget* parent) {
                 e.buttons->addButton(button, i);
                 box->addWidget(button);
             }
+            QObject::connect(e.buttons, &QButtonGroup::idClicked, e.group, changed);
             break;
         }
         }

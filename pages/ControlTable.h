@@ -19,6 +19,7 @@
 //   form->addRow(table.Label("RF Squelch"), table.Widget("RF Squelch"));
 //   table.Load(radio.EditRadio());                // in OnSetActive
 //   table.Store(radio.EditRadio());               // in OnKillActive
+//   table.OnChanged([this] { ... });              // the user changed a control
 //
 // A stored value that is none of a row's codes shows no selection. Whatever the user has not
 // changed since Load (such a value included) is written back exactly as it was loaded, and
@@ -31,6 +32,7 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <vector>
 
 class QButtonGroup;
@@ -96,6 +98,9 @@ public:
     int Selection(const QString& label) const;
     void SetSelection(const QString& label, int position);
 
+    // Called whenever the user changes a control (not when Load or SetSelection does).
+    void OnChanged(std::function<void()> changed) { changed_ = std::move(changed); }
+
 private:
     struct Entry;
     std::size_t IndexOf(const QString& label) const;
@@ -105,4 +110,5 @@ private:
 
     std::vector<Entry> entries_;
     bool loaded_ = false; // nothing is stored before the controls were loaded
+    std::function<void()> changed_;
 };

@@ -67,6 +67,8 @@ CDualWatch::CDualWatch(CVR500Radio& radio, QWidget* parent)
                              {tr("Time"), tr("Busy"), tr("Pause")}),
         },
         this);
+    WatchGrid(*grid_);
+    controls_->OnChanged([this] { PageEdited(); });
 
     auto* text = new QLabel(tr("The Dual Watch feature allows you to monitor two frequencies, "
                                "with the radio rapidly switching between the two channels, "

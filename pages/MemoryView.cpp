@@ -8,7 +8,6 @@
 #include "radio/Radio.h"
 #include "radio/Records.h"
 
-#include <QAction>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -106,7 +105,7 @@ CMemoryView::CMemoryView(CVR500Radio& radio, QWidget* parent)
         grid_->SetRangeMode(false);
     }
 
-    connect(grid_, &CSpreadSheet::KeyReleased, this, &CMemoryView::OnKeyReleased);
+    WatchGrid(*grid_);
     connect(grid_, &CSpreadSheet::RightClicked, this, &CMemoryView::OnRightClicked);
     connect(grid_, &CSpreadSheet::BlockDropped, this, &CMemoryView::OnBlockDropped);
 
@@ -166,28 +165,13 @@ CMemoryView::CMemoryView(CVR500Radio& radio, QWidget* parent)
     layout->addWidget(grid_, 1);
     layout->addLayout(buttons);
 
-    // The grid's context menu: the Edit commands. The shortcuts are shown, not registered:
-    // the grid reports Ctrl+C, Ctrl+X and Ctrl+V itself, and the main window owns the keys.
+    connect(modeScan_, &QComboBox::activated, this, &CMemoryView::PageEdited);
+    connect(bankScanGroup_, &QButtonGroup::idClicked, this, &CMemoryView::PageEdited);
+    for (QCheckBox* link : bankLink_)
+        connect(link, &QCheckBox::clicked, this, &CMemoryView::PageEdited);
+
+    // The main window fills it with its Edit commands.
     editMenu_ = new QMenu(this);
-    const Command edit[] = {
-        {QT_TR_NOOP("Cu&t\tCtrl+X"), &CMemoryView::OnCut},
-        {QT_TR_NOOP("&Copy\tCtrl+C"), &CMemoryView::OnCopy},
-        {QT_TR_NOOP("&Paste\tCtrl+V"), &CMemoryView::OnPaste},
-        {nullptr, nullptr},
-        {QT_TR_NOOP("&Sort"), &CMemoryView::OnSort},
-        {QT_TR_NOOP("Move &Up"), &CMemoryView::OnMoveUp},
-        {QT_TR_NOOP("Move &Down"), &CMemoryView::OnMoveDown},
-        {QT_TR_NOOP("&Insert"), &CMemoryView::OnInsert},
-        {QT_TR_NOOP("Clea&r"), &CMemoryView::OnClear},
-        {QT_TR_NOOP("&Delete"), &CMemoryView::OnDelete},
-    };
-    for (const Command& command : edit) {
-        if (!command.text)
-            editMenu_->addSeparator();
-        else
-            connect(editMenu_->addAction(tr(command.text)), &QAction::triggered, this,
-                    command.slot);
-    }
 
     FillGrid();
 }
@@ -302,19 +286,8 @@ void CMemoryView::SizeColumns() {
 
 // ---- Grid events ----
 
-void CMemoryView::OnKeyReleased(short& key, short shift) {
-    if (shift != 2)
-        return;
-    if (key == 'C')
-        OnCopy();
-    else if (key == 'X')
-        OnCut();
-    else if (key == 'V')
-        OnPaste();
-}
-
 void CMemoryView::OnRightClicked(short kind, int, int, int x, int y) {
-    if (kind != 0)
+    if (kind != 0 || editMenu_->isEmpty())
         return;
     const int px = x * std::max(1, grid_->logicalDpiX()) / 1440;
     const int py = y * std::max(1, grid_->logicalDpiY()) / 1440;
@@ -356,6 +329,7 @@ void CMemoryView::OnSort() {
     if (dialog.exec() != QDialog::Accepted)
         return;
     SortBy(SharedSortSettings());
+    emit Edited(tr("Sort"));
 }
 
 void CMemoryView::SortBy(const SortSettings& s) {
@@ -416,6 +390,7 @@ void CMemoryView::OnMoveUp() {
         RowRange(f - 1, l - 1);
         grid_->SetOperation(CSpreadSheet::OpSelect);
     }
+    emit Edited(tr("Move Up"));
 }
 
 void CMemoryView::OnMoveDown() {
@@ -435,6 +410,7 @@ void CMemoryView::OnMoveDown() {
         RowRange(f + 1, l + 1);
         grid_->SetOperation(CSpreadSheet::OpSelect);
     }
+    emit Edited(tr("Move Down"));
 }
 
 void CMemoryView::OnInsert() {
@@ -460,6 +436,7 @@ void CMemoryView::OnInsert() {
         grid_->SetOperation(CSpreadSheet::OpMoveTo);
     }
     grid_->SetRangeMode(false);
+    emit Edited(tr("Insert"));
 }
 
 void CMemoryView::OnDelete() {
@@ -478,6 +455,7 @@ void CMemoryView::OnDelete() {
         grid_->SetOperation(CSpreadSheet::OpMoveTo);
     }
     grid_->SetRangeMode(false);
+    emit Edited(tr("Delete"));
 }
 
 void CMemoryView::OnClear() {
@@ -491,6 +469,7 @@ void CMemoryView::OnClear() {
     grid_->SetRangeMode(true);
     grid_->SetOperation(CSpreadSheet::OpClear);
     grid_->SetRangeMode(false);
+    emit Edited(tr("Clear"));
 }
 
 void CMemoryView::ClipboardCommand(int operation) {
@@ -511,10 +490,12 @@ void CMemoryView::OnCopy() {
 
 void CMemoryView::OnCut() {
     ClipboardCommand(CSpreadSheet::OpClipboardCut);
+    emit Edited(tr("Cut"));
 }
 
 void CMemoryView::OnPaste() {
     ClipboardCommand(CSpreadSheet::OpClipboardPaste);
+    emit Edited(tr("Paste"));
 }
 
 // ---- Printing ----

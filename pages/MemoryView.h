@@ -6,7 +6,8 @@
 // The main window
 //   - calls FillGrid() after the data set was replaced (New, Open, a read from the receiver),
 //   - calls OnKillActive() before the data set is saved, sent or replaced,
-//   - routes its Edit commands to the public slots (OnSort, OnMoveUp, ...),
+//   - routes its Edit commands to the public slots (OnSort, OnMoveUp, ...) and fills the
+//     grid's right-click menu with them,
 //   - prints with PrintMemoryList(view, parent).
 // Messages go through the model's Prompt.
 
@@ -48,8 +49,10 @@ public:
     QRadioButton* BankScanOff() const { return bankScanOff_; }
     QRadioButton* BankScanOn() const { return bankScanOn_; }
     QCheckBox* BankLink(int bank) const { return bankLink_[bank]; }
-    // The right-click menu: Cut, Copy, Paste, Sort, Move Up, Move Down, Insert, Clear, Delete.
+    // The grid's right-click menu; empty until the main window puts its Edit commands in it.
     QMenu* EditMenu() const { return editMenu_; }
+    // The side controls' changes are one kind of step.
+    QString EditLabel() const override { return tr("Scan Setting"); }
 
     // Sorts by the given choices (the Sort command runs the dialog first).
     void SortBy(const SortSettings& settings);
@@ -66,7 +69,6 @@ public slots:
     void OnPaste();
 
 private:
-    void OnKeyReleased(short& key, short shift);
     void OnRightClicked(short kind, int column, int row, int x, int y);
     void OnBlockDropped(int column, int row, int lastColumn, int lastRow, int dropColumn,
                         int dropRow, int dropLastColumn, int dropLastRow, bool overwrite,

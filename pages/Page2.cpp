@@ -58,6 +58,7 @@ CPage2::CPage2(CVR500Radio& radio, QWidget* parent)
     channels_ = new QComboBox(this);
     channelLabel_->setBuddy(channels_);
     channels_->setAccessibleName(QStringLiteral("Weather Channel"));
+    connect(channels_, &QComboBox::activated, this, &CPage2::PageEdited);
 
     auto* grids = new QHBoxLayout;
     grids->addWidget(left_.sheet, 0, Qt::AlignTop);
@@ -110,6 +111,7 @@ void CPage2::SetUpGrid(Group& g, const QString& name) {
     const int frame = 2 * grid.frameWidth();
     grid.setFixedSize(grid.verticalHeader()->width() + grid.horizontalHeader()->length() + frame,
                       grid.horizontalHeader()->height() + grid.verticalHeader()->length() + frame);
+    WatchGrid(grid);
 }
 
 bool CPage2::OnSetActive() {

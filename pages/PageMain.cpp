@@ -170,6 +170,11 @@ CPageMain::CPageMain(CVR500Radio& radio, QWidget* parent)
     columns->addLayout(left);
     columns->addLayout(middle);
     columns->addLayout(right);
+
+    t.OnChanged([this] { PageEdited(); });
+    for (QLineEdit* field : {message_, static_cast<QLineEdit*>(lower_),
+                             static_cast<QLineEdit*>(start_), static_cast<QLineEdit*>(upper_)})
+        connect(field, &QLineEdit::editingFinished, this, &CPageMain::PageEdited);
 }
 
 CPageMain::~CPageMain() = default;

@@ -1,5 +1,7 @@
 #include "pages/PropertyPage.h"
 
+#include "pages/SpreadSheet.h"
+
 CPropertyPage::CPropertyPage(CVR500Radio& radio, const QString& title, int helpContext,
                              QWidget* parent)
     : QWidget(parent), radio_(radio), title_(title), helpContext_(helpContext) {
@@ -12,4 +14,13 @@ bool CPropertyPage::OnSetActive() {
 
 bool CPropertyPage::OnKillActive() {
     return true;
+}
+
+void CPropertyPage::WatchGrid(CSpreadSheet& grid) {
+    connect(&grid, &CSpreadSheet::CellChanged, this, [this, &grid](int column, int) {
+        QString header;
+        grid.ReadCell(column, 0, header);
+        emit Edited(header.simplified());
+    });
+    connect(&grid, &CSpreadSheet::BlockDropped, this, [this] { emit Edited(tr("Drag and Drop")); });
 }

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QWidget>
 
+class CSpreadSheet;
 class CVR500Radio;
 
 class CPropertyPage : public QWidget {
@@ -25,11 +26,21 @@ public:
     // The help topic of the page (101..106).
     int HelpContext() const { return helpContext_; }
     CVR500Radio& Model() const { return radio_; }
+    // The undo step's name for a change to the page's controls other than its grids.
+    virtual QString EditLabel() const { return title_; }
+
+    // Announces the user's changes to the grid's cells, each named after its column's header,
+    // and rows dropped on it.
+    void WatchGrid(CSpreadSheet& grid);
 
 signals:
     // The user changed data on the page; label names the undo step ("Receive Mode", "Setting").
     // The page has not necessarily stored the change into the image yet.
     void Edited(const QString& label);
+
+protected:
+    // A control of the page was changed by the user.
+    void PageEdited() { emit Edited(EditLabel()); }
 
 private:
     CVR500Radio& radio_;

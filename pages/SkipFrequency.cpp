@@ -117,6 +117,10 @@ CSkipFrequency::CSkipFrequency(CVR500Radio& radio, QWidget* parent)
         this);
     priority_ = new FrequencyField(radio, 10, this);
     priority_->setAccessibleName(tr("Priority Channel Frequency"));
+    WatchGrid(*skip_);
+    WatchGrid(*limits_);
+    controls_->OnChanged([this] { PageEdited(); });
+    connect(priority_, &QLineEdit::editingFinished, this, &CSkipFrequency::PageEdited);
 
     // ---- Layout ----
     FitWidthToColumns(*skip_);

@@ -7,11 +7,14 @@
 #include "pages/ChannelFinder.h"
 #include "radio/Backups.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QRadioButton>
+#include <algorithm>
 
 using namespace layout;
 
@@ -118,6 +121,69 @@ TEST_F(History, EachStepUndoesOnItsOwnPageBackToTheSavedData) {
     EXPECT_FALSE(Redo()->isEnabled());
 }
 
+// A change to any control of any page is stored at once as one step, named after the page,
+// its side controls or the grid column where it was made. (Fields are typed in last on each
+// page: leaving a field announces it, which would hide a control that announces nothing.)
+TEST_F(History, EveryPageAnnouncesItsChangesWhereTheyHappen) {
+    Start();
+    QWidget* page = Host()->MemoryView();
+    const auto control = [&page](const char* name) {
+        for (QWidget* w : page->findChildren<QWidget*>())
+            if (w->accessibleName() == QLatin1String(name))
+                return w;
+        return static_cast<QWidget*>(nullptr);
+    };
+    // The key goes to the control; text, when given, is typed over the control's own first.
+    const auto step = [&](const QString& label, QWidget* w, Qt::Key key, const char* text = "") {
+        SCOPED_TRACE(label.toStdString());
+        ASSERT_NE(w, nullptr);
+        const Image before = Radio().EditImage;
+        w->setFocus();
+        Settle(); // what leaving the last control set off
+        if (*text)
+            QTest::keyClick(w, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(w, QString::fromLatin1(text));
+        QTest::keyClick(w, key);
+        Settle();
+        EXPECT_EQ(Undo()->text(), "&Undo " + label);
+        EXPECT_NE(Radio().EditImage, before);
+    };
+    const auto show = [&](const char* title) {
+        for (int i = 0; i < Host()->Sheet()->count(); ++i)
+            if (Host()->Sheet()->tabText(i) == QLatin1String(title))
+                Host()->Sheet()->SetActivePage(i);
+        page = Host()->Sheet()->GetActivePage();
+    };
+
+    CMemoryView* channels = Host()->MemoryView();
+    step("Scan Setting", channels->ModeScanList(), Qt::Key_Down);
+    step("Scan Setting", channels->BankLink(3), Qt::Key_Space);
+    step("Scan Setting",
+         channels->BankScanOn()->isChecked() ? channels->BankScanOff() : channels->BankScanOn(),
+         Qt::Key_Space);
+
+    show("VFO Scan");
+    const QList<QRadioButton*> buttons = page->findChildren<QRadioButton*>();
+    step("VFO Scan", *std::ranges::find_if(buttons, [](auto* b) { return !b->isChecked(); }),
+         Qt::Key_Space);
+    step("VFO Scan", control("Priority Channel Frequency"), Qt::Key_Return, "145.5");
+    auto* skip = static_cast<QAbstractItemView*>(control("Skip frequencies"));
+    skip->setFocus();
+    Settle();
+    skip->setCurrentIndex(skip->model()->index(0, 0));
+    skip->edit(skip->currentIndex());
+    step("Skip Frequency", QApplication::focusWidget(), Qt::Key_Return, "433");
+
+    show("Dual Watch");
+    step("Dual Watch", page->findChild<QComboBox*>(), Qt::Key_Down);
+    show("Setting");
+    step("Setting", control("Monitor"), Qt::Key_Space);
+    step("Setting", control("Open message text"), Qt::Key_Return, "HELLO");
+    step("Setting", control("Smart Search Upper"), Qt::Key_Return, "440");
+    show("Preset Mode");
+    step("Preset Mode", page->findChild<QComboBox*>(), Qt::Key_Down);
+}
+
 TEST_F(History, FindByNameOrFrequencyAndHideUnusedChannels) {
     Start();
     SetChannel(Radio(), 10, 145'500'000, "ALPHA");
@@ -128,7 +194,8 @@ TEST_F(History, FindByNameOrFrequencyAndHideUnusedChannels) {
     CChannelFinder* finder = Frame()->History()->Finder();
     EXPECT_EQ(Frame()->Action(CMainFrame::ID_EDIT_FIND)->shortcut(), QKeySequence("Ctrl+F"));
     EXPECT_EQ(Frame()->Action(CMainFrame::ID_EDIT_REPEAT)->shortcut(), QKeySequence("F3"));
-    EXPECT_TRUE(Host()->MemoryView()->EditMenu()->actions().contains(finder->HideUnusedAction()));
+    QAction* hideUnused = Frame()->Action(CMainFrame::ID_HIDE_UNUSED);
+    EXPECT_TRUE(Host()->MemoryView()->EditMenu()->actions().contains(hideUnused));
 
     Grid()->setCurrentIndex(FrequencyCell(1));
     EXPECT_EQ(finder->FindNext("bravo"), 500);
@@ -142,7 +209,7 @@ TEST_F(History, FindByNameOrFrequencyAndHideUnusedChannels) {
     EXPECT_EQ(Grid()->currentIndex().row() + 1, 10);
 
     // Only channels in use are shown; the commands still work on the real channel numbers.
-    finder->HideUnusedAction()->trigger();
+    hideUnused->trigger();
     EXPECT_FALSE(Host()->MemoryView()->Grid()->isRowHidden(9));
     EXPECT_TRUE(Host()->MemoryView()->Grid()->isRowHidden(10));
     EXPECT_TRUE(Host()->MemoryView()->Grid()->isRowHidden(0));
@@ -155,7 +222,7 @@ TEST_F(History, FindByNameOrFrequencyAndHideUnusedChannels) {
     EXPECT_FALSE(Host()->MemoryView()->Grid()->isRowHidden(500));
     EXPECT_TRUE(Host()->MemoryView()->Grid()->isRowHidden(499));
     EXPECT_EQ(finder->FindNext("alpha"), 10);
-    finder->HideUnusedAction()->trigger();
+    hideUnused->trigger();
     EXPECT_FALSE(Host()->MemoryView()->Grid()->isRowHidden(499));
 
     // Ctrl+F asks for the text, offering the last one; Cancel moves nothing.

@@ -7,13 +7,10 @@
 #include "support/ScriptedPrompt.h"
 #include "support/TempSettings.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
-#include <QClipboard>
 #include <QComboBox>
 #include <QHeaderView>
-#include <QMenu>
 #include <QMimeData>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -330,62 +327,6 @@ TEST_F(MemoryViewTest, RowCommandsRespectBankBorders) {
     view->OnKillActive();
     EXPECT_FALSE(radio.IsChannelUsed(1));
     EXPECT_TRUE(radio.IsChannelUsed(101));
-}
-
-TEST_F(MemoryViewTest, ClipboardKeysAndContextMenuMoveWholeRows) {
-    Start(4, 0);
-    Show();
-    Put(1, 145'000'000, 0, "ONE");
-    Put(2, 430'000'000, 2, "TWO");
-    Select(1, 2);
-    QTest::keyClick(grid, Qt::Key_C, Qt::ControlModifier);
-    Select(10, 10);
-    QTest::keyClick(grid, Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(Row(10), Row(1));
-    EXPECT_EQ(Row(11), Row(2));
-    Select(10, 11);
-    QTest::keyClick(grid, Qt::Key_X, Qt::ControlModifier);
-    EXPECT_EQ(Row(10) + Row(11), "||||||");
-    EXPECT_TRUE(QApplication::clipboard()->text().startsWith("145.00000\tNFM\tONE\t0\n"));
-
-    // The window's own Ctrl+X runs Cut once: the key's release in the grid does not cut the
-    // emptied rows a second time over the clipboard.
-    QAction cut(view.get());
-    cut.setShortcut(QKeySequence::Cut);
-    view->addAction(&cut);
-    QObject::connect(&cut, &QAction::triggered, view.get(), &CMemoryView::OnCut);
-    Select(1, 2);
-    QTest::keyClick(grid, Qt::Key_X, Qt::ControlModifier);
-    EXPECT_EQ(Row(1), "|||");
-    Select(30, 30);
-    view->OnPaste();
-    EXPECT_EQ(Name(30) + Name(31), "ONETWO");
-
-    // Text from a spreadsheet program.
-    QApplication::clipboard()->setText(QStringLiteral("88.1\tWFM\tRADIO\t1\n9999\tAM\tBAD\t0\n"));
-    Select(20, 20);
-    view->OnPaste();
-    EXPECT_EQ(Row(20), "88.10000|WFM|RADIO|1");
-    EXPECT_EQ(Row(21), "|AM|BAD|0");
-
-    // The context menu's items reach the page's commands.
-    Put(1, 145'000'000, 0, "ONE");
-    Put(2, 430'000'000, 2, "TWO");
-    Select(1, 1);
-    const QRect cell = grid->visualRect(grid->model()->index(0, 0));
-    QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, cell.center(),
-                                grid->viewport()->mapToGlobal(cell.center()));
-    QApplication::sendEvent(grid->viewport(), &menuEvent);
-    QMenu* menu = view->EditMenu();
-    EXPECT_TRUE(menu->isVisible());
-    QStringList items;
-    for (QAction* a : menu->actions())
-        items << a->text();
-    EXPECT_EQ(items.join('|'), "Cu&t\tCtrl+X|&Copy\tCtrl+C|&Paste\tCtrl+V||&Sort|Move "
-                               "&Up|Move &Down|&Insert|Clea&r|&Delete");
-    menu->actions()[9]->trigger(); // Delete
-    menu->hide();
-    EXPECT_EQ(Name(1), "TWO");
 }
 
 TEST_F(MemoryViewTest, DroppedRowsMoveOrCopy) {
