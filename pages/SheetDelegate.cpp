@@ -44,7 +44,7 @@ QWidget* SheetDelegate::LineEditor(QWidget* parent, int column) const {
     if (col.kind == CellKind::Frequency) {
         line->setMaxLength(12);
         line->setValidator(new QRegularExpressionValidator(
-            QRegularExpression(QStringLiteral("[0-9]*\\.?[0-9]*")), line));
+            QRegularExpression(QStringLiteral("[0-9]*[.,]?[0-9]*")), line));
         return line;
     }
     if (col.maxLength > 0)

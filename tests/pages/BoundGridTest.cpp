@@ -71,7 +71,7 @@ TEST(BoundGrid, ChannelEditsWriteOnlyWhatChanged) {
     // A frequency typed into the unused channel brings it into use without its old name or
     // preferential flag; the mode comes from the band plan.
     m.radio.SavedImage = m.radio.EditImage;
-    TypeInto(grid, 1, 7, QStringLiteral("433.5"));
+    TypeInto(grid, 1, 7, QStringLiteral("433,5")); // a decimal comma reads as the point
     ASSERT_TRUE(view.OnKillActive());
     EXPECT_TRUE(hidden.InUse());
     EXPECT_EQ(hidden.FrequencyHz(), 433'500'000);
