@@ -117,3 +117,19 @@ bool BoundGrid::StoreCell(int column, int row) {
         c.write(row, value);
     return true;
 }
+
+using records::GroupEntry;
+
+GridColumn GroupFrequencyColumn(const ColumnsOf<GroupEntry>& entry, const QString& header) {
+    GridColumn column = entry.Frequency(
+        header, [](const GroupEntry& e) { return e.FrequencyHz(); },
+        [](GroupEntry& e, int hz) { e.SetFrequencyHz(hz); });
+    column.showZero = true;
+    return column;
+}
+
+GridColumn GroupModeColumn(const ColumnsOf<GroupEntry>& entry, const QString& header) {
+    return entry.List(
+        header, ModeNames(), [](const GroupEntry& e) { return e.ModeByte() - 1; },
+        [](GroupEntry& e, int mode) { e.SetModeByte(static_cast<Byte>(mode + 1)); });
+}

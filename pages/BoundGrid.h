@@ -23,6 +23,7 @@
 
 #include "pages/FrequencyCell.h"
 #include "pages/SpreadSheet.h"
+#include "radio/Records.h"
 
 #include <QObject>
 #include <QString>
@@ -149,3 +150,9 @@ private:
     FrequencyCellChecker* checker_ = nullptr;
     std::function<bool(int row)> rowShown_;
 };
+
+// Columns that several pages show alike for the entries of a ten-entry group (presets, search
+// limits, dual watch sides): the frequency, 0 shown as "0.00000", and the mode byte, which an
+// emptied cell sets to 0 (no mode).
+GridColumn GroupFrequencyColumn(const ColumnsOf<records::GroupEntry>& entry, const QString& header);
+GridColumn GroupModeColumn(const ColumnsOf<records::GroupEntry>& entry, const QString& header);

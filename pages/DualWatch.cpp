@@ -37,15 +37,9 @@ CDualWatch::CDualWatch(CVR500Radio& radio, QWidget* parent)
         const ColumnsOf<GroupEntry> pair([this, side](int row) {
             return records::DualWatchSide(Model().EditRadio(), row - 1, side);
         });
-        GridColumn hz = pair.Frequency(
-            frequency, [](const GroupEntry& e) { return e.FrequencyHz(); },
-            [](GroupEntry& e, int value) { e.SetFrequencyHz(value); });
-        hz.showZero = true;
-        columns.push_back(hz);
-        // An emptied mode cell stores 0, no mode; a step needs a choice.
-        columns.push_back(pair.List(
-            mode, ModeNames(), [](const GroupEntry& e) { return e.ModeByte() - 1; },
-            [](GroupEntry& e, int index) { e.SetModeByte(static_cast<Byte>(index + 1)); }));
+        columns.push_back(GroupFrequencyColumn(pair, frequency));
+        columns.push_back(GroupModeColumn(pair, mode));
+        // A step needs a choice: an emptied step cell keeps the stored one.
         columns.push_back(pair.List(
             step, PresetStepNames(), [](const GroupEntry& e) { return int{e.StepByte()}; },
             [](GroupEntry& e, int index) {

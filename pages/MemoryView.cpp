@@ -375,42 +375,32 @@ void CMemoryView::SortBy(const SortSettings& s) {
 
 void CMemoryView::OnMoveUp() {
     int f = 0, l = 0;
-    if (!Selection(f, l) || f == 1)
-        return;
-    RowRange(f, l);
-    grid_->SetTargetColumn(kFreqCol);
-    grid_->SetTargetRow(f - 1);
-    grid_->SetRangeMode(true);
-    grid_->SetOperation(CSpreadSheet::OpSwap);
-    grid_->SetRangeMode(false);
-    grid_->SetCurrentColumn(kFreqCol);
-    grid_->SetCurrentRow(f - 1);
-    grid_->SetOperation(CSpreadSheet::OpActivate);
-    if (l > f) { // the block stays selected, so the command can be repeated
-        RowRange(f - 1, l - 1);
-        grid_->SetOperation(CSpreadSheet::OpSelect);
-    }
-    emit Edited(tr("Move Up"));
+    if (Selection(f, l) && f > 1)
+        MoveRows(f, l, -1, tr("Move Up"));
 }
 
 void CMemoryView::OnMoveDown() {
     int f = 0, l = 0;
-    if (!Selection(f, l) || l >= kRows)
-        return;
-    RowRange(f, l);
+    if (Selection(f, l) && l < kRows)
+        MoveRows(f, l, 1, tr("Move Down"));
+}
+
+// Swaps the rows first..last with the block one row up (step -1) or down (step 1).
+void CMemoryView::MoveRows(int first, int last, int step, const QString& label) {
+    RowRange(first, last);
     grid_->SetTargetColumn(kFreqCol);
-    grid_->SetTargetRow(f + 1);
+    grid_->SetTargetRow(first + step);
     grid_->SetRangeMode(true);
     grid_->SetOperation(CSpreadSheet::OpSwap);
     grid_->SetRangeMode(false);
     grid_->SetCurrentColumn(kFreqCol);
-    grid_->SetCurrentRow(f + 1);
+    grid_->SetCurrentRow(first + step);
     grid_->SetOperation(CSpreadSheet::OpActivate);
-    if (l > f) {
-        RowRange(f + 1, l + 1);
+    if (last > first) { // the block stays selected, so the command can be repeated
+        RowRange(first + step, last + step);
         grid_->SetOperation(CSpreadSheet::OpSelect);
     }
-    emit Edited(tr("Move Down"));
+    emit Edited(label);
 }
 
 void CMemoryView::OnInsert() {

@@ -74,6 +74,7 @@ private:
                         int dropRow, int dropLastColumn, int dropLastRow, bool overwrite,
                         short& action, bool& dataOnly, bool& cancel);
     void RowRange(int first, int last);
+    void MoveRows(int first, int last, int step, const QString& label);
     void ClipboardCommand(int operation);
     void SizeColumns();
     records::MemoryChannel Channel(int row) const;

@@ -84,17 +84,10 @@ void CPage2::SetUpGrid(Group& g, const QString& name) {
     const ColumnsOf<GroupEntry> entry([this, group, first](int row) {
         return records::PresetEntry(Model().EditRadio(), group, first + row - 1);
     });
-    GridColumn frequency = entry.Frequency(
-        QStringLiteral("Receive\nFrequency"), [](const GroupEntry& e) { return e.FrequencyHz(); },
-        [](GroupEntry& e, int hz) { e.SetFrequencyHz(hz); });
-    frequency.showZero = true;
     g.bound = new BoundGrid(
         grid, Model(),
-        {frequency,
-         entry.List(
-             QStringLiteral("Receive\nMode"), ModeNames(),
-             [](const GroupEntry& e) { return e.ModeByte() - 1; },
-             [](GroupEntry& e, int mode) { e.SetModeByte(static_cast<Byte>(mode + 1)); }),
+        {GroupFrequencyColumn(entry, QStringLiteral("Receive\nFrequency")),
+         GroupModeColumn(entry, QStringLiteral("Receive\nMode")),
          // A step emptied by the user is "Auto", never a byte the receiver has no step for.
          entry.List(
              QStringLiteral("Step\nSize"), PresetStepNames(),

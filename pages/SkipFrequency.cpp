@@ -71,15 +71,9 @@ CSkipFrequency::CSkipFrequency(CVR500Radio& radio, QWidget* parent)
         const ColumnsOf<GroupEntry> limit([this, edge](int row) {
             return records::SearchLimit(Model().EditRadio(), row - 1, edge);
         });
-        GridColumn frequency = limit.Frequency(
-            edge == 0 ? tr("Lower\nFrequency") : tr("Upper\nFrequency"),
-            [](const GroupEntry& e) { return e.FrequencyHz(); },
-            [](GroupEntry& e, int hz) { e.SetFrequencyHz(hz); });
-        frequency.showZero = true;
-        limitColumns.push_back(frequency);
-        limitColumns.push_back(limit.List(
-            modeHeader, ModeNames(), [](const GroupEntry& e) { return e.ModeByte() - 1; },
-            [](GroupEntry& e, int mode) { e.SetModeByte(static_cast<Byte>(mode + 1)); }));
+        limitColumns.push_back(GroupFrequencyColumn(limit, edge == 0 ? tr("Lower\nFrequency")
+                                                                     : tr("Upper\nFrequency")));
+        limitColumns.push_back(GroupModeColumn(limit, modeHeader));
     }
     limitsGrid_ = new BoundGrid(*limits_, radio, limitColumns, kLimitRows, {}, this);
     // A typed frequency takes the band plan's mode at once, not only when the cell is left.
