@@ -1,7 +1,6 @@
 #include "pages/MemoryView.h"
 
 #include "pages/BoundGrid.h"
-#include "pages/PrintSetupDlg.h"
 #include "pages/SortDlg.h"
 #include "pages/SpreadSheet.h"
 #include "radio/Prompt.h"
@@ -20,8 +19,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
-#include <QPrinter>
-#include <QPrinterInfo>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -486,96 +483,4 @@ void CMemoryView::OnCut() {
 void CMemoryView::OnPaste() {
     ClipboardCommand(CSpreadSheet::OpClipboardPaste);
     emit Edited(tr("Paste"));
-}
-
-// ---- Printing ----
-
-bool PrintMemoryList(CMemoryView& view, QWidget* parent) {
-    view.Grid()->SetPrintJobName(QObject::tr("Memory List"));
-    CPrintSetupDlg dialog(view.Model().GetPrompt(), parent ? parent : &view);
-    if (dialog.exec() != QDialog::Accepted)
-        return false;
-    return PrintMemoryListWith(view, dialog.Values());
-}
-
-bool PrintMemoryListWith(CMemoryView& view, const PrintSetup& setup, QPrinter* printer) {
-    CSpreadSheet& grid = *view.Grid();
-    Prompt* prompt = view.Model().GetPrompt();
-    grid.SetPrintJobName(QObject::tr("Memory List"));
-    grid.SetPrintColumnHeaders(setup.columnHeaders);
-    grid.SetPrintRowHeaders(setup.rowHeaders);
-    grid.SetPrintGridLines(setup.gridLines);
-    grid.SetPrintBorder(setup.gridBorder);
-    switch (setup.range) {
-    case PrintSetup::Pages:
-        grid.SetPrintUsedAreaOnly(false);
-        grid.SetPrintFirstPage(PrintSetup::PageNumber(setup.firstPage));
-        grid.SetPrintLastPage(PrintSetup::PageNumber(setup.lastPage));
-        grid.SetPrintRangeKind(CSpreadSheet::PrintPageRange);
-        break;
-    case PrintSetup::Selection: {
-        grid.SetPrintUsedAreaOnly(false);
-        int first = grid.GetSelectionFirstRow(), last = grid.GetSelectionLastRow();
-        if (first < 1) // nothing selected: the cursor's row
-            first = last = std::max(1, grid.currentIndex().row() + 1);
-        grid.SetCurrentColumn(1);
-        grid.SetLastColumn(4);
-        grid.SetCurrentRow(first);
-        grid.SetLastRow(last);
-        grid.SetPrintRangeKind(CSpreadSheet::PrintCurrentRange);
-        break;
-    }
-    default:
-        grid.SetPrintUsedAreaOnly(true);
-        grid.SetPrintRangeKind(CSpreadSheet::PrintWholeSheet);
-        break;
-    }
-    grid.SetPrintMarginTop(PrintSetup::MarginTwips(setup.marginTop));
-    grid.SetPrintMarginLeft(PrintSetup::MarginTwips(setup.marginLeft));
-    grid.SetPrintMarginRight(PrintSetup::MarginTwips(setup.marginRight));
-    grid.SetPrintMarginBottom(PrintSetup::MarginTwips(setup.marginBottom));
-
-    std::unique_ptr<QPrinter> own;
-    if (!printer) {
-        const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-        if (!info.isNull()) {
-            own = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
-        } else {
-            if (!prompt ||
-                prompt->Message(QObject::tr("No printer is installed. Save the memory list as "
-                                            "a PDF file instead?"),
-                                QString(), PromptButtons::YesNo,
-                                PromptIcon::Question) != PromptAnswer::Yes)
-                return false;
-            FileDialogRequest request;
-            request.title = QObject::tr("Save Memory List as PDF");
-            request.fileName = QStringLiteral("Memory List.pdf");
-            request.filters = {QObject::tr("PDF Files (*.pdf)"), QObject::tr("All files (*.*)")};
-            request.defaultSuffix = QStringLiteral("pdf");
-            const QString path = prompt->SaveFileName(request);
-            if (path.isEmpty())
-                return false;
-            own = std::make_unique<QPrinter>(QPrinter::HighResolution);
-            own->setOutputFormat(QPrinter::PdfFormat);
-            own->setOutputFileName(path);
-        }
-        printer = own.get();
-    }
-    grid.SetPrinter(printer);
-    grid.SetOperation(CSpreadSheet::OpPrint);
-    grid.SetPrinter(nullptr);
-    if (grid.LastPrintResult() < 0) {
-        if (prompt)
-            prompt->Message(
-                QObject::tr("The memory list could not be printed. %1").arg(grid.LastPrintError()),
-                QString(), PromptButtons::Ok, PromptIcon::Stop);
-        return false;
-    }
-    if (grid.LastPrintResult() == 0) {
-        if (prompt)
-            prompt->Message(QObject::tr("Nothing was printed: the list has no such pages."),
-                            QString(), PromptButtons::Ok, PromptIcon::Exclamation);
-        return false;
-    }
-    return true;
 }
