@@ -14,12 +14,12 @@ CEditHistory::CEditHistory(CVR500Radio& radio, CSheetHostWnd& host, QObject* par
     // Runs after the sheet has stored the page that was left.
     connect(sheet, &QTabWidget::currentChanged, this, &CEditHistory::OnPageSwitched);
     shownPage_ = std::max(0, sheet->GetActiveIndex());
-    history_.Reset(radio_.EditImage);
+    history_.Reset(radio_.EditImage());
 }
 
 void CEditHistory::Reset() {
     pending_.clear();
-    history_.Reset(radio_.EditImage);
+    history_.Reset(radio_.EditImage());
     Reloaded();
 }
 
@@ -27,7 +27,7 @@ void CEditHistory::ReadEnded(const Image& before, bool succeeded) {
     pending_.clear();
     if (succeeded)
         history_.Reset(before);
-    history_.Record(radio_.EditImage, tr("Get Data"), host_.Sheet()->indexOf(host_.MemoryView()));
+    history_.Record(radio_.EditImage(), tr("Get Data"), host_.Sheet()->indexOf(host_.MemoryView()));
     Reloaded();
 }
 
@@ -41,7 +41,7 @@ bool CEditHistory::Record(QString label) {
     pending_.clear();
     if (restoring_ || !StoreActivePage())
         return false;
-    const bool kept = history_.Record(radio_.EditImage, label, host_.GetActivePageIndex());
+    const bool kept = history_.Record(radio_.EditImage(), label, host_.GetActivePageIndex());
     Reloaded();
     return kept;
 }
@@ -72,7 +72,7 @@ void CEditHistory::RunStep(const QString& label, const std::function<void()>& co
 }
 
 void CEditHistory::TakeIn() {
-    history_.Adopt(radio_.EditImage);
+    history_.Adopt(radio_.EditImage());
     Reloaded();
 }
 
@@ -81,7 +81,7 @@ void CEditHistory::OnPageSwitched() {
     if (!restoring_ && now != shownPage_) {
         // The sheet has already stored the page that was left.
         if (CPropertyPage* left = host_.Sheet()->GetPage(shownPage_))
-            history_.Record(radio_.EditImage, left->EditLabel(), shownPage_);
+            history_.Record(radio_.EditImage(), left->EditLabel(), shownPage_);
     }
     shownPage_ = now;
     Reloaded();
@@ -101,7 +101,7 @@ void CEditHistory::Restore(bool undo) {
     if (!pending_.isEmpty())
         Record(pending_);
     else if (CPropertyPage* page = host_.Sheet()->GetActivePage(); page && StoreActivePage())
-        history_.Record(radio_.EditImage,
+        history_.Record(radio_.EditImage(),
                         page == host_.MemoryView() ? tr("Typing") : page->EditLabel(),
                         host_.GetActivePageIndex());
     const int page = undo ? history_.UndoPage() : history_.RedoPage();
@@ -110,7 +110,7 @@ void CEditHistory::Restore(bool undo) {
     restoring_ = true;
     host_.Sheet()->SetActivePage(page);
     shownPage_ = host_.GetActivePageIndex();
-    undo ? history_.Undo(radio_.EditImage) : history_.Redo(radio_.EditImage);
+    undo ? history_.Undo(radio_) : history_.Redo(radio_);
     host_.ReloadPages();
     restoring_ = false;
     Reloaded();

@@ -226,11 +226,11 @@ void CMainFrame::OnFileOpen() {
     if (!host_->ActivateMemoryView() || !CommitPages() ||
         !QuerySaveChanges(QString::fromLatin1(kSaveBeforeClosing), QString()))
         return;
-    const Image before = radio_.EditImage;
+    const Image before = radio_.EditImage();
     const QString path = radio_.FilePath();
     radio_.OnFileOpen();
     DataSetReplaced(); // whether or not a file was loaded
-    if (radio_.EditImage != before || radio_.FilePath() != path)
+    if (radio_.EditImage() != before || radio_.FilePath() != path)
         history_->Reset();
 }
 
@@ -240,12 +240,12 @@ void CMainFrame::OnOpenBackup() {
     if (!host_->ActivateMemoryView() || !CommitPages() ||
         !QuerySaveChanges(QString::fromLatin1(kSaveBeforeClosing), QString()))
         return;
-    const Image before = radio_.EditImage;
+    const Image before = radio_.EditImage();
     const QString path = radio_.FilePath();
     QDir().mkpath(backups::Folder());
     radio_.OpenFromFolder(backups::Folder());
     DataSetReplaced();
-    if (radio_.EditImage != before || radio_.FilePath() != path)
+    if (radio_.EditImage() != before || radio_.FilePath() != path)
         history_->Reset();
 }
 
@@ -366,7 +366,7 @@ void CMainFrame::OnGetData() {
                           QString::fromLatin1(kDataChanged)))
         return;
     // Whatever happens next, Undo brings these data back.
-    const Image before = radio_.EditImage;
+    const Image before = radio_.EditImage();
     radio_.NewImage();
     DataSetReplaced();
     if (!PortReady()) {
@@ -376,9 +376,9 @@ void CMainFrame::OnGetData() {
     CCloneReadDlg dialog(radio_, *port_, prompt_, this);
     const bool read = dialog.exec() > 0;
     if (read)
-        radio_.SavedImage = radio_.EditImage;
+        radio_.MarkSaved();
     else
-        radio_.EditImage = radio_.SavedImage;
+        radio_.RevertToSaved();
     DataSetReplaced();
     history_->ReadEnded(before, read);
 }

@@ -27,7 +27,7 @@ struct SortedSet {
             radio.StoreChannel(rec, n);
             radio.SetChannelUsed(n, true);
         }
-        history.Reset(radio.EditImage);
+        history.Reset(radio.EditImage());
         std::vector<ChannelRecord> rows;
         for (int n = 1; n <= layout::ri::kChannelCount; ++n)
             rows.push_back(*radio.GetChannel(n));
@@ -38,7 +38,7 @@ struct SortedSet {
             EncodeDigits(rows[n - 1].code, rows[n - 1].frequencyHz, 8);
             radio.StoreChannel(rows[n - 1], n);
         }
-        history.Record(radio.EditImage, QStringLiteral("Sort"), 0);
+        history.Record(radio.EditImage(), QStringLiteral("Sort"), 0);
     }
     QTemporaryDir folder;
     CVR500Radio radio;
@@ -48,9 +48,9 @@ struct SortedSet {
 void BM_UndoSortOf1000Channels(benchmark::State& state) {
     SortedSet set;
     for (auto _ : state) {
-        set.history.Undo(set.radio.EditImage);
+        set.history.Undo(set.radio);
         state.PauseTiming();
-        set.history.Redo(set.radio.EditImage);
+        set.history.Redo(set.radio);
         state.ResumeTiming();
     }
     state.counters["kept_bytes"] = static_cast<double>(set.history.KeptBytes());
@@ -61,9 +61,9 @@ void BM_RedoSortOf1000Channels(benchmark::State& state) {
     SortedSet set;
     for (auto _ : state) {
         state.PauseTiming();
-        set.history.Undo(set.radio.EditImage);
+        set.history.Undo(set.radio);
         state.ResumeTiming();
-        set.history.Redo(set.radio.EditImage);
+        set.history.Redo(set.radio);
     }
 }
 BENCHMARK(BM_RedoSortOf1000Channels)->Unit(benchmark::kMicrosecond);
@@ -71,9 +71,9 @@ BENCHMARK(BM_RedoSortOf1000Channels)->Unit(benchmark::kMicrosecond);
 // Recording the sort: finding what changed in the whole image.
 void BM_RecordSortOf1000Channels(benchmark::State& state) {
     SortedSet set;
-    const Image sorted = set.radio.EditImage;
-    set.history.Undo(set.radio.EditImage);
-    const Image scrambled = set.radio.EditImage;
+    const Image sorted = set.radio.EditImage();
+    set.history.Undo(set.radio);
+    const Image scrambled = set.radio.EditImage();
     for (auto _ : state) {
         set.history.Reset(scrambled);
         benchmark::DoNotOptimize(set.history.Record(sorted, QStringLiteral("Sort"), 0));
@@ -83,10 +83,10 @@ BENCHMARK(BM_RecordSortOf1000Channels)->Unit(benchmark::kMicrosecond);
 
 void BM_CompareSortedWithScrambled(benchmark::State& state) {
     SortedSet set;
-    const Image sorted = set.radio.EditImage;
-    set.history.Undo(set.radio.EditImage);
+    const Image sorted = set.radio.EditImage();
+    set.history.Undo(set.radio);
     for (auto _ : state)
-        benchmark::DoNotOptimize(compare::CompareImages(set.radio.EditImage, sorted));
+        benchmark::DoNotOptimize(compare::CompareImages(set.radio.EditImage(), sorted));
 }
 BENCHMARK(BM_CompareSortedWithScrambled)->Unit(benchmark::kMillisecond);
 

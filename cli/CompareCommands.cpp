@@ -20,7 +20,7 @@ int RunDiff(const Invocation& inv) {
     if (!before.LoadFile(inv.positional[0]) || !after.LoadFile(inv.positional[1]))
         return kTrouble;
     const compare::Differences differences =
-        compare::CompareImages(before.EditImage, after.EditImage);
+        compare::CompareImages(before.EditImage(), after.EditImage());
     for (const QString& line : differences.Lines())
         PrintOut(line);
     return differences.Empty() ? kSame : kDiffer;

@@ -121,7 +121,7 @@ int RunInfo(const Invocation& inv) {
     const QString path = inv.positional[0];
     if (!r.LoadFile(path))
         return kExitFailed;
-    const Image& im = r.EditImage;
+    const Image& im = r.EditImage();
     auto line = [](const char* label, const QString& value) {
         PrintOut(QStringLiteral("%1 %2").arg(QString::fromLatin1(label), -16).arg(value));
     };

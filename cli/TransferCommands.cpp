@@ -225,7 +225,7 @@ int RunRead(const Invocation& inv) {
         return result; // nothing is written; the half image goes with the process
     if (!inv.Flag("--no-backup")) {
         // Kept before the file is written, so the data survive a file that fails.
-        const backups::Written backup = backups::Write(radio.EditImage);
+        const backups::Written backup = backups::Write(radio.EditImage());
         PrintError(backup.failure.isEmpty()
                        ? QStringLiteral("Backup: ") + backup.path
                        : QStringLiteral("No backup was kept: ") + backup.failure);

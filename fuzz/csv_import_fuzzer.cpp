@@ -24,24 +24,24 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (size == 0)
         return 0;
     CVR500Radio& radio = FuzzModel();
-    static const Image base = radio.EditImage;
-    radio.EditImage = base;
+    static const Image base = radio.EditImage();
+    radio.SetEditImage(base);
     radio.EditRadio()[layout::ri::kCountryCode] = static_cast<Byte>(data[0] % 5);
     radio.EditRadio()[layout::ri::kWidebandFlag] = (data[0] >> 3) & 1;
-    const Image start = radio.EditImage;
+    const Image start = radio.EditImage();
     const int at = (data[0] & 0x10) ? 1 + (data[0] >> 5) * 140 : 0;
     const QByteArray text(reinterpret_cast<const char*>(data + 1),
                           static_cast<qsizetype>(size - 1));
 
     const csv::ImportResult result = csv::ImportChannels(radio, text, at);
     if (!result.problems.empty()) {
-        if (radio.EditImage != start)
+        if (radio.EditImage() != start)
             Broken("a refused import changed EditImage");
         return 0;
     }
     const QByteArray imported = ChannelBytes(radio);
     const QByteArray exported = csv::ExportChannels(radio);
-    radio.EditImage = start;
+    radio.SetEditImage(start);
     const csv::ImportResult again = csv::ImportChannels(radio, exported);
     if (!again.problems.empty())
         Broken("an exported file was refused");

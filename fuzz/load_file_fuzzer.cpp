@@ -18,16 +18,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             Broken("cannot write the input file");
         file.write(reinterpret_cast<const char*>(data), static_cast<qint64>(size));
     }
-    const Image before = radio.EditImage;
+    const Image before = radio.EditImage();
     if (!radio.LoadFile(path)) {
-        if (radio.EditImage != before)
+        if (radio.EditImage() != before)
             Broken("a refused file changed EditImage");
         return 0;
     }
     if (size < static_cast<std::size_t>(layout::kImageSize))
         Broken("a short file was accepted");
     for (int i = 0; i < layout::header::kClearedOnLoadSize; ++i)
-        if (radio.EditImage[layout::header::kClearedOnLoad + i] != 0)
+        if (radio.EditImage()[layout::header::kClearedOnLoad + i] != 0)
             Broken("header bytes 82..99 were not cleared");
     const QByteArray csv = csv::ExportChannels(radio);
     if (!csv.startsWith(QByteArray(csv::kHeader)))

@@ -72,17 +72,17 @@ QString FullPath(const QString& path) {
 } // namespace
 
 void CRadio::NewImage() {
-    SavedImage.fill(0);
-    WriteNewHeader(SavedImage.data());
-    LoadDefaultImage(Radio(SavedImage));
-    EditImage = SavedImage;
+    savedImage_.fill(0);
+    WriteNewHeader(savedImage_.data());
+    LoadDefaultImage(Radio(savedImage_));
+    editImage_ = savedImage_;
     fileName = QString::fromLatin1(kNewFileName);
     filePath = dataDir.isEmpty() ? fileName : QDir::toNativeSeparators(dataDir + '/' + fileName);
     untitled = true;
     UpdateTitle();
 }
 
-// The file is read into a scratch image and copied to EditImage only when every check has
+// The file is read into a scratch image and copied to editImage_ only when every check has
 // passed, so a refused file leaves the working data as it was.
 bool CRadio::LoadFile(const QString& path) {
     QFile file(path);
@@ -110,7 +110,7 @@ bool CRadio::LoadFile(const QString& path) {
         return false;
     }
     std::fill_n(loaded.data() + header::kClearedOnLoad, header::kClearedOnLoadSize, Byte{0});
-    EditImage = loaded;
+    editImage_ = loaded;
     return true;
 }
 
@@ -134,7 +134,7 @@ bool CRadio::OpenFile(const QString& path) {
 }
 
 bool CRadio::OpenChosen(const QString& path, bool asCopy) {
-    const Image before = EditImage;
+    const Image before = editImage_;
     if (!LoadFile(path))
         return false;
 
@@ -150,12 +150,12 @@ bool CRadio::OpenChosen(const QString& path, bool asCopy) {
         message = QString::fromLatin1(kCountryMismatch);
         if (!prompt_ || prompt_->Message(message, QString(), PromptButtons::OkCancel,
                                          PromptIcon::Exclamation) != PromptAnswer::Ok) {
-            EditImage = before;
+            editImage_ = before;
             return false;
         }
         RepairForCountry();
     }
-    SavedImage = EditImage;
+    savedImage_ = editImage_;
     fileName = QFileInfo(path).fileName();
     filePath = FullPath(path);
     untitled = asCopy;
@@ -202,7 +202,7 @@ void CRadio::RememberFolder(const QString& path) {
 // The new bytes go to a temporary file beside the target that replaces it only once complete,
 // so a failed save leaves the old file whole.
 bool CRadio::WriteTo(const QString& path) {
-    Image saved = EditImage;
+    Image saved = editImage_;
     saved[header::kReserved80] = 0;
     saved[header::kReserved81] = 0;
     const QString failure =
@@ -211,11 +211,11 @@ bool CRadio::WriteTo(const QString& path) {
         ShowFileMessage(failure);
         return false;
     }
-    SavedImage = saved;
+    savedImage_ = saved;
     // The working copy drops the two bytes the file just lost too, or what was saved would
     // still count as changed.
-    EditImage[header::kReserved80] = 0;
-    EditImage[header::kReserved81] = 0;
+    editImage_[header::kReserved80] = 0;
+    editImage_[header::kReserved81] = 0;
     fileName = QFileInfo(path).fileName();
     filePath = FullPath(path);
     untitled = false;

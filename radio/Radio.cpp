@@ -38,16 +38,16 @@ void CRadio::ClearChannel(int n) {
     if (!IsChannelNumber(n))
         return;
     SetChannelUsed(n, false);
-    EditImage[SideRecord10(n)] = 0;
-    EditImage[SideRecord32(n)] = 0;
+    editImage_[SideRecord10(n)] = 0;
+    editImage_[SideRecord32(n)] = 0;
 }
 
 void CRadio::CopyChannel(int to, int from) {
     if (!IsChannelNumber(to) || !IsChannelNumber(from))
         return;
     SetChannelUsed(to, IsChannelUsed(from));
-    std::memmove(&EditImage[SideRecord10(to)], &EditImage[SideRecord10(from)], kSideRecord10Size);
-    std::memmove(&EditImage[SideRecord32(to)], &EditImage[SideRecord32(from)], kSideRecord32Size);
+    std::memmove(&editImage_[SideRecord10(to)], &editImage_[SideRecord10(from)], kSideRecord10Size);
+    std::memmove(&editImage_[SideRecord32(to)], &editImage_[SideRecord32(from)], kSideRecord32Size);
 }
 
 void CRadio::SwapChannels(int a, int b) {
@@ -56,10 +56,10 @@ void CRadio::SwapChannels(int a, int b) {
     const bool usedA = IsChannelUsed(a);
     SetChannelUsed(a, IsChannelUsed(b));
     SetChannelUsed(b, usedA);
-    std::swap_ranges(&EditImage[SideRecord10(a)], &EditImage[SideRecord10(a)] + kSideRecord10Size,
-                     &EditImage[SideRecord10(b)]);
-    std::swap_ranges(&EditImage[SideRecord32(a)], &EditImage[SideRecord32(a)] + kSideRecord32Size,
-                     &EditImage[SideRecord32(b)]);
+    std::swap_ranges(&editImage_[SideRecord10(a)], &editImage_[SideRecord10(a)] + kSideRecord10Size,
+                     &editImage_[SideRecord10(b)]);
+    std::swap_ranges(&editImage_[SideRecord32(a)], &editImage_[SideRecord32(a)] + kSideRecord32Size,
+                     &editImage_[SideRecord32(b)]);
 }
 
 ChannelRecord* CRadio::GetChannel(int) {

@@ -31,8 +31,15 @@ public:
     CRadio& operator=(const CRadio&) = delete;
 
     // The working copy (pages, transfers, Open) and the copy as last created, opened or saved.
-    Image EditImage{};
-    Image SavedImage{};
+    // Pages and transfers change the working copy through EditRadio(); whole images come and
+    // go through SetEditImage (undo, a read from the receiver).
+    const Image& EditImage() const { return editImage_; }
+    const Image& SavedImage() const { return savedImage_; }
+    void SetEditImage(const Image& image) { editImage_ = image; }
+    // The working copy is what the receiver or the file now holds (a read, a write elsewhere).
+    void MarkSaved() { savedImage_ = editImage_; }
+    // Drops the edits since the last open, save or read.
+    void RevertToSaved() { editImage_ = savedImage_; }
 
     // ---- Bits and channels ----
     static void SetBit(Byte* bytes, int n, bool on);
@@ -75,7 +82,7 @@ public:
     bool OnFileSave();
     bool OnFileSaveAs();
     bool SaveTo(const QString& path);
-    bool IsChanged() const { return EditImage != SavedImage; }
+    bool IsChanged() const { return editImage_ != savedImage_; }
 
     const QString& FileName() const { return fileName; }
     // Native separators; "NONAME.RDF" in the data folder while untitled.
@@ -88,8 +95,8 @@ public:
 
     // ---- Helpers on the images ----
     Byte* Radio(Image& image) { return image.data() + layout::kRadioImage; }
-    Byte* EditRadio() { return Radio(EditImage); }
-    const Byte* EditRadio() const { return EditImage.data() + layout::kRadioImage; }
+    Byte* EditRadio() { return Radio(editImage_); }
+    const Byte* EditRadio() const { return editImage_.data() + layout::kRadioImage; }
     int Country() const { return EditRadio()[layout::ri::kCountryCode]; }
     int Wideband() const { return EditRadio()[layout::ri::kWidebandFlag]; }
 
@@ -112,6 +119,8 @@ private:
     // Writes EditImage, less the bytes a file never keeps, to path as the new saved copy.
     bool WriteTo(const QString& path);
 
+    Image editImage_{};
+    Image savedImage_{};
     ChannelRecord record{};
     QString fileName;
     QString dataDir;

@@ -101,3 +101,10 @@ int UndoHistory::Redo(Image& image) {
     Apply(step, true, top_);
     return step.page;
 }
+
+int UndoHistory::Apply(CRadio& radio, bool undo) {
+    Image image = radio.EditImage();
+    const int page = undo ? Undo(image) : Redo(image);
+    radio.SetEditImage(image);
+    return page;
+}

@@ -36,6 +36,9 @@ public:
     // returns the page where that step was made; -1 when there is nothing to undo or redo.
     int Undo(Image& image);
     int Redo(Image& image);
+    // The same on the model's working image.
+    int Undo(CRadio& radio) { return Apply(radio, true); }
+    int Redo(CRadio& radio) { return Apply(radio, false); }
     // The page Undo or Redo would return, without doing it; -1 when there is nothing.
     int UndoPage() const { return CanUndo() ? steps_[done_ - 1].page : -1; }
     int RedoPage() const { return CanRedo() ? steps_[done_].page : -1; }
@@ -59,6 +62,7 @@ private:
         std::size_t bytes;
     };
 
+    int Apply(CRadio& radio, bool undo);
     static Step Diff(const Image& from, const Image& to);
     static void Apply(const Step& step, bool forward, Image& image);
     void Trim();

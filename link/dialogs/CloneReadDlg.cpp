@@ -33,7 +33,7 @@ CCloneReadDlg::CCloneReadDlg(CRadio& radio, CCommPort& port, Prompt& prompt, QWi
 }
 
 int CCloneReadDlg::exec() {
-    radio_.SavedImage = radio_.EditImage;
+    radio_.MarkSaved();
     userCancelled_ = false;
     StartSession(std::make_unique<CloneReceiver>(radio_.EditRadio()));
     return QDialog::exec();
@@ -50,7 +50,7 @@ void CCloneReadDlg::reject() {
 // What the receiver sent is kept before anything can overwrite it; a backup that cannot be
 // written is told, and the read still counts.
 void CCloneReadDlg::KeepBackup() {
-    const backups::Written written = backups::Write(radio_.EditImage);
+    const backups::Written written = backups::Write(radio_.EditImage());
     if (!written.failure.isEmpty())
         prompt_.Message(QStringLiteral("The data were read, but no backup of them could be "
                                        "kept:\n") +

@@ -94,7 +94,7 @@ void CCompareDlg::CompareWithFile(CVR500Radio& radio, Prompt& prompt, QWidget* p
     other.SetPrompt(&prompt);
     if (!other.LoadFile(path))
         return;
-    CCompareDlg dialog(compare::CompareImages(other.EditImage, radio.EditImage),
+    CCompareDlg dialog(compare::CompareImages(other.EditImage(), radio.EditImage()),
                        QFileInfo(path).fileName(), QStringLiteral("the data in the window"),
                        parent);
     dialog.exec();
@@ -117,7 +117,7 @@ CCompareDlg::SendSummary CCompareDlg::SummaryBeforeSending(const CRadio& radio) 
     }
     // What the receiver will get: the start frame carries the stored country version, and
     // some set-mode bytes go as zero.
-    Image sent = radio.EditImage;
+    Image sent = radio.EditImage();
     Byte* sentRadio = sent.data() + layout::kRadioImage;
     wire::ClearBeforeWrite(sentRadio);
     int country = settings::kDefaultCountry;
@@ -128,7 +128,7 @@ CCompareDlg::SendSummary CCompareDlg::SummaryBeforeSending(const CRadio& radio) 
 
     summary.available = true;
     summary.backupName = QFileInfo(newest).fileName();
-    summary.differences = compare::CompareImages(last.EditImage, sent);
+    summary.differences = compare::CompareImages(last.EditImage(), sent);
     const QString when = QLocale().toString(QFileInfo(newest).lastModified(), QLocale::ShortFormat);
     const int channels = summary.differences.Count(compare::Area::Channel);
     const int settings = summary.differences.Count(compare::Area::Setting);

@@ -93,7 +93,7 @@ protected:
     Image NewDataSet() const {
         CVR500Radio fresh;
         fresh.NewImage();
-        return fresh.EditImage;
+        return fresh.EditImage();
     }
     // A data file of the stored country with channel 1 at hz.
     QString MakeDataFile(const char* name, int hz) {

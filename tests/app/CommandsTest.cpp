@@ -249,7 +249,7 @@ TEST_F(Commands, EditMenuInsertDeleteAndClearAreOneUndoStepEach) {
     Start();
     Enter(1, "145.5");
     Enter(2, "430");
-    const Image typed = Radio().EditImage;
+    const Image typed = Radio().EditImage();
     QAction* undo = Command(CMainFrame::ID_EDIT_UNDO);
     QMenu* edit = Frame()->menuBar()->actions()[1]->menu();
     const auto run = [edit](const char* text) {
@@ -267,14 +267,14 @@ TEST_F(Commands, EditMenuInsertDeleteAndClearAreOneUndoStepEach) {
     EXPECT_EQ(CellText(1), "");
     EXPECT_TRUE(Radio().IsChannelUsed(3)); // in the data, not only on screen
     EXPECT_EQ(Radio().GetChannel(3)->frequencyHz, 430'000'000);
-    const Image inserted = Radio().EditImage;
+    const Image inserted = Radio().EditImage();
 
     Select(1, 1);
     run("&Delete");
     EXPECT_EQ(undo->text(), "&Undo Delete");
     EXPECT_EQ(Radio().GetChannel(1)->frequencyHz, 145'500'000);
     EXPECT_FALSE(Radio().IsChannelUsed(3));
-    const Image deleted = Radio().EditImage;
+    const Image deleted = Radio().EditImage();
 
     Select(1, 2);
     run("Clea&r");
@@ -283,10 +283,10 @@ TEST_F(Commands, EditMenuInsertDeleteAndClearAreOneUndoStepEach) {
     EXPECT_FALSE(Radio().IsChannelUsed(2));
 
     undo->trigger();
-    EXPECT_EQ(Radio().EditImage, deleted);
+    EXPECT_EQ(Radio().EditImage(), deleted);
     undo->trigger();
-    EXPECT_EQ(Radio().EditImage, inserted);
+    EXPECT_EQ(Radio().EditImage(), inserted);
     undo->trigger();
-    EXPECT_EQ(Radio().EditImage, typed);
+    EXPECT_EQ(Radio().EditImage(), typed);
     EXPECT_EQ(undo->text(), "&Undo Receive Frequency");
 }

@@ -47,7 +47,7 @@ protected:
 
 TEST_F(History, EachStepUndoesOnItsOwnPageBackToTheSavedData) {
     Start();
-    const Image saved = Radio().EditImage;
+    const Image saved = Radio().EditImage();
     EXPECT_FALSE(Undo()->isEnabled());
     EXPECT_EQ(Undo()->shortcuts(),
               (QList<QKeySequence>{QKeySequence("Ctrl+Z"), QKeySequence("Alt+Backspace")}));
@@ -60,7 +60,7 @@ TEST_F(History, EachStepUndoesOnItsOwnPageBackToTheSavedData) {
     QTest::keyClick(editor, Qt::Key_Return);
     Settle();
     EXPECT_EQ(Undo()->text(), "&Undo Receive Frequency");
-    const Image typed = Radio().EditImage;
+    const Image typed = Radio().EditImage();
     EXPECT_TRUE(Radio().IsChannelUsed(5));
 
     // A list operation on the page.
@@ -69,7 +69,7 @@ TEST_F(History, EachStepUndoesOnItsOwnPageBackToTheSavedData) {
     Settle();
     EXPECT_EQ(Undo()->text(), "&Undo Move Down");
     EXPECT_TRUE(Radio().IsChannelUsed(6));
-    const Image moved = Radio().EditImage;
+    const Image moved = Radio().EditImage();
 
     // A change on a settings page, kept when the user moves on.
     int settingPage = 0;
@@ -82,20 +82,20 @@ TEST_F(History, EachStepUndoesOnItsOwnPageBackToTheSavedData) {
     QTest::keyClick(squelch, Qt::Key_Down);
     Settle();
     EXPECT_EQ(Undo()->text(), "&Undo Setting");
-    const Image set = Radio().EditImage;
+    const Image set = Radio().EditImage();
     EXPECT_NE(set, moved);
 
     // Undo walks back, each step on its own page, to the data as saved.
     Undo()->trigger();
-    EXPECT_EQ(Radio().EditImage, moved);
+    EXPECT_EQ(Radio().EditImage(), moved);
     EXPECT_EQ(Host()->GetActivePageIndex(), settingPage);
     Undo()->trigger();
-    EXPECT_EQ(Radio().EditImage, typed);
+    EXPECT_EQ(Radio().EditImage(), typed);
     EXPECT_EQ(Host()->GetActivePageIndex(), 0);
     EXPECT_EQ(CellText(5), "145.50005");
     EXPECT_EQ(CellText(6), "");
     Undo()->trigger();
-    EXPECT_EQ(Radio().EditImage, saved);
+    EXPECT_EQ(Radio().EditImage(), saved);
     EXPECT_EQ(CellText(5), "");
     EXPECT_FALSE(Radio().IsChanged());
     EXPECT_FALSE(Undo()->isEnabled());
@@ -104,7 +104,7 @@ TEST_F(History, EachStepUndoesOnItsOwnPageBackToTheSavedData) {
     Redo()->trigger();
     Redo()->trigger();
     Redo()->trigger();
-    EXPECT_EQ(Radio().EditImage, set);
+    EXPECT_EQ(Radio().EditImage(), set);
     EXPECT_EQ(Host()->GetActivePageIndex(), settingPage);
     EXPECT_FALSE(Redo()->isEnabled());
 
@@ -137,7 +137,7 @@ TEST_F(History, EveryPageAnnouncesItsChangesWhereTheyHappen) {
     const auto step = [&](const QString& label, QWidget* w, Qt::Key key, const char* text = "") {
         SCOPED_TRACE(label.toStdString());
         ASSERT_NE(w, nullptr);
-        const Image before = Radio().EditImage;
+        const Image before = Radio().EditImage();
         w->setFocus();
         Settle(); // what leaving the last control set off
         if (*text)
@@ -146,7 +146,7 @@ TEST_F(History, EveryPageAnnouncesItsChangesWhereTheyHappen) {
         QTest::keyClick(w, key);
         Settle();
         EXPECT_EQ(Undo()->text(), "&Undo " + label);
-        EXPECT_NE(Radio().EditImage, before);
+        EXPECT_NE(Radio().EditImage(), before);
     };
     const auto show = [&](const char* title) {
         for (int i = 0; i < Host()->Sheet()->count(); ++i)
@@ -259,7 +259,7 @@ TEST_F(HistoryWithReceiver, GetDataKeepsABackupAndCanBeUndone) {
     maker.NewImage();
     SetChannel(maker, 3, 433'500'000, "RADIO");
     ASSERT_TRUE(WriteFile(Path("radio.rdf"),
-                          std::vector<Byte>(maker.EditImage.begin(), maker.EditImage.end())));
+                          std::vector<Byte>(maker.EditImage().begin(), maker.EditImage().end())));
     const QString device = sim.Start({"send", Path("radio.rdf"), "--start-delay", "1000"});
     ASSERT_FALSE(device.isEmpty());
     WriteCommPort(device);
@@ -267,18 +267,18 @@ TEST_F(HistoryWithReceiver, GetDataKeepsABackupAndCanBeUndone) {
 
     TypeInCell(8, "145.5");
     Frame()->CommitPages();
-    const Image before = Radio().EditImage;
+    const Image before = Radio().EditImage();
     prompt.answers = {PromptAnswer::No}; // do not save first
     Frame()->OnGetData();
     EXPECT_EQ(CellText(3), "433.50000");
     ASSERT_EQ(backups::List().size(), 1);
     EXPECT_EQ(ReadFile(backups::Newest()),
-              std::vector<Byte>(Radio().EditImage.begin(), Radio().EditImage.end()));
+              std::vector<Byte>(Radio().EditImage().begin(), Radio().EditImage().end()));
 
     // The read is one step of a new history: Undo brings back what was there before it.
     EXPECT_EQ(Undo()->text(), "&Undo Get Data");
     Undo()->trigger();
-    EXPECT_EQ(Radio().EditImage, before);
+    EXPECT_EQ(Radio().EditImage(), before);
     EXPECT_EQ(CellText(8), "145.50000");
     EXPECT_FALSE(Undo()->isEnabled());
     Redo()->trigger();

@@ -68,7 +68,7 @@ TEST_F(ImportTest, WindowAndCommandLineSetTheSameChannelsAndReportTheSameRows) {
 
     CVR500Radio fromCli;
     ASSERT_TRUE(fromCli.LoadFile(Path("cli.rdf")));
-    EXPECT_EQ(RadioBytes(Radio().EditImage), RadioBytes(fromCli.EditImage));
+    EXPECT_EQ(RadioBytes(Radio().EditImage()), RadioBytes(fromCli.EditImage()));
     EXPECT_EQ(CellText(900), "145.12500");
     ASSERT_EQ(prompt.messages.size(), 1u);
     const ScriptedPrompt::Shown cut = prompt.messages[0];
@@ -84,13 +84,13 @@ TEST_F(ImportTest, WindowAndCommandLineSetTheSameChannelsAndReportTheSameRows) {
     for (int n = 1; n <= 130; ++n)
         bad += QByteArray::number(n) + ",abc\n";
     WriteAll(Path("bad.csv"), bad);
-    const Image before = Radio().EditImage;
+    const Image before = Radio().EditImage();
     prompt.messages.clear();
     ImportInWindow(Path("bad.csv"));
     const CliRun refused = RunCli({"import", Path("bad.csv"), data, "-o", Path("bad.rdf")});
     EXPECT_EQ(refused.exit, 1);
     EXPECT_FALSE(QFile::exists(Path("bad.rdf")));
-    EXPECT_EQ(Radio().EditImage, before);
+    EXPECT_EQ(Radio().EditImage(), before);
 
     ASSERT_EQ(prompt.messages.size(), 1u);
     const ScriptedPrompt::Shown& shown = prompt.messages[0];
@@ -113,7 +113,7 @@ TEST_F(ImportTest, WindowRefusesAFileTooLargeOrMissing) {
         ASSERT_TRUE(huge.open(QIODevice::WriteOnly));
         ASSERT_TRUE(huge.resize(csv::kLargestFile + 1));
     }
-    const Image before = Radio().EditImage;
+    const Image before = Radio().EditImage();
     ImportInWindow(Path("huge.csv"));
     ASSERT_EQ(prompt.messages.size(), 1u);
     EXPECT_EQ(prompt.messages[0].text,
@@ -122,7 +122,7 @@ TEST_F(ImportTest, WindowRefusesAFileTooLargeOrMissing) {
 
     ImportInWindow(Path("missing.csv"));
     EXPECT_EQ(prompt.LastText(), "Cannot open file:\n" + Path("missing.csv"));
-    EXPECT_EQ(Radio().EditImage, before);
+    EXPECT_EQ(Radio().EditImage(), before);
     EXPECT_FALSE(Frame()->Action(CMainFrame::ID_EDIT_UNDO)->isEnabled());
 }
 

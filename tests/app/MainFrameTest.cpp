@@ -94,7 +94,7 @@ TEST_F(AppTest, LaterStartsKeepACountryTheReceiverSet) {
     EXPECT_TRUE(ReadCountrySettings(country, wideband));
     EXPECT_EQ(country, 0);
     EXPECT_EQ(wideband, 1);
-    EXPECT_EQ(Radio().EditImage, NewDataSet());
+    EXPECT_EQ(Radio().EditImage(), NewDataSet());
 }
 
 TEST_F(AppTest, CloseWithUnchangedDataAsksNothing) {
@@ -211,7 +211,7 @@ TEST_F(AppTest, NewAndOpenAskThenReplaceWhatThePagesShow) {
     EXPECT_EQ(prompt.messages.size(), 3u); // asked again: the edit was still unsaved
     Frame()->OnFileNew();                  // unchanged: no question
     EXPECT_EQ(prompt.messages.size(), 3u);
-    EXPECT_EQ(Radio().EditImage, NewDataSet());
+    EXPECT_EQ(Radio().EditImage(), NewDataSet());
     EXPECT_EQ(CellText(1), "");
 }
 
@@ -243,7 +243,7 @@ TEST_F(AppTest, GetDataAsksWhenChangedAndResetsOnNo) {
     prompt.answers = {PromptAnswer::No};
     Frame()->OnGetData();
     EXPECT_EQ(chooserCalls, 2);
-    EXPECT_EQ(Radio().EditImage, NewDataSet());
+    EXPECT_EQ(Radio().EditImage(), NewDataSet());
     EXPECT_EQ(CellText(4), "");
 
     TypeInCell(4, "145.3");
@@ -326,7 +326,7 @@ TEST_F(AppTest, AnEditOnTheSettingPageIsSeenByCloseAndGetData) {
     // No: the new data set replaces the edit, on the page too.
     prompt.answers = {PromptAnswer::No};
     Frame()->OnGetData();
-    EXPECT_EQ(Radio().EditImage, NewDataSet());
+    EXPECT_EQ(Radio().EditImage(), NewDataSet());
     ASSERT_TRUE(sheet->SetActivePage(setting));
     EXPECT_FALSE(page->MessageEdit()->text().contains("HELLO"));
     EXPECT_TRUE(Frame()->close());
@@ -371,13 +371,13 @@ TEST_F(AppTest, EditCommandsAndPrintWorkOnTheMemoryChannels) {
 TEST_F(AppTest, PageKeysMoveBetweenThePagesAndCheckWhatWasTyped) {
     Start();
     CSnapPropertySheet* sheet = Host()->Sheet();
-    const Image before = Radio().EditImage;
+    const Image before = Radio().EditImage();
     QTest::keyClick(TypeInCell(3, "1700"), Qt::Key_Tab, Qt::ControlModifier);
     ASSERT_EQ(prompt.messages.size(), 1u);
     EXPECT_EQ(prompt.LastText(), "1700.00000 is not a valid frequency");
     EXPECT_EQ(sheet->GetActiveIndex(), 0);
     EXPECT_EQ(CellText(3), "");
-    EXPECT_TRUE(Radio().EditImage == before);
+    EXPECT_TRUE(Radio().EditImage() == before);
 
     QTest::keyClick(TypeInCell(3, "144.12388"), Qt::Key_Tab, Qt::ControlModifier);
     EXPECT_EQ(sheet->GetActiveIndex(), 1);

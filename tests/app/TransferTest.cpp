@@ -48,7 +48,7 @@ TEST_F(AppTransfer, GetDataFillsTheGridWithWhatTheReceiverSent) {
     EXPECT_TRUE(prompt.messages.empty()) << prompt.LastText().toStdString();
     EXPECT_EQ(CellText(1), "433.50000");
     EXPECT_FALSE(Radio().IsChanged());
-    const Image& image = Radio().EditImage;
+    const Image& image = Radio().EditImage();
     EXPECT_EQ(std::vector<Byte>(image.begin() + kRadioImage,
                                 image.begin() + kRadioImage + kRadioImageSize),
               RadioPart(ReadFile(file)));
@@ -63,11 +63,11 @@ TEST_F(AppTransfer, AReadThatTimesOutLeavesTheNewDataSetShown) {
     Frame()->OnGetData();
     ASSERT_EQ(prompt.messages.size(), 2u);
     EXPECT_EQ(prompt.messages[1].text, "Timeout");
-    EXPECT_EQ(Radio().EditImage, NewDataSet());
+    EXPECT_EQ(Radio().EditImage(), NewDataSet());
     EXPECT_EQ(CellText(8), "");
     EXPECT_EQ(CellText(1), "");
     Frame()->CommitPages(); // nothing old comes back
-    EXPECT_EQ(Radio().EditImage, NewDataSet());
+    EXPECT_EQ(Radio().EditImage(), NewDataSet());
 }
 
 TEST_F(AppTransfer, SendDataSendsTheFileByteForByte) {

@@ -78,7 +78,7 @@ TEST_F(Changes, SendDataTellsWhatChangesSinceTheLastRead) {
     ReadFromReceiver(PatternFile(4, 0, 3));
     ASSERT_EQ(backups::List().size(), 1);
     EXPECT_EQ(ReadAll(backups::Newest()),
-              QByteArray(reinterpret_cast<const char*>(radio.EditImage.data()), kImageSize));
+              QByteArray(reinterpret_cast<const char*>(radio.EditImage().data()), kImageSize));
     EXPECT_TRUE(prompt.messages.empty());
 
     // One channel and one setting changed since.

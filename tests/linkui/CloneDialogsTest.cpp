@@ -6,6 +6,7 @@
 #include "link/dialogs/CloneWriteDlg.h"
 #include "radio/Radio.h"
 #include "radio/Settings.h"
+#include "support/ImageEdit.h"
 #include "support/ScriptedPrompt.h"
 #include "support/TempSettings.h"
 
@@ -86,16 +87,16 @@ void ClickWhenDataFlows(QDialog& dialog, const QString& button) {
 TEST_F(CloneDialogs, ReadFillsTheImageAndStoresTheReceiversCountry) {
     const auto file = PatternFile(1, 1);
     StartSending(file);
-    radio.EditImage.fill(0x5A);
-    const Image before = radio.EditImage;
+    FillImage(radio, 0x5A);
+    const Image before = radio.EditImage();
     CCloneReadDlg dialog(radio, port, prompt);
     EXPECT_EQ(dialog.windowTitle(), "Read data from VR-500");
     ASSERT_NE(Button(dialog, "Cancel"), nullptr);
     EXPECT_TRUE(Button(dialog, "Cancel")->isDefault());
 
     EXPECT_EQ(dialog.exec(), CCloneReadDlg::kDone);
-    EXPECT_EQ(RadioBytes(radio.EditImage), RadioBytes(file));
-    EXPECT_EQ(radio.SavedImage, before); // kept for the caller to undo
+    EXPECT_EQ(RadioBytes(radio.EditImage()), RadioBytes(file));
+    EXPECT_EQ(radio.SavedImage(), before); // kept for the caller to undo
     EXPECT_EQ(dialog.findChild<QProgressBar*>()->value(), 100);
     int country = 0, wideband = 0;
     EXPECT_TRUE(ReadCountrySettings(country, wideband));
@@ -148,12 +149,12 @@ TEST_F(CloneDialogs, ReadFailuresShowTheirMessages) {
 
 TEST_F(CloneDialogs, ReadCancelledBeforeAnyDataChangesNothing) {
     StartSending(PatternFile(1, 0), {"--start-delay", "20000"});
-    radio.EditImage.fill(0x11);
-    const Image before = radio.EditImage;
+    FillImage(radio, 0x11);
+    const Image before = radio.EditImage();
     CCloneReadDlg dialog(radio, port, prompt);
     Soon([&] { QTest::mouseClick(Button(dialog, "Cancel"), Qt::LeftButton); }, 100);
     EXPECT_EQ(dialog.exec(), CCloneReadDlg::kCancelled);
-    EXPECT_EQ(radio.EditImage, before);
+    EXPECT_EQ(radio.EditImage(), before);
     EXPECT_TRUE(prompt.messages.empty());
 }
 
@@ -184,12 +185,12 @@ TEST_F(CloneDialogs, ClosingTheReadWindowCountsAsCancel) {
 TEST_F(CloneDialogs, WriteSendsTheImageWithTheStoredCountry) {
     WriteCountrySettings(0, 1);
     Connect({"receive", Path("out.rdf")});
-    radio.EditImage = [] {
+    radio.SetEditImage([] {
         Image image{};
         const auto file = PatternFile(3, 0, 9);
         std::copy(file.begin(), file.end(), image.begin());
         return image;
-    }();
+    }());
     CCloneWriteDlg dialog(radio, port, prompt);
     EXPECT_EQ(dialog.windowTitle(), "Write data to the VR-500");
     Soon([&] {
@@ -206,7 +207,7 @@ TEST_F(CloneDialogs, WriteSendsTheImageWithTheStoredCountry) {
     port.Close(); // the simulator ends when the program lets go of the line
     ASSERT_TRUE(sim.Result().startsWith("received 490 frames"));
     const auto received = RadioBytes(ReadFile(Path("out.rdf")));
-    auto sent = RadioBytes(radio.EditImage);
+    auto sent = RadioBytes(radio.EditImage());
     sent[ri::kCountryCode] = 0; // the start frame carries the stored settings
     sent[ri::kWidebandFlag] = 1;
     EXPECT_EQ(received, sent);
@@ -228,21 +229,21 @@ TEST_F(CloneDialogs, WriteRefusalShowsTheVersionMessage) {
 TEST_F(CloneDialogs, WriteCancelledBeforeOkSendsAndClearsNothing) {
     for (int offset : ri::kClearedBeforeWrite)
         radio.EditRadio()[offset] = 0xAA;
-    const Image before = radio.EditImage;
+    const Image before = radio.EditImage();
     CCloneWriteDlg dialog(radio, port, prompt); // the port may even be closed
     Soon([&] { QTest::mouseClick(Button(dialog, "Cancel"), Qt::LeftButton); });
     EXPECT_EQ(dialog.exec(), 2); // the result every caller knows as the user's Cancel
-    EXPECT_EQ(radio.EditImage, before);
+    EXPECT_EQ(radio.EditImage(), before);
 }
 
 // The close box is no Cancel: the dialog ends itself, as after any other ending of its own.
 TEST_F(CloneDialogs, ClosingTheWriteWindowEndsIt) {
-    const Image before = radio.EditImage;
+    const Image before = radio.EditImage();
     {
         CCloneWriteDlg dialog(radio, port, prompt);
         Soon([&] { dialog.close(); });
         EXPECT_EQ(dialog.exec(), CCloneWriteDlg::kEnded);
-        EXPECT_EQ(radio.EditImage, before);
+        EXPECT_EQ(radio.EditImage(), before);
     }
     Connect({"receive", Path("out.rdf"), "--baud", "9600"});
     CCloneWriteDlg dialog(radio, port, prompt);

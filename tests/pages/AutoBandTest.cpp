@@ -82,13 +82,13 @@ TEST_F(AutoBandTest, AcceptedEdgesAreSnappedSortedAndStoredInWholeKilohertz) {
     EXPECT_EQ(CellText(*grid, 1, 29), "150.0030");
 
     // A mode changed on its own changes only that nibble.
-    const Image before = m.radio.EditImage;
+    const Image before = m.radio.EditImage();
     SetListIndexAt(*grid, 2, 10, 5); // CW
     ASSERT_TRUE(page->OnKillActive());
     Image expected = before;
     Byte& attributes = expected[RadioImageOffset(ri::BandEntry(9) + 3)];
     attributes = static_cast<Byte>((attributes & 0xF0) | 6);
-    EXPECT_TRUE(expected == m.radio.EditImage);
+    EXPECT_TRUE(expected == m.radio.EditImage());
 }
 
 TEST_F(AutoBandTest, EdgesOutOfRangeOrClosedAndFixedCellsAreRefused) {
@@ -130,8 +130,8 @@ TEST_F(AutoBandTest, EdgesOutOfRangeOrClosedAndFixedCellsAreRefused) {
     QTest::keyClick(grid, Qt::Key_Delete);
     EXPECT_EQ(CellText(*grid, 1, 50), "1300.0000");
 
-    const Image before = m.radio.EditImage;
+    const Image before = m.radio.EditImage();
     ASSERT_TRUE(page->OnKillActive());
-    EXPECT_TRUE(before == m.radio.EditImage);
+    EXPECT_TRUE(before == m.radio.EditImage());
     EXPECT_EQ(QAccessible::queryAccessibleInterface(grid)->text(QAccessible::Name), "Band plan");
 }

@@ -46,7 +46,7 @@ TEST(BoundGrid, ChannelEditsWriteOnlyWhatChanged) {
     used.SetModeCode(1);
     ASSERT_TRUE(used.SetName(QStringLiteral("CALL")));
     m.ri()[ri::ChannelFlag(5)] |= 0x80;
-    m.radio.SavedImage = m.radio.EditImage;
+    m.radio.MarkSaved();
 
     CMemoryView view(m.radio);
     view.resize(800, 600);
@@ -60,17 +60,17 @@ TEST(BoundGrid, ChannelEditsWriteOnlyWhatChanged) {
     // The name typed back as it was: nothing to write.
     TypeInto(grid, 3, 5, QStringLiteral("CALL"));
     ASSERT_TRUE(view.OnKillActive());
-    EXPECT_EQ(Differences(m.radio.SavedImage, m.radio.EditImage), std::vector<int>{});
+    EXPECT_EQ(Differences(m.radio.SavedImage(), m.radio.EditImage()), std::vector<int>{});
 
     // A new name: its eight bytes and nothing else, the flag bit no column owns included.
     TypeInto(grid, 3, 5, QStringLiteral("HOME"));
     ASSERT_TRUE(view.OnKillActive());
-    EXPECT_EQ(Differences(m.radio.SavedImage, m.radio.EditImage), Span(ri::ChannelName(5), 4));
+    EXPECT_EQ(Differences(m.radio.SavedImage(), m.radio.EditImage()), Span(ri::ChannelName(5), 4));
     EXPECT_EQ(m.ri()[ri::ChannelFlag(5)] & 0x80, 0x80);
 
     // A frequency typed into the unused channel brings it into use without its old name or
     // preferential flag; the mode comes from the band plan.
-    m.radio.SavedImage = m.radio.EditImage;
+    m.radio.MarkSaved();
     TypeInto(grid, 1, 7, QStringLiteral("433,5")); // a decimal comma reads as the point
     ASSERT_TRUE(view.OnKillActive());
     EXPECT_TRUE(hidden.InUse());
@@ -97,7 +97,7 @@ TEST(BoundGrid, PresetValuesOutsideTheListsSurviveEditsBesideThem) {
     records::GroupEntry entry = records::PresetEntry(m.ri(), 1, 0);
     entry.SetModeByte(9);  // no mode has this code
     entry.SetStepByte(77); // nor any step
-    m.radio.SavedImage = m.radio.EditImage;
+    m.radio.MarkSaved();
     CPage2 page(m.radio);
     ASSERT_TRUE(page.OnSetActive());
     CSpreadSheet& right = *page.RightGrid();

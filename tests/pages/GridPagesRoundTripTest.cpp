@@ -53,18 +53,18 @@ TEST(GridPagesRoundTrip, UntouchedPagesChangeNoByte) {
     PageModel m;
     for (const Version& v : kVersions) {
         m.NewFor(v);
-        const Image before = m.radio.EditImage;
+        const Image before = m.radio.EditImage();
         Pages pages(m.radio);
         pages.ShowAndLeave();
-        EXPECT_EQ(FirstDifference(before, m.radio.EditImage), "") << v.name;
+        EXPECT_EQ(FirstDifference(before, m.radio.EditImage()), "") << v.name;
         EXPECT_FALSE(m.radio.IsChanged()) << v.name;
     }
     for (unsigned seed = 1; seed <= 25; ++seed) {
         m.FillRandom(seed);
-        const Image before = m.radio.EditImage;
+        const Image before = m.radio.EditImage();
         Pages pages(m.radio);
         pages.ShowAndLeave();
-        EXPECT_EQ(FirstDifference(before, m.radio.EditImage), "") << "seed " << seed;
+        EXPECT_EQ(FirstDifference(before, m.radio.EditImage()), "") << "seed " << seed;
     }
 }
 
@@ -76,8 +76,8 @@ TEST(GridPagesRoundTrip, PagesFollowADataSetReplacedWhileTheyExist) {
     for (unsigned seed = 100; seed < 110; ++seed) {
         m.FillRandom(seed);           // as File Open does behind the pages' backs
         pages.memoryView->FillGrid(); // as the window does after a new data set
-        const Image before = m.radio.EditImage;
+        const Image before = m.radio.EditImage();
         pages.ShowAndLeave();
-        EXPECT_EQ(FirstDifference(before, m.radio.EditImage), "") << "seed " << seed;
+        EXPECT_EQ(FirstDifference(before, m.radio.EditImage()), "") << "seed " << seed;
     }
 }

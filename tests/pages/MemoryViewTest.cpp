@@ -88,7 +88,7 @@ TEST_F(MemoryViewTest, FillingAndStoringUntouchedKeepsEveryDefaultImageWhole) {
     for (const auto& v : versions) {
         Start(v[0], v[1]);
         ASSERT_TRUE(view->OnKillActive());
-        EXPECT_TRUE(radio.EditImage == radio.SavedImage) << "country " << v[0] << " wide " << v[1];
+        EXPECT_TRUE(radio.EditImage() == radio.SavedImage()) << "country " << v[0] << " wide " << v[1];
     }
     // The Japan image shows its channels, katakana names included.
     Start(0, 0);

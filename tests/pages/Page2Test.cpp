@@ -46,14 +46,14 @@ protected:
 
 TEST_F(Page2Test, ShowingAndLeavingChangesNoByte) {
     m.NewFor(kVersions[0]);
-    const Image fresh = m.radio.EditImage;
+    const Image fresh = m.radio.EditImage();
     EXPECT_TRUE(page.OnKillActive()); // never shown: nothing to store
-    EXPECT_EQ(m.radio.EditImage, fresh);
+    EXPECT_EQ(m.radio.EditImage(), fresh);
     for (const Version& v : kVersions) {
         m.NewFor(v);
-        const Image before = m.radio.EditImage;
+        const Image before = m.radio.EditImage();
         Edit([] {});
-        EXPECT_EQ(m.radio.EditImage, before) << v.name;
+        EXPECT_EQ(m.radio.EditImage(), before) << v.name;
     }
     // Random bytes: modes, steps and channel bytes outside their lists, codes the encoder never
     // writes; with the TV list and with the weather list.
@@ -61,7 +61,7 @@ TEST_F(Page2Test, ShowingAndLeavingChangesNoByte) {
         WriteCountrySettings(seed % 2 ? 0 : 4, 0);
         m.FillRandom(seed);
         Edit([] {});
-        EXPECT_EQ(m.radio.EditImage, m.radio.SavedImage) << "seed " << seed;
+        EXPECT_EQ(m.radio.EditImage(), m.radio.SavedImage()) << "seed " << seed;
     }
     EXPECT_TRUE(m.prompt.messages.empty());
 }

@@ -32,21 +32,21 @@ protected:
 
 TEST_F(PageMainTest, ShowingAndLeavingChangesNoByte) {
     m.NewFor(kVersions[0]);
-    const Image fresh = m.radio.EditImage;
+    const Image fresh = m.radio.EditImage();
     EXPECT_TRUE(page.OnKillActive()); // never shown: nothing to store
-    EXPECT_EQ(m.radio.EditImage, fresh);
+    EXPECT_EQ(m.radio.EditImage(), fresh);
     for (const Version& v : kVersions) {
         m.NewFor(v);
-        const Image before = m.radio.EditImage;
+        const Image before = m.radio.EditImage();
         Edit([] {});
-        EXPECT_EQ(m.radio.EditImage, before) << v.name;
+        EXPECT_EQ(m.radio.EditImage(), before) << v.name;
     }
     // Random bytes everywhere: values outside the lists, zero bytes and odd padding in the
     // message, codes the encoder never writes.
     for (unsigned seed = 1; seed <= 20; ++seed) {
         m.FillRandom(seed);
         Edit([] {});
-        EXPECT_EQ(m.radio.EditImage, m.radio.SavedImage) << "seed " << seed;
+        EXPECT_EQ(m.radio.EditImage(), m.radio.SavedImage()) << "seed " << seed;
     }
     EXPECT_TRUE(m.prompt.messages.empty());
 }

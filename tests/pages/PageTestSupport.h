@@ -33,9 +33,11 @@ public:
     }
     void FillRandom(unsigned seed) {
         std::mt19937 gen(seed);
-        for (Byte& b : radio.EditImage)
+        Image image;
+        for (Byte& b : image)
             b = static_cast<Byte>(gen());
-        radio.SavedImage = radio.EditImage;
+        radio.SetEditImage(image);
+        radio.MarkSaved();
     }
     Byte* ri() { return radio.EditRadio(); }
 

@@ -29,7 +29,7 @@ TEST(Compare, ListsEveryKindOfDifferenceInThePagesWords) {
     TempSettings settings;
     CVR500Radio radio;
     radio.NewImage();
-    Image a = radio.EditImage;
+    Image a = radio.EditImage();
     // The values the test starts from, whatever the default image holds.
     Channel(a, 5, false, 0, 0, "");
     Channel(a, 101, true, 433'000'000, 1, "UHF");

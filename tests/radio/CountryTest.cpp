@@ -80,14 +80,14 @@ TEST_F(Country, RepairLeavesDefaultImagesAlone) {
     const struct { int country, wideband; } versions[] = {{0, 0}, {1, 0}, {1, 1}, {4, 0}};
     for (const auto& v : versions) {
         Start(v.country, v.wideband);
-        const Image before = radio.EditImage;
+        const Image before = radio.EditImage();
         radio.RepairForCountry();
         Image expected = before;
         if (v.country == 1 && v.wideband == 0) {
             EncodeDigits(expected.data() + RadioImageOffset(ri::kSmartSearchStart), Hz(146), 8);
             EncodeDigits(expected.data() + RadioImageOffset(ri::kSmartSearchUpper), Hz(148), 8);
         }
-        EXPECT_EQ(radio.EditImage, expected) << v.country << "/" << v.wideband;
+        EXPECT_EQ(radio.EditImage(), expected) << v.country << "/" << v.wideband;
     }
 }
 
@@ -100,7 +100,7 @@ TEST_F(Country, BlockedChannelLosesOnlyItsUsedBit) {
     radio.SetChannelUsed(n, true);
     SetFreq8(ri::ChannelFrequency(n + 1), Hz(145.0));
     radio.SetChannelUsed(n + 1, true);
-    const Image before = radio.EditImage;
+    const Image before = radio.EditImage();
 
     radio.RepairForCountry();
 
@@ -111,7 +111,7 @@ TEST_F(Country, BlockedChannelLosesOnlyItsUsedBit) {
     EXPECT_EQ(Edit()[ri::ChannelFlag(n)], 0x11);
     Image expected = before;
     CRadio::SetBit(expected.data() + RadioImageOffset(ri::kChannelUsedBitmap), n - 1, false);
-    EXPECT_EQ(radio.EditImage, expected);
+    EXPECT_EQ(radio.EditImage(), expected);
 }
 
 // Blocked means blocked for the version in the image's bytes 0 and 1; the replacements come
@@ -254,19 +254,22 @@ TEST_F(Country, SingleFrequenciesAreReset) {
 
 TEST_F(Country, RepairTouchesOnlyTheCloneImage) {
     Start(0, 0);
-    std::fill(radio.EditImage.begin(), radio.EditImage.begin() + kRadioImage, Byte{0x77});
-    std::fill(radio.EditImage.begin() + kRadioImageGap, radio.EditImage.end(), Byte{0x66});
+    Image planted = radio.EditImage();
+    std::fill(planted.begin(), planted.begin() + kRadioImage, Byte{0x77});
+    std::fill(planted.begin() + kRadioImageGap, planted.end(), Byte{0x66});
+    radio.SetEditImage(planted);
     std::fill_n(Edit() + ri::kChannelFrequencies, 4000, Byte{0xFF});
     std::fill_n(Edit() + ri::kChannelUsedBitmap, ri::kChannelUsedBitmapSize, Byte{0xFF});
-    const Image before = radio.EditImage;
-    const Image saved = radio.SavedImage;
+    const Image before = radio.EditImage();
+    const Image saved = radio.SavedImage();
 
     radio.RepairForCountry();
 
-    EXPECT_TRUE(std::equal(before.begin(), before.begin() + kRadioImage, radio.EditImage.begin()));
+    EXPECT_TRUE(
+        std::equal(before.begin(), before.begin() + kRadioImage, radio.EditImage().begin()));
     EXPECT_TRUE(std::equal(before.begin() + kRadioImageGap, before.end(),
-                           radio.EditImage.begin() + kRadioImageGap));
-    EXPECT_EQ(radio.SavedImage, saved);
+                           radio.EditImage().begin() + kRadioImageGap));
+    EXPECT_EQ(radio.SavedImage(), saved);
     for (int n = 1; n <= ri::kChannelCount; ++n)
         ASSERT_FALSE(radio.IsChannelUsed(n)) << n;
 }

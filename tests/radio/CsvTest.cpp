@@ -66,9 +66,9 @@ protected:
     }
 
     QStringList Problems(const QByteArray& text, int at = 0) {
-        const Image before = radio.EditImage;
+        const Image before = radio.EditImage();
         const csv::ImportResult result = csv::ImportChannels(radio, text, at);
-        EXPECT_EQ(radio.EditImage, before) << "a refused import changed the data";
+        EXPECT_EQ(radio.EditImage(), before) << "a refused import changed the data";
         QStringList out;
         for (const csv::Problem& p : result.problems)
             out.append(QStringLiteral("%1: %2").arg(p.line).arg(p.reason));
@@ -131,7 +131,7 @@ TEST_F(Csv, ImportReadsColumnsByNameInAnyOrder) {
         SCOPED_TRACE(end[0] == '\r' ? "CRLF" : "LF");
         CVR500Radio r;
         Fresh(r);
-        r.EditImage = radio.EditImage;
+        r.SetEditImage(radio.EditImage());
         QByteArray text;
         for (const QByteArray& line : lines)
             text += line + end;

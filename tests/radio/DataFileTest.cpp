@@ -2,6 +2,7 @@
 #include "radio/Settings.h"
 #include "support/AsOrdinaryUser.h"
 #include "support/Files.h"
+#include "support/ImageEdit.h"
 #include "support/ScriptedPrompt.h"
 #include "support/TempSettings.h"
 
@@ -36,7 +37,7 @@ protected:
 
     // A valid file for the stored country, with a channel name the test can recognise.
     QByteArray ValidFile(Byte marker = 0x5A) const {
-        QByteArray bytes = Bytes(radio.SavedImage);
+        QByteArray bytes = Bytes(radio.SavedImage());
         int country = 0;
         int wideband = 0;
         ReadCountrySettings(country, wideband);
@@ -71,14 +72,14 @@ protected:
 TEST_F(DataFile, NewImageWritesTheHeaderAndIsUntitled) {
     const Byte expected[16] = {0x52, 0x44, 0x46, 0x00, 0x56, 0x58, 0x35, 0x30,
                                0x02, 0x00, 0x00, 0x00, 0xBA, 0x10, 0x01, 0x00};
-    EXPECT_EQ(std::memcmp(radio.SavedImage.data(), expected, 16), 0);
-    EXPECT_EQ(std::memcmp(radio.SavedImage.data() + 16, "Yaesu VX500\0\0", 13), 0);
+    EXPECT_EQ(std::memcmp(radio.SavedImage().data(), expected, 16), 0);
+    EXPECT_EQ(std::memcmp(radio.SavedImage().data() + 16, "Yaesu VX500\0\0", 13), 0);
     const Byte layoutFields[] = {0xE8, 0x03, 12, 0, 10,   0,    32, 0, 180,  0,    0, 0,
                                  0xAA, 0x6C, 0,  0, 0xBA, 0x93, 0,  0, 0x94, 0x2F, 0, 0};
-    EXPECT_EQ(std::memcmp(radio.SavedImage.data() + 56, layoutFields, sizeof layoutFields), 0);
-    EXPECT_TRUE(std::all_of(radio.SavedImage.begin() + 80, radio.SavedImage.begin() + 180,
+    EXPECT_EQ(std::memcmp(radio.SavedImage().data() + 56, layoutFields, sizeof layoutFields), 0);
+    EXPECT_TRUE(std::all_of(radio.SavedImage().begin() + 80, radio.SavedImage().begin() + 180,
                             [](Byte b) { return b == 0; }));
-    EXPECT_EQ(radio.EditImage, radio.SavedImage);
+    EXPECT_EQ(radio.EditImage(), radio.SavedImage());
     EXPECT_EQ(radio.FileName(), "NONAME.RDF");
     EXPECT_TRUE(radio.IsUntitled());
     EXPECT_EQ(title, "Corvinel - NONAME.RDF");
@@ -89,7 +90,7 @@ TEST_F(DataFile, NewImageWritesTheHeaderAndIsUntitled) {
     ASSERT_EQ(prompt.saveRequests.size(), 1u);
     EXPECT_EQ(prompt.saveRequests[0].title, "Save Radio File");
     EXPECT_EQ(prompt.saveRequests[0].fileName, "*.rdf");
-    EXPECT_EQ(ReadAll(PathOf("first.rdf")), Bytes(radio.SavedImage));
+    EXPECT_EQ(ReadAll(PathOf("first.rdf")), Bytes(radio.SavedImage()));
     EXPECT_FALSE(radio.IsUntitled());
     EXPECT_EQ(title, "Corvinel - first.rdf");
     EXPECT_EQ(ReadDataDir(), QDir::toNativeSeparators(dir.path()));
@@ -120,8 +121,8 @@ TEST_F(DataFile, EveryLoadFailureHasItsMessageAndKeepsTheData) {
         {"header-only.rdf", good.left(180), "Radio data file has invalid format"},
         {"cut.rdf", good.left(kImageSize - 1), "Radio data file has invalid format"},
     };
-    radio.EditImage[100] = 0x77; // unsaved edit that a failed load must not disturb
-    const Image before = radio.EditImage;
+    PokeImage(radio, 100, 0x77); // unsaved edit that a failed load must not disturb
+    const Image before = radio.EditImage();
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         const QString path = PathOf(QString::fromLatin1(c.name));
@@ -129,7 +130,7 @@ TEST_F(DataFile, EveryLoadFailureHasItsMessageAndKeepsTheData) {
             WriteAll(path, c.bytes);
         EXPECT_FALSE(radio.LoadFile(path));
         ExpectStopMessage(QString::fromLatin1(c.message).replace(QLatin1String("%s"), path));
-        EXPECT_EQ(radio.EditImage, before);
+        EXPECT_EQ(radio.EditImage(), before);
     }
 }
 
@@ -144,7 +145,7 @@ TEST_F(DataFile, LoadReadsTheFirst69818BytesAndClearsHeaderBytes82To99) {
     ASSERT_TRUE(radio.LoadFile(path));
     QByteArray expected = bytes;
     std::memset(expected.data() + header::kClearedOnLoad, 0, header::kClearedOnLoadSize);
-    EXPECT_EQ(Bytes(radio.EditImage), expected);
+    EXPECT_EQ(Bytes(radio.EditImage()), expected);
 }
 
 TEST_F(DataFile, OpenThenSaveWritesZerosInHeaderBytes80To99) {
@@ -157,8 +158,8 @@ TEST_F(DataFile, OpenThenSaveWritesZerosInHeaderBytes80To99) {
     radio.OnFileOpen();
     ASSERT_TRUE(prompt.messages.empty()) << prompt.LastText().toStdString();
     for (int i = header::kClearedOnLoad; i < 100; ++i) {
-        EXPECT_EQ(radio.EditImage[i], 0) << i;
-        EXPECT_EQ(radio.SavedImage[i], 0) << i;
+        EXPECT_EQ(radio.EditImage()[i], 0) << i;
+        EXPECT_EQ(radio.SavedImage()[i], 0) << i;
     }
     ASSERT_TRUE(radio.OnFileSave());
     const QByteArray saved = ReadAll(path);
@@ -184,8 +185,8 @@ TEST_F(DataFile, OpenOfAMatchingFileAsksNothingAndMakesItCurrent) {
     EXPECT_EQ(asked.filters, QStringList({"Radio Files (*.rdf)", "All files (*.*)"}));
     EXPECT_EQ(asked.defaultSuffix, "rdf");
     EXPECT_TRUE(prompt.messages.empty());
-    EXPECT_EQ(Bytes(radio.EditImage), bytes);
-    EXPECT_EQ(radio.SavedImage, radio.EditImage);
+    EXPECT_EQ(Bytes(radio.EditImage()), bytes);
+    EXPECT_EQ(radio.SavedImage(), radio.EditImage());
     EXPECT_EQ(radio.FileName(), "match.rdf");
     EXPECT_EQ(radio.FilePath(), path);
     EXPECT_FALSE(radio.IsUntitled());
@@ -193,14 +194,14 @@ TEST_F(DataFile, OpenOfAMatchingFileAsksNothingAndMakesItCurrent) {
 }
 
 TEST_F(DataFile, CancelledOrFailedOpenChangesNothing) {
-    radio.EditImage[200] = 9;
-    const Image edit = radio.EditImage;
-    const Image saved = radio.SavedImage;
+    PokeImage(radio, 200, 9);
+    const Image edit = radio.EditImage();
+    const Image saved = radio.SavedImage();
     radio.OnFileOpen(); // the dialog is cancelled
     prompt.openPaths.push_back(PathOf("nothing-here.rdf"));
     radio.OnFileOpen();
-    EXPECT_EQ(radio.EditImage, edit);
-    EXPECT_EQ(radio.SavedImage, saved);
+    EXPECT_EQ(radio.EditImage(), edit);
+    EXPECT_EQ(radio.SavedImage(), saved);
     EXPECT_EQ(radio.FileName(), "NONAME.RDF");
     EXPECT_TRUE(radio.IsUntitled());
     EXPECT_TRUE(ReadDataDir().isEmpty());
@@ -211,8 +212,8 @@ TEST_F(DataFile, CountryMismatchAsksAndCancelRestores) {
     QByteArray bytes = ValidFile(0x43);
     bytes[RadioImageOffset(ri::kCountryCode)] = 1;
     const QString path = Put(QStringLiteral("other-country.rdf"), bytes);
-    const Image edit = radio.EditImage;
-    const Image saved = radio.SavedImage;
+    const Image edit = radio.EditImage();
+    const Image saved = radio.SavedImage();
 
     prompt.openPaths.push_back(path);
     prompt.answers.push_back(PromptAnswer::Cancel);
@@ -222,8 +223,8 @@ TEST_F(DataFile, CountryMismatchAsksAndCancelRestores) {
                                        "Invalid frequencies will be deleted.");
     EXPECT_EQ(prompt.messages[0].buttons, PromptButtons::OkCancel);
     EXPECT_EQ(prompt.messages[0].icon, PromptIcon::Exclamation);
-    EXPECT_EQ(radio.EditImage, edit);
-    EXPECT_EQ(radio.SavedImage, saved);
+    EXPECT_EQ(radio.EditImage(), edit);
+    EXPECT_EQ(radio.SavedImage(), saved);
     EXPECT_EQ(radio.FileName(), "NONAME.RDF");
 }
 
@@ -253,7 +254,7 @@ TEST_F(DataFile, CountryMismatchAnsweredOkTakesTheCurrentSettings) {
     EXPECT_FALSE(radio.IsChannelUsed(12));
     EXPECT_EQ(radio.GetChannel(12)->frequencyHz, 812'000'000);
     EXPECT_TRUE(radio.IsChannelUsed(13));
-    EXPECT_EQ(radio.SavedImage, radio.EditImage);
+    EXPECT_EQ(radio.SavedImage(), radio.EditImage());
     EXPECT_EQ(radio.FileName(), "wide.rdf");
 }
 
@@ -323,7 +324,7 @@ protected:
         old = ValidFile(0x01);
         target = Put(QStringLiteral("keep.rdf"), old);
         ASSERT_TRUE(radio.OpenFile(target));
-        radio.EditImage[RadioImageOffset(ri::ChannelName(7))] = 0x02;
+        PokeImage(radio, RadioImageOffset(ri::ChannelName(7)), 0x02);
     }
 
     void ExpectOnlyTheOldFile() {
@@ -337,11 +338,11 @@ protected:
 };
 
 TEST_F(Saving, SaveReplacesTheFileAndClearsHeaderBytes80And81) {
-    radio.EditImage[80] = 1;
-    radio.EditImage[81] = 1;
+    PokeImage(radio, 80, 1);
+    PokeImage(radio, 81, 1);
     ASSERT_TRUE(radio.OnFileSave());
     const QByteArray written = ReadAll(target);
-    EXPECT_EQ(written, Bytes(radio.SavedImage));
+    EXPECT_EQ(written, Bytes(radio.SavedImage()));
     EXPECT_FALSE(radio.IsChanged());
     EXPECT_EQ(written[80], 0);
     EXPECT_EQ(written[81], 0);
@@ -353,7 +354,7 @@ TEST_F(Saving, SaveReplacesTheFileAndClearsHeaderBytes80And81) {
 TEST_F(Saving, SaveCommitsThePagesFirstAndStopsWhenTheyRefuse) {
     bool refuse = true;
     radio.SetCommitHook([&] {
-        radio.EditImage[RadioImageOffset(ri::ChannelName(8))] = 0x03;
+        PokeImage(radio, RadioImageOffset(ri::ChannelName(8)), 0x03);
         return !refuse;
     });
     EXPECT_FALSE(radio.OnFileSave());
@@ -399,11 +400,11 @@ TEST_F(Saving, ReadOnlyTargetIsRefusedAndKept) {
 }
 
 TEST_F(Saving, MissingFolderAndCancelledSaveAsWriteNothing) {
-    const Image saved = radio.SavedImage;
+    const Image saved = radio.SavedImage();
     EXPECT_FALSE(radio.SaveTo(PathOf("no/such/folder.rdf")));
     ExpectStopMessage("Cannot create file:\n" + PathOf("no/such/folder.rdf"));
     EXPECT_EQ(radio.FilePath(), target);
-    EXPECT_EQ(radio.SavedImage, saved);
+    EXPECT_EQ(radio.SavedImage(), saved);
 
     const std::size_t shown = prompt.messages.size();
     EXPECT_FALSE(radio.OnFileSaveAs()); // the dialog is cancelled

@@ -29,52 +29,52 @@ TEST(UndoHistory, UndoAndRedoStepsBackToTheSavedStateAndOnAgain) {
     CVR500Radio radio;
     radio.NewImage();
     UndoHistory history;
-    history.Reset(radio.EditImage);
+    history.Reset(radio.EditImage());
     EXPECT_FALSE(history.CanUndo());
-    EXPECT_EQ(history.Undo(radio.EditImage), -1);
+    EXPECT_EQ(history.Undo(radio), -1);
 
     SetChannel(radio, 7, 145'500'000);
-    EXPECT_TRUE(history.Record(radio.EditImage, "Edit Channel", kMemoryPage));
-    const Image afterEdit = radio.EditImage;
+    EXPECT_TRUE(history.Record(radio.EditImage(), "Edit Channel", kMemoryPage));
+    const Image afterEdit = radio.EditImage();
     radio.EditRadio()[ri::kRfSquelch] = 5;
-    EXPECT_TRUE(history.Record(radio.EditImage, "Setting", kSettingPage));
-    const Image afterSetting = radio.EditImage;
+    EXPECT_TRUE(history.Record(radio.EditImage(), "Setting", kSettingPage));
+    const Image afterSetting = radio.EditImage();
     // Leaving a page without changing anything is no step.
-    EXPECT_FALSE(history.Record(radio.EditImage, "Setting", kSettingPage));
+    EXPECT_FALSE(history.Record(radio.EditImage(), "Setting", kSettingPage));
     EXPECT_EQ(history.Steps(), 2u);
 
     EXPECT_EQ(history.UndoLabel(), "Setting");
-    EXPECT_EQ(history.Undo(radio.EditImage), kSettingPage);
-    EXPECT_EQ(radio.EditImage, afterEdit);
+    EXPECT_EQ(history.Undo(radio), kSettingPage);
+    EXPECT_EQ(radio.EditImage(), afterEdit);
     EXPECT_EQ(history.RedoLabel(), "Setting");
     EXPECT_EQ(history.UndoLabel(), "Edit Channel");
-    EXPECT_EQ(history.Undo(radio.EditImage), kMemoryPage);
+    EXPECT_EQ(history.Undo(radio), kMemoryPage);
     EXPECT_FALSE(radio.IsChanged()); // back to the data as saved
     EXPECT_FALSE(history.CanUndo());
 
-    EXPECT_EQ(history.Redo(radio.EditImage), kMemoryPage);
-    EXPECT_EQ(history.Redo(radio.EditImage), kSettingPage);
-    EXPECT_EQ(radio.EditImage, afterSetting);
-    EXPECT_EQ(history.Redo(radio.EditImage), -1);
+    EXPECT_EQ(history.Redo(radio), kMemoryPage);
+    EXPECT_EQ(history.Redo(radio), kSettingPage);
+    EXPECT_EQ(radio.EditImage(), afterSetting);
+    EXPECT_EQ(history.Redo(radio), -1);
 
     // A new step after an undo drops what could have been redone.
-    history.Undo(radio.EditImage);
+    history.Undo(radio);
     SetChannel(radio, 8, 433'000'000);
-    EXPECT_TRUE(history.Record(radio.EditImage, "Paste", kMemoryPage));
+    EXPECT_TRUE(history.Record(radio.EditImage(), "Paste", kMemoryPage));
     EXPECT_FALSE(history.CanRedo());
     EXPECT_EQ(history.UndoLabel(), "Paste");
-    history.Undo(radio.EditImage);
-    EXPECT_EQ(radio.EditImage, afterEdit);
+    history.Undo(radio);
+    EXPECT_EQ(radio.EditImage(), afterEdit);
 
     // A read starts a new history whose one step takes the data back to before the read.
-    const Image beforeRead = radio.EditImage;
+    const Image beforeRead = radio.EditImage();
     history.Reset(beforeRead);
     std::fill_n(radio.EditRadio() + ri::kChannelUsedBitmap, ri::kChannelUsedBitmapSize, 0xFF);
-    radio.SavedImage = radio.EditImage;
-    history.Record(radio.EditImage, "Get Data", kMemoryPage);
+    radio.MarkSaved();
+    history.Record(radio.EditImage(), "Get Data", kMemoryPage);
     EXPECT_EQ(history.Steps(), 1u);
-    history.Undo(radio.EditImage);
-    EXPECT_EQ(radio.EditImage, beforeRead);
+    history.Undo(radio);
+    EXPECT_EQ(radio.EditImage(), beforeRead);
     EXPECT_TRUE(radio.IsChanged());
 }
 

@@ -1,4 +1,5 @@
 #include "radio/Radio.h"
+#include "support/ImageEdit.h"
 #include "support/TempSettings.h"
 
 #include <gtest/gtest.h>
@@ -69,11 +70,11 @@ TEST_F(ModelTest, UsedBitsFollowTheBitmapRule) {
         radio.SetChannelUsed(c.channel, false);
         EXPECT_EQ(ri()[c.byte], 0);
     }
-    const Image before = radio.EditImage;
+    const Image before = radio.EditImage();
     radio.SetChannelUsed(0, true);
     radio.SetChannelUsed(1001, true);
     radio.SetChannelUsed(-5, true);
-    EXPECT_EQ(radio.EditImage, before);
+    EXPECT_EQ(radio.EditImage(), before);
     EXPECT_FALSE(radio.IsChannelUsed(0));
     EXPECT_FALSE(radio.IsChannelUsed(1001));
 }
@@ -85,10 +86,10 @@ TEST_F(ModelTest, SkipEntriesUseTheirOwnBitmap) {
     EXPECT_EQ(ri()[0x3782 + 12], 0x08);
     EXPECT_TRUE(radio.IsSkipUsed(99));
     EXPECT_FALSE(radio.IsSkipUsed(98));
-    const Image before = radio.EditImage;
+    const Image before = radio.EditImage();
     radio.SetSkipUsed(-1, true);
     radio.SetSkipUsed(100, true);
-    EXPECT_EQ(radio.EditImage, before);
+    EXPECT_EQ(radio.EditImage(), before);
     EXPECT_FALSE(radio.IsSkipUsed(100));
     // The bitmap's spare bits after entry 99 name no entry, whatever they hold.
     std::fill_n(ri() + 0x3782, 13, Byte{0xFF});
@@ -97,39 +98,39 @@ TEST_F(ModelTest, SkipEntriesUseTheirOwnBitmap) {
 }
 
 TEST_F(ModelTest, ChannelMovesCarryTheSideRecords) {
-    radio.EditImage[SideRecord10(5)] = 0x55;
-    radio.EditImage[SideRecord32(5) + 31] = 0x66;
+    PokeImage(radio, SideRecord10(5), 0x55);
+    PokeImage(radio, SideRecord32(5) + 31, 0x66);
     radio.SetChannelUsed(5, true);
     radio.CopyChannel(7, 5);
     EXPECT_TRUE(radio.IsChannelUsed(7));
-    EXPECT_EQ(radio.EditImage[SideRecord10(7)], 0x55);
-    EXPECT_EQ(radio.EditImage[SideRecord32(7) + 31], 0x66);
+    EXPECT_EQ(radio.EditImage()[SideRecord10(7)], 0x55);
+    EXPECT_EQ(radio.EditImage()[SideRecord32(7) + 31], 0x66);
 
     radio.SwapChannels(7, 1000);
     EXPECT_FALSE(radio.IsChannelUsed(7));
     EXPECT_TRUE(radio.IsChannelUsed(1000));
-    EXPECT_EQ(radio.EditImage[SideRecord32(1000) + 31], 0x66);
-    EXPECT_EQ(radio.EditImage[SideRecord32(7) + 31], 0);
+    EXPECT_EQ(radio.EditImage()[SideRecord32(1000) + 31], 0x66);
+    EXPECT_EQ(radio.EditImage()[SideRecord32(7) + 31], 0);
 
     radio.ClearChannel(5);
     EXPECT_FALSE(radio.IsChannelUsed(5));
-    EXPECT_EQ(radio.EditImage[SideRecord10(5)], 0);
-    EXPECT_EQ(radio.EditImage[SideRecord32(5)], 0);
-    EXPECT_EQ(radio.EditImage[SideRecord32(5) + 31], 0x66); // only byte 0 is cleared
+    EXPECT_EQ(radio.EditImage()[SideRecord10(5)], 0);
+    EXPECT_EQ(radio.EditImage()[SideRecord32(5)], 0);
+    EXPECT_EQ(radio.EditImage()[SideRecord32(5) + 31], 0x66); // only byte 0 is cleared
 
-    const Image before = radio.EditImage;
+    const Image before = radio.EditImage();
     radio.ClearChannel(0);
     radio.CopyChannel(1001, 1);
     radio.SwapChannels(0, 1);
-    EXPECT_EQ(radio.EditImage, before);
+    EXPECT_EQ(radio.EditImage(), before);
 }
 
 TEST_F(ModelTest, AnyByteDifferenceCountsAsChanged) {
     EXPECT_FALSE(radio.IsChanged());
     for (int offset : {0, 81, kRadioImage + 5000, kImageSize - 1}) {
-        radio.EditImage[offset] ^= 1;
+        PokeImage(radio, offset, radio.EditImage()[offset] ^ 1);
         EXPECT_TRUE(radio.IsChanged()) << offset;
-        radio.EditImage[offset] ^= 1;
+        PokeImage(radio, offset, radio.EditImage()[offset] ^ 1);
     }
     EXPECT_FALSE(radio.IsChanged());
 }
