@@ -73,6 +73,7 @@ private:
                         short& action, bool& dataOnly, bool& cancel);
     void RowRange(int first, int last);
     void ClipboardCommand(int operation);
+    void OnPasted(bool dropped);
     void SizeColumns();
     records::MemoryChannel Channel(int row) const;
     std::vector<GridColumn> ChannelColumns();
