@@ -1,6 +1,7 @@
 #include "app/MainFrame.h"
 
 #include "app/AboutDlg.h"
+#include "app/BackgroundWork.h"
 #include "app/Commands.h"
 #include "app/EditHistory.h"
 #include "app/HelpWindow.h"
@@ -20,6 +21,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QDir>
+#include <QFileInfo>
 #include <QIcon>
 #include <QLayout>
 #include <QMenuBar>
@@ -62,6 +64,8 @@ CMainFrame::CMainFrame(CVR500Radio& radio, Prompt& prompt, QWidget* parent)
     makePortChooser = [this] { return std::make_unique<CCommSetupDlg>(this); };
     radio_.onTitle = [this](const QString& title) { setWindowTitle(title); };
     radio_.SetCommitHook([this] { return host_->CommitPages(); });
+    radio_.SetChangedOnDiskHook(
+        [this](const QString& notice) { statusBar()->showMessage(notice); });
     setWindowTitle(radio_.Title());
     FitToSheet();
 }
@@ -69,6 +73,7 @@ CMainFrame::CMainFrame(CVR500Radio& radio, Prompt& prompt, QWidget* parent)
 CMainFrame::~CMainFrame() {
     radio_.onTitle = nullptr;
     radio_.SetCommitHook(nullptr);
+    radio_.SetChangedOnDiskHook(nullptr);
 }
 
 // ---- Building the window ----------------------------------------------------------------
@@ -323,26 +328,40 @@ void CMainFrame::OnImportChannels() {
     const QString path = prompt_.OpenFileName(CsvRequest(caption, radio_.DataDir()));
     if (path.isEmpty())
         return;
-    const csv::ImportResult result = csv::ImportFile(radio_, path);
-    if (!result.failure.isEmpty()) {
-        prompt_.Message(result.failure, QString(), PromptButtons::Ok, PromptIcon::Stop);
+    // A pipe waits for its writer and a long list takes a while, so the reading and checking
+    // run off the window's thread, on a copy of the data that it alone touches.
+    auto copy = std::make_shared<CVR500Radio>();
+    copy->SetEditImage(radio_.EditImage());
+    auto result = std::make_shared<csv::ImportResult>();
+    const QString label =
+        QStringLiteral("Reading %1...").arg(VisibleText(QFileInfo(path).fileName()));
+    if (!RunInBackground(this, label, [copy, result, path](WorkState& state) {
+            *result = csv::ImportFile(*copy, path, 0, [&state](int percent) {
+                state.percent = percent;
+                return !state.cancelled;
+            });
+        }))
+        return;
+    if (!result->failure.isEmpty()) {
+        prompt_.Message(result->failure, QString(), PromptButtons::Ok, PromptIcon::Stop);
         return;
     }
     const QString where = QStringLiteral("Line ");
-    if (!result.problems.empty()) {
+    if (!result->problems.empty()) {
         ShowList(prompt_, QStringLiteral("No channels were changed. Rows to correct:"),
-                 csv::ProblemLines(result.problems, where), caption, PromptButtons::Ok,
+                 csv::ProblemLines(result->problems, where), caption, PromptButtons::Ok,
                  PromptIcon::Stop);
         return;
     }
+    radio_.SetEditImage(copy->EditImage());
     DataSetReplaced();
-    statusBar()->showMessage(QStringLiteral("%1 channels imported").arg(result.channelsSet), 5000);
-    if (!result.cutNames.empty())
+    statusBar()->showMessage(QStringLiteral("%1 channels imported").arg(result->channelsSet), 5000);
+    if (!result->cutNames.empty())
         ShowList(prompt_,
                  QStringLiteral("%1 channels imported. Names longer than the receiver holds "
                                 "were cut:")
-                     .arg(result.channelsSet),
-                 csv::ProblemLines(result.cutNames, where), caption, PromptButtons::Ok,
+                     .arg(result->channelsSet),
+                 csv::ProblemLines(result->cutNames, where), caption, PromptButtons::Ok,
                  PromptIcon::Information);
 }
 
@@ -353,9 +372,17 @@ void CMainFrame::OnExportChannels() {
         prompt_.SaveFileName(CsvRequest(QStringLiteral("Export Channels"), radio_.DataDir()));
     if (path.isEmpty())
         return;
-    const QString failure = SaveWholeFile(path, csv::ExportChannels(radio_));
-    if (!failure.isEmpty())
-        prompt_.Message(failure, QString(), PromptButtons::Ok, PromptIcon::Stop);
+    // A pipe or device may wait for a reader: the writing runs off the window's thread.
+    const QByteArray bytes = csv::ExportChannels(radio_);
+    auto failure = std::make_shared<QString>();
+    const QString label =
+        QStringLiteral("Writing %1...").arg(VisibleText(QFileInfo(path).fileName()));
+    if (!RunInBackground(this, label, [bytes, failure, path](WorkState&) {
+            *failure = SaveWholeFile(path, bytes);
+        }))
+        return;
+    if (!failure->isEmpty())
+        prompt_.Message(*failure, QString(), PromptButtons::Ok, PromptIcon::Stop);
 }
 
 // ---- Radio commands --------------------------------------------------------------------
@@ -365,22 +392,21 @@ void CMainFrame::OnGetData() {
         !QuerySaveChanges(QString::fromLatin1(kSaveBeforeGetting),
                           QString::fromLatin1(kDataChanged)))
         return;
-    // Whatever happens next, Undo brings these data back.
+    if (!PortReady())
+        return;
+    // The data shown stay until a whole image has arrived; a cancelled or failed read
+    // changes nothing.
+    CVR500Radio incoming;
+    incoming.NewImage();
+    CCloneReadDlg dialog(incoming, *port_, prompt_, this);
+    if (dialog.exec() != CCloneReadDlg::kDone)
+        return;
     const Image before = radio_.EditImage();
     radio_.NewImage();
+    radio_.SetEditImage(incoming.EditImage());
+    radio_.MarkSaved();
     DataSetReplaced();
-    if (!PortReady()) {
-        history_->ReadEnded(before, false);
-        return;
-    }
-    CCloneReadDlg dialog(radio_, *port_, prompt_, this);
-    const bool read = dialog.exec() > 0;
-    if (read)
-        radio_.MarkSaved();
-    else
-        radio_.RevertToSaved();
-    DataSetReplaced();
-    history_->ReadEnded(before, read);
+    history_->ReadEnded(before, true);
 }
 
 void CMainFrame::OnSendData() {

@@ -105,6 +105,7 @@ CMemoryView::CMemoryView(CVR500Radio& radio, QWidget* parent)
     WatchGrid(*grid_);
     connect(grid_, &CSpreadSheet::RightClicked, this, &CMemoryView::OnRightClicked);
     connect(grid_, &CSpreadSheet::BlockDropped, this, &CMemoryView::OnBlockDropped);
+    connect(grid_, &CSpreadSheet::Pasted, this, &CMemoryView::OnPasted);
 
     // The page's command buttons.
     struct Command {
@@ -203,8 +204,7 @@ std::vector<GridColumn> CMemoryView::ChannelColumns() {
                     c.Clear();
             }),
         channel.Text(
-            tr("Channel\nName"), ri::kChannelNameSize,
-            [](QChar ch) { return NameByte(ch).has_value(); },
+            tr("Channel\nName"), ri::kChannelNameSize, [](QChar ch) { return IsNameChar(ch); },
             [](const MemoryChannel& c) { return c.Name(); },
             [](MemoryChannel& c, const QString& name) {
                 if (c.InUse())
@@ -482,5 +482,26 @@ void CMemoryView::OnCut() {
 
 void CMemoryView::OnPaste() {
     ClipboardCommand(CSpreadSheet::OpClipboardPaste);
-    emit Edited(tr("Paste"));
+}
+
+// One undo step, and one message for everything the paste left out.
+void CMemoryView::OnPasted(bool dropped) {
+    const CSpreadSheet::PasteReport& report = grid_->LastPaste();
+    Prompt* prompt = Model().GetPrompt();
+    if (!report.Empty() && prompt) {
+        constexpr std::size_t kListed = 100;
+        QStringList lines;
+        for (std::size_t i = 0; i < std::min(report.rows.size(), kListed); ++i)
+            lines << tr("Channel %1: %2").arg(report.rows[i].row).arg(report.rows[i].reason);
+        if (report.rows.size() > kListed)
+            lines << tr("and %1 more").arg(report.rows.size() - kListed);
+        if (report.rowsPastEnd > 0)
+            lines << (report.rowsPastEnd == 1 ? tr("1 row past channel %1 was left out").arg(kRows)
+                                              : tr("%1 rows past channel %2 were left out")
+                                                    .arg(report.rowsPastEnd)
+                                                    .arg(kRows));
+        ShowList(*prompt, tr("Not everything was pasted:"), lines,
+                 dropped ? tr("Drop") : tr("Paste"), PromptButtons::Ok, PromptIcon::Exclamation);
+    }
+    emit Edited(dropped ? tr("Drop") : tr("Paste"));
 }

@@ -76,6 +76,7 @@ private:
     void RowRange(int first, int last);
     void MoveRows(int first, int last, int step, const QString& label);
     void ClipboardCommand(int operation);
+    void OnPasted(bool dropped);
     void SizeColumns();
     records::MemoryChannel Channel(int row) const;
     std::vector<GridColumn> ChannelColumns();

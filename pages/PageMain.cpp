@@ -57,7 +57,7 @@ std::vector<ControlRow> SettingRows() {
     };
 }
 
-// Refuses characters the receiver has no byte for, as the channel name cells do.
+// Refuses what the channel name cells refuse.
 class MessageValidator : public QValidator {
 public:
     using QValidator::QValidator;

@@ -100,32 +100,49 @@ QString CSpreadSheet::CleanPasted(int column, const QString& text) const {
     return text;
 }
 
-void CSpreadSheet::PasteFromMime(const QMimeData* mime, int col, int row) {
+void CSpreadSheet::PasteFromMime(const QMimeData* mime, int col, int row, bool dropped) {
     if (!mime)
         return;
+    lastPaste_ = {};
     const QString ownType = QString::fromLatin1(kRowsMimeType);
-    if (mime->hasFormat(ownType) && PasteOwnRows(mime->data(ownType), col, row))
-        return;
-    if (mime->hasText())
+    if (!(mime->hasFormat(ownType) && PasteOwnRows(mime->data(ownType), col, row)) &&
+        mime->hasText())
         PasteText(mime->text(), col, row);
+    emit Pasted(dropped);
 }
 
-// False when the bytes are not rows of a grid; cells past the grid's edges are dropped.
+// False when the bytes are not rows of a grid; cells past the grid's right edge are dropped.
 bool CSpreadSheet::PasteOwnRows(const QByteArray& bytes, int col, int row) {
     QDataStream in(bytes);
     RowsHead head;
     in >> head;
     if (!head.Sane())
         return false;
-    for (int i = 0; i <= head.r2 - head.r1; ++i)
+    const int rows = head.r2 - head.r1 + 1;
+    for (int i = 0; i < rows; ++i) {
+        std::vector<std::pair<qint32, qint32>> kinds; // kind, list item
+        QStringList shown;
         for (int j = 0; j <= head.c2 - head.c1; ++j) {
             qint32 kind = 0, list = -1;
-            QString text, shown;
-            in >> kind >> text >> list >> shown;
+            QString text, cell;
+            in >> kind >> text >> list >> cell;
             if (in.status() != QDataStream::Ok)
                 return true;
-            PasteCell(col + j, row + i, static_cast<CellKind>(kind), list, shown);
+            kinds.emplace_back(kind, list);
+            shown << cell;
         }
+        if (row + i > model_->rows) {
+            lastPaste_.rowsPastEnd = rows - i;
+            return true;
+        }
+        if (const QString why = RefusedRow(shown, col); !why.isEmpty()) {
+            lastPaste_.rows.push_back({row + i, why});
+            continue;
+        }
+        for (int j = 0; j < shown.size(); ++j)
+            PasteCell(col + j, row + i, static_cast<CellKind>(kinds[j].first), kinds[j].second,
+                      shown[j]);
+    }
     return true;
 }
 
@@ -136,7 +153,7 @@ void CSpreadSheet::PasteCell(int column, int row, CellKind kind, int list, const
     if (kind == CellKind::List && model_->Kind(column) == CellKind::List)
         model_->Put(column, row, model_->ListCell(column, list));
     else
-        WriteCell(column, row, CleanPasted(column, shown));
+        WriteCell(column, row, CleanPastedNoting(column, row, shown));
 }
 
 void CSpreadSheet::PasteText(const QString& text, int col, int row) {
@@ -144,14 +161,53 @@ void CSpreadSheet::PasteText(const QString& text, int col, int row) {
     if (!lines.isEmpty() && lines.back().trimmed().isEmpty())
         lines.removeLast();
     for (int i = 0; i < lines.size(); ++i) {
+        if (row + i > model_->rows) {
+            lastPaste_.rowsPastEnd = static_cast<int>(lines.size()) - i;
+            return;
+        }
         QString line = lines[i];
         if (line.endsWith(QLatin1Char('\r')))
             line.chop(1);
         const QStringList fields = line.split(QLatin1Char('\t'));
+        if (const QString why = RefusedRow(fields, col); !why.isEmpty()) {
+            lastPaste_.rows.push_back({row + i, why});
+            continue;
+        }
         for (int j = 0; j < fields.size(); ++j)
             if (model_->Valid(col + j, row + i))
-                WriteCell(col + j, row + i, CleanPasted(col + j, fields[j]));
+                WriteCell(col + j, row + i, CleanPastedNoting(col + j, row + i, fields[j]));
     }
+}
+
+// A row is a record: pasting its other cells beside a frequency that could not be taken
+// would show a channel that is not there.
+QString CSpreadSheet::RefusedRow(const QStringList& texts, int col) const {
+    for (int j = 0; j < texts.size(); ++j) {
+        const int column = col + j;
+        if (column < 1 || column > model_->cols || model_->Kind(column) != CellKind::Frequency)
+            continue;
+        const QString text = texts[j].trimmed();
+        if (!text.isEmpty() && CleanPasted(column, text).isEmpty())
+            return QStringLiteral("\"%1\" is not a frequency; the row was not pasted")
+                .arg(VisibleText(text));
+    }
+    return {};
+}
+
+QString CSpreadSheet::CleanPastedNoting(int column, int row, const QString& text) {
+    const SheetColumn& col = model_->columns[column];
+    if (model_->Kind(column) == CellKind::Text && col.accepts) {
+        QString refused;
+        for (QChar ch : text)
+            if (ch != QLatin1Char('\r') && !col.accepts(ch) && !refused.contains(ch))
+                refused += ch;
+        if (!refused.isEmpty())
+            lastPaste_.rows.push_back(
+                {row, QStringLiteral("%1: \"%2\" left out")
+                          .arg(QString(col.header).replace(QLatin1Char('\n'), QLatin1Char(' ')),
+                               VisibleText(refused))});
+    }
+    return CleanPasted(column, text);
 }
 
 // ---- Drag and drop ----
@@ -210,7 +266,7 @@ void CSpreadSheet::dropEvent(QDropEvent* event) {
     viewport()->update();
     if (mime->hasFormat(ownType) && DropOwnBlock(mime->data(ownType), dropCol, dropRow, copy))
         return;
-    PasteFromMime(mime, dropCol, dropRow);
+    PasteFromMime(mime, dropCol, dropRow, true);
 }
 
 // Rows dragged inside this grid: the page may change or cancel what happens to them. False

@@ -184,6 +184,19 @@ public:
     // ---- For the clipboard and drag and drop ----
     // The range's cells in the grid's own format plus tab-separated text.
     QMimeData* MimeForRange(int col1, int row1, int col2, int row2) const;
+    // What the last paste or drop from outside the grid left out: rows refused whole (a
+    // frequency cell that holds no frequency), characters a text cell does not take, and
+    // how many rows went past the grid's last row.
+    struct PasteReport {
+        struct Row {
+            int row;
+            QString reason;
+        };
+        std::vector<Row> rows;
+        int rowsPastEnd = 0;
+        bool Empty() const { return rows.empty() && rowsPastEnd == 0; }
+    };
+    const PasteReport& LastPaste() const { return lastPaste_; }
 
 signals:
     // The user changed a cell (typing, list choice, check box).
@@ -204,6 +217,9 @@ signals:
     void RightClicked(short kind, int column, int row, int x, int y);
     // Windows-style key codes (letters are their capitals); shift bit 1 Shift, 2 Ctrl, 4 Alt.
     void KeyReleased(short& key, short shift);
+    // A paste, or a drop from outside the grid, has changed cells; LastPaste says what it
+    // left out.
+    void Pasted(bool dropped);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -246,10 +262,14 @@ private:
 
     // Clipboard and drag and drop (SheetClipboard.cpp)
     void CopyToClipboard(const Rect& r) const;
-    void PasteFromMime(const QMimeData* mime, int col, int row);
+    void PasteFromMime(const QMimeData* mime, int col, int row, bool dropped = false);
     bool PasteOwnRows(const QByteArray& bytes, int col, int row);
     void PasteCell(int column, int row, CellKind kind, int list, const QString& shown);
     void PasteText(const QString& text, int col, int row);
+    // Why the row of pasted texts, from column col, is refused whole; empty when it is not.
+    QString RefusedRow(const QStringList& texts, int col) const;
+    // CleanPasted, telling the report what a text cell left out.
+    QString CleanPastedNoting(int column, int row, const QString& text);
     bool DropOwnBlock(const QByteArray& bytes, int dropCol, int dropRow, bool copy);
     QString CleanPasted(int column, const QString& text) const;
 
@@ -269,6 +289,7 @@ private:
     QPrinter* printer_ = nullptr;
     int lastPrintResult_ = 0;
     QString lastPrintError_;
+    PasteReport lastPaste_;
     bool passGate_ = false;                   // a move already cleared by ConfirmLeave
     bool quietMove_ = false;                  // moves made by the program raise no LeavingCell
     bool reverting_ = false;                  // putting the cursor back after a refused move

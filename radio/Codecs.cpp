@@ -1,6 +1,7 @@
 #include "radio/Codecs.h"
 
 #include <QByteArray>
+#include <QRegularExpression>
 #include <algorithm>
 #include <cctype>
 #include <cstdint>
@@ -233,11 +234,35 @@ std::optional<Byte> NameByte(QChar c) {
     return std::nullopt;
 }
 
+bool IsNameChar(QChar c) {
+    return NameByte(c).has_value() && !IsControlChar(c);
+}
+
 std::optional<QChar> FirstUnshowableChar(const QString& text) {
     for (QChar c : text)
-        if (!NameByte(c))
+        if (!IsNameChar(c))
             return c;
     return std::nullopt;
+}
+
+QString NameToFileText(const Byte* name) {
+    return VisibleText(TextFromName(name));
+}
+
+QString NameFromFileText(const QString& text) {
+    static const QRegularExpression escape(QStringLiteral("\\\\x([0-9A-Fa-f]{2})"));
+    QString name;
+    qsizetype from = 0;
+    for (const QRegularExpressionMatch& m : escape.globalMatch(text)) {
+        const QChar c(static_cast<char16_t>(m.captured(1).toUShort(nullptr, 16)));
+        if (!IsControlChar(c))
+            continue; // only what VisibleText escapes is read back as a byte
+        name += QStringView(text).mid(from, m.capturedStart() - from);
+        name += c;
+        from = m.capturedEnd();
+    }
+    name += QStringView(text).mid(from);
+    return name;
 }
 
 bool NameFromText(const QString& text, Byte* name) {

@@ -64,8 +64,16 @@ std::optional<Byte> NameByte(QChar c);
 bool NameFromText(const QString& text, Byte* name);
 // The 8 bytes as text without trailing spaces; inner spaces stay.
 QString TextFromName(const Byte* name);
-// The first character of text that has no byte on the receiver, if any.
+// The one rule for a character the user puts into a name (typing, paste, drop, import): it
+// has a byte and is not a control character. Names read from the receiver or a file keep
+// whatever bytes they hold; only what the user brings in is held to this.
+bool IsNameChar(QChar c);
+// The first character of text that IsNameChar refuses, if any.
 std::optional<QChar> FirstUnshowableChar(const QString& text);
+// A name in a text file: each control character as \xHH, the way VisibleText writes it, so
+// the file holds no raw control bytes; NameFromFileText reads such a name back.
+QString NameToFileText(const Byte* name);
+QString NameFromFileText(const QString& text);
 
 // True for the characters a terminal takes as commands: 0x00..0x1F, 0x7F and 0x80..0x9F.
 bool IsControlChar(QChar c);

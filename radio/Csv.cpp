@@ -53,7 +53,7 @@ QString ChannelRow(CVR500Radio& radio, int n) {
     const bool preferential = rec.flags & ri::kFlagPreferential;
     const QStringList fields = {
         QString::number(n),
-        Quoted(TextFromName(rec.name)),
+        Quoted(NameToFileText(rec.name)),
         MHzSixDecimals(rec.frequencyHz),
         QString(),
         QStringLiteral("0.000000"),
@@ -78,6 +78,26 @@ QString ChannelRow(CVR500Radio& radio, int n) {
 }
 
 // ---- Reading the text -------------------------------------------------------------------
+
+// Tells progress every few thousand steps of a stage that covers [from, to] percent; once it
+// says stop, every later call says so too.
+class Stages {
+public:
+    explicit Stages(const Progress& progress) : progress_(progress) {}
+    bool Go(qsizetype done, qsizetype total, int from, int to) {
+        if (!progress_ || stopped_ || (done & 4095) != 0)
+            return !stopped_;
+        const int percent =
+            from + static_cast<int>((to - from) * done / std::max<qsizetype>(total, 1));
+        stopped_ = !progress_(percent);
+        return !stopped_;
+    }
+    bool Stopped() const { return stopped_; }
+
+private:
+    const Progress& progress_;
+    bool stopped_ = false;
+};
 
 struct Record {
     int line;
@@ -107,7 +127,8 @@ std::optional<int> FirstBadUtf8Line(const QByteArray& bytes) {
 
 // Splits into records: quoted fields may hold commas, doubled quotes and line ends; CRLF, LF
 // and a lone CR all end a record. Blank lines carry no record.
-std::vector<Record> SplitRecords(const QString& text, std::vector<Problem>& problems) {
+std::vector<Record> SplitRecords(const QString& text, std::vector<Problem>& problems,
+                                 Stages& stages) {
     std::vector<Record> records;
     QStringList fields;
     QString field;
@@ -129,6 +150,8 @@ std::vector<Record> SplitRecords(const QString& text, std::vector<Problem>& prob
         fields.clear();
     };
     for (qsizetype i = 0; i < text.size(); ++i) {
+        if (!stages.Go(i, text.size(), 0, 40))
+            return records;
         const QChar c = text[i];
         if (quoted) {
             if (c == QLatin1Char('"')) {
@@ -305,23 +328,18 @@ private:
     }
 
     void ReadName(const Record& row, Planned& p) {
-        const QString whole = Field(row, columns_.name);
-        const QString name = whole.left(ri::kChannelNameSize);
-        std::optional<QChar> bad = FirstUnshowableChar(name);
-        // Control characters have a byte, but no receiver shows them and they would travel
-        // on into every listing of the channels.
-        for (QChar c : whole)
-            if (!bad && (c.unicode() < 0x20 || c.unicode() == 0x7F))
-                bad = c;
-        if (bad) {
+        const QString written = Field(row, columns_.name);
+        if (const std::optional<QChar> bad = FirstUnshowableChar(written)) {
             Fail(row.line, QStringLiteral("Name \"%1\": the receiver cannot show \"%2\"")
-                               .arg(VisibleText(whole), VisibleText(QString(*bad))));
+                               .arg(VisibleText(written), VisibleText(QString(*bad))));
             return;
         }
+        const QString whole = NameFromFileText(written);
+        const QString name = whole.left(ri::kChannelNameSize);
         NameFromText(name, p.name);
         if (whole.size() > name.size())
-            cutNames.push_back(
-                {row.line, QStringLiteral("Name \"%1\" was cut to \"%2\"").arg(whole, name)});
+            cutNames.push_back({row.line, QStringLiteral("Name \"%1\" was cut to \"%2\"")
+                                              .arg(VisibleText(whole), VisibleText(name))});
     }
 
     // An empty mode takes the band plan's; "FM" is the other programs' word for NFM.
@@ -374,8 +392,15 @@ QByteArray ExportChannels(CVR500Radio& radio) {
     return text.toUtf8();
 }
 
-ImportResult ImportChannels(CVR500Radio& radio, const QByteArray& bytes, int firstChannel) {
+ImportResult ImportChannels(CVR500Radio& radio, const QByteArray& bytes, int firstChannel,
+                            const Progress& progress) {
     ImportResult result;
+    Stages stages(progress);
+    const auto stopped = [&] {
+        result.problems.clear();
+        result.failure = QStringLiteral("The import was cancelled; no channels were changed.");
+        return result;
+    };
     if (const std::optional<int> line = FirstBadUtf8Line(bytes)) {
         result.problems.push_back({*line, QStringLiteral("the text is not UTF-8")});
         return result;
@@ -383,7 +408,9 @@ ImportResult ImportChannels(CVR500Radio& radio, const QByteArray& bytes, int fir
     QString text = QString::fromUtf8(bytes);
     if (text.startsWith(QChar(0xFEFF)))
         text.remove(0, 1);
-    std::vector<Record> records = SplitRecords(text, result.problems);
+    std::vector<Record> records = SplitRecords(text, result.problems, stages);
+    if (stages.Stopped())
+        return stopped();
     if (!result.problems.empty())
         return result;
     if (records.empty()) {
@@ -405,9 +432,12 @@ ImportResult ImportChannels(CVR500Radio& radio, const QByteArray& bytes, int fir
         return result;
 
     RowReader reader(radio, columns, firstChannel);
-    for (size_t i = 1; i < records.size(); ++i)
+    for (size_t i = 1; i < records.size(); ++i) {
+        if (!stages.Go(static_cast<qsizetype>(i), static_cast<qsizetype>(records.size()), 40, 100))
+            return stopped();
         if (!IsBlank(records[i]))
             reader.Read(records[i]);
+    }
     if (!reader.problems.empty()) {
         result.problems = std::move(reader.problems);
         return result;
@@ -419,7 +449,8 @@ ImportResult ImportChannels(CVR500Radio& radio, const QByteArray& bytes, int fir
     return result;
 }
 
-ImportResult ImportFile(CVR500Radio& radio, const QString& path, int firstChannel) {
+ImportResult ImportFile(CVR500Radio& radio, const QString& path, int firstChannel,
+                        const Progress& progress) {
     ImportResult refused;
     const QFileInfo info(path);
     QFile file(path);
@@ -437,7 +468,7 @@ ImportResult ImportFile(CVR500Radio& radio, const QString& path, int firstChanne
                 .arg(path);
         return refused;
     }
-    return ImportChannels(radio, text, firstChannel);
+    return ImportChannels(radio, text, firstChannel, progress);
 }
 
 QStringList ProblemLines(const std::vector<Problem>& problems, const QString& where) {

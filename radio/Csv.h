@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <vector>
 
 class CVR500Radio;
@@ -31,6 +32,10 @@ inline constexpr qsizetype kLargestFile = 16 * 1024 * 1024;
 // Reports list this many problems and count the rest: nobody reads thousands of lines.
 inline constexpr int kListedProblems = 100;
 
+// Told how far a long import is (0..100); returning false stops it, with EditImage untouched
+// and `failure` saying so.
+using Progress = std::function<bool(int percent)>;
+
 // One row per channel in use, in channel order, CRLF line ends, UTF-8.
 QByteArray ExportChannels(CVR500Radio& radio);
 
@@ -38,12 +43,14 @@ QByteArray ExportChannels(CVR500Radio& radio);
 // firstChannel + 1, ... in row order) in EditImage; keeps every other channel. Frequencies
 // are judged by the country and wideband bytes of EditImage. When any row is bad, every bad
 // row is reported and EditImage is left exactly as it was.
-ImportResult ImportChannels(CVR500Radio& radio, const QByteArray& text, int firstChannel = 0);
+ImportResult ImportChannels(CVR500Radio& radio, const QByteArray& text, int firstChannel = 0,
+                            const Progress& progress = {});
 
 // ImportChannels on the file at path: the one import of the window and the command line. A
 // file that cannot be opened, or is larger than kLargestFile, is refused unread with a
 // `failure`; a device stops being read at the bound.
-ImportResult ImportFile(CVR500Radio& radio, const QString& path, int firstChannel = 0);
+ImportResult ImportFile(CVR500Radio& radio, const QString& path, int firstChannel = 0,
+                        const Progress& progress = {});
 
 // One line per problem, "<where><line>: <reason>", the first kListedProblems of them, then
 // "and N more".

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QFileSystemWatcher>
 #include <algorithm>
 #include <cstring>
 
@@ -21,6 +22,13 @@ const char kInvalidFormat[] = "Radio data file has invalid format";
 const char kCountryMismatch[] = "File settings do not match current settings for VR-500\n"
                                 "Invalid frequencies will be deleted.";
 const char kNewFileName[] = "NONAME.RDF";
+const char kCannotSave[] = "Cannot save file:";
+const char kChangedOnDisk[] =
+    "%s was changed by another program since it was opened or last saved here.\n\n"
+    "Yes: overwrite it with the data shown.\nNo: save the data as another file.\n"
+    "Cancel: save nothing.";
+const char kChangedNotice[] =
+    "%s was changed on disk by another program. Save will ask before overwriting it.";
 
 // Fills the first "%s" only, so a path that itself holds "%s" comes out as it is.
 QString WithPath(const char* text, const QString& path) {
@@ -79,6 +87,7 @@ void CRadio::NewImage() {
     fileName = QString::fromLatin1(kNewFileName);
     filePath = dataDir.isEmpty() ? fileName : QDir::toNativeSeparators(dataDir + '/' + fileName);
     untitled = true;
+    RememberStamp();
     UpdateTitle();
 }
 
@@ -134,6 +143,11 @@ bool CRadio::OpenFile(const QString& path) {
 }
 
 bool CRadio::OpenChosen(const QString& path, bool asCopy) {
+    if (const QString refused = NotRegularFile(QStringLiteral("Cannot open file:"), path);
+        !refused.isEmpty()) {
+        ShowFileMessage(refused);
+        return false;
+    }
     const Image before = editImage_;
     if (!LoadFile(path))
         return false;
@@ -159,6 +173,7 @@ bool CRadio::OpenChosen(const QString& path, bool asCopy) {
     fileName = QFileInfo(path).fileName();
     filePath = FullPath(path);
     untitled = asCopy;
+    RememberStamp();
     UpdateTitle();
     if (!asCopy)
         RememberFolder(path);
@@ -168,7 +183,7 @@ bool CRadio::OpenChosen(const QString& path, bool asCopy) {
 bool CRadio::OnFileSave() {
     if (untitled)
         return OnFileSaveAs();
-    return CommitEdits() && WriteTo(filePath);
+    return CommitEdits() && SaveChecked(filePath);
 }
 
 bool CRadio::OnFileSaveAs() {
@@ -176,7 +191,7 @@ bool CRadio::OnFileSaveAs() {
         return false;
     const QString path =
         prompt_ ? prompt_->SaveFileName(RadioFileRequest("Save Radio File", dataDir)) : QString();
-    if (path.isEmpty() || !WriteTo(path))
+    if (path.isEmpty() || !SaveChecked(path))
         return false;
     RememberFolder(path);
     return true;
@@ -219,6 +234,64 @@ bool CRadio::WriteTo(const QString& path) {
     fileName = QFileInfo(path).fileName();
     filePath = FullPath(path);
     untitled = false;
+    RememberStamp();
     UpdateTitle();
     return true;
+}
+
+bool CRadio::SaveChecked(const QString& path) {
+    if (const QString refused = NotRegularFile(QString::fromLatin1(kCannotSave), path);
+        !refused.isEmpty()) {
+        ShowFileMessage(refused);
+        return false;
+    }
+    const bool current = !untitled && FullPath(path) == filePath;
+    if (!current || StampOf(path) == stamp_)
+        return WriteTo(path);
+    message = WithPath(kChangedOnDisk, QFileInfo(path).fileName());
+    const PromptAnswer answer =
+        prompt_ ? prompt_->Message(message, QString(), PromptButtons::YesNoCancel,
+                                   PromptIcon::Exclamation)
+                : PromptAnswer::Cancel;
+    if (answer == PromptAnswer::Yes)
+        return WriteTo(path);
+    return answer == PromptAnswer::No && OnFileSaveAs();
+}
+
+// ---- The file on disk ------------------------------------------------------------------
+
+void CRadio::SetChangedOnDiskHook(std::function<void(const QString&)> hook) {
+    changedOnDisk_ = std::move(hook);
+    if (changedOnDisk_ && !watcher_) {
+        watcher_ = std::make_unique<QFileSystemWatcher>();
+        QObject::connect(watcher_.get(), &QFileSystemWatcher::fileChanged, watcher_.get(),
+                         [this] { OnFileChangedOnDisk(); });
+    }
+    RememberStamp();
+}
+
+void CRadio::RememberStamp() {
+    stamp_ = untitled ? FileStamp{} : StampOf(filePath);
+    noticed_ = stamp_;
+    if (!watcher_)
+        return;
+    if (!watcher_->files().isEmpty())
+        watcher_->removePaths(watcher_->files());
+    if (!stamp_.IsEmpty())
+        watcher_->addPath(filePath);
+}
+
+// Saving replaces the file, which the watcher reports too: only a file that is no longer
+// what this program wrote is news.
+void CRadio::OnFileChangedOnDisk() {
+    if (untitled || stamp_.IsEmpty())
+        return;
+    const FileStamp now = StampOf(filePath);
+    if (!watcher_->files().contains(filePath) && !now.IsEmpty())
+        watcher_->addPath(filePath); // a replaced file is a new one to watch
+    if (now == stamp_ || now == noticed_)
+        return;
+    noticed_ = now;
+    if (changedOnDisk_)
+        changedOnDisk_(WithPath(kChangedNotice, VisibleText(fileName)));
 }

@@ -1,5 +1,6 @@
 #include "radio/FileIo.h"
 
+#include <QCryptographicHash>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -56,4 +57,22 @@ bool CanSaveTo(const QString& path) {
         return false;
     probe.cancelWriting();
     return true;
+}
+
+QString NotRegularFile(const QString& action, const QString& path) {
+    const QFileInfo info(path);
+    if (!info.exists() || info.isFile() || info.isDir())
+        return {};
+    return action + QLatin1Char('\n') + path +
+           QStringLiteral("\nIt is not a regular file (it is a named pipe or a device).");
+}
+
+FileStamp StampOf(const QString& path) {
+    const QFileInfo info(path);
+    QFile file(path);
+    if (!info.isFile() || !file.open(QIODevice::ReadOnly))
+        return {};
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    hash.addData(&file);
+    return {info.size(), info.lastModified(), hash.result()};
 }

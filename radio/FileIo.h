@@ -5,6 +5,7 @@
 #include "radio/Codecs.h"
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QString>
 #include <cstdint>
 
@@ -17,6 +18,23 @@
 QString SaveWholeFile(const QString& path, const QByteArray& bytes);
 // The creation check alone, with nothing left behind: can path be saved to?
 bool CanSaveTo(const QString& path);
+
+// The window never waits on a file: a named pipe or a device can block a read or a write for
+// ever. Empty when path is a regular file or names nothing yet; otherwise the message, after
+// action ("Cannot open file:"), that names the file and says why.
+QString NotRegularFile(const QString& action, const QString& path);
+
+// What a file was when the program last read or wrote it, so a change by another program
+// can be told from the program's own. Empty (size -1) when there is no such regular file.
+struct FileStamp {
+    qint64 size = -1;
+    QDateTime modified;
+    QByteArray hash;
+
+    bool IsEmpty() const { return size < 0; }
+    friend bool operator==(const FileStamp&, const FileStamp&) = default;
+};
+FileStamp StampOf(const QString& path);
 
 inline std::uint16_t GetU16(const Byte* at) {
     return static_cast<std::uint16_t>(at[0] | at[1] << 8);

@@ -3,6 +3,7 @@
 #include "radio/Prompt.h"
 #include "radio/Settings.h"
 
+#include <QFileSystemWatcher>
 #include <algorithm>
 #include <cstring>
 
@@ -76,7 +77,8 @@ bool CRadio::IsChannelUsed(int n) const {
 }
 
 QString CRadio::Title() const {
-    return QString::fromLatin1(kAppName) + QStringLiteral(" - ") + fileName;
+    // A name may hold line breaks or escape sequences; the title shows them as text.
+    return QString::fromLatin1(kAppName) + QStringLiteral(" - ") + VisibleText(fileName);
 }
 
 void CRadio::UpdateTitle() {

@@ -2,13 +2,16 @@
 // The radio model: the two data images and every operation on them.
 
 #include "radio/Codecs.h"
+#include "radio/FileIo.h"
 #include "radio/Layout.h"
 
 #include <QString>
 #include <array>
 #include <functional>
+#include <memory>
 
 class Prompt;
+class QFileSystemWatcher;
 
 using Image = std::array<Byte, layout::kImageSize>;
 
@@ -78,7 +81,8 @@ public:
     // Save writes EditImage to the current file, or asks for a name when it has none; Save
     // As always asks; SaveTo writes to path without asking. Each commits the pages first and
     // makes the file written the current one; a failure is shown and leaves the old file and
-    // SavedImage as they were.
+    // SavedImage as they were. Save and Save As refuse what is not a regular file, and ask
+    // before writing over a file another program changed since it was opened or saved.
     bool OnFileSave();
     bool OnFileSaveAs();
     bool SaveTo(const QString& path);
@@ -92,6 +96,9 @@ public:
     bool IsUntitled() const { return untitled; }
     // The last file message shown (or that would have been, without a prompt).
     const QString& Message() const { return message; }
+    // Tells whoever shows the data, once per change, that the open file was changed on disk
+    // by another program. Watching starts with the first hook set.
+    void SetChangedOnDiskHook(std::function<void(const QString& notice)> hook);
 
     // ---- Helpers on the images ----
     Byte* Radio(Image& image) { return image.data() + layout::kRadioImage; }
@@ -118,6 +125,12 @@ private:
     void RememberFolder(const QString& path);
     // Writes EditImage, less the bytes a file never keeps, to path as the new saved copy.
     bool WriteTo(const QString& path);
+    // WriteTo for the window's Save and Save As: never into a pipe or device, and never over
+    // another program's changes without asking.
+    bool SaveChecked(const QString& path);
+    // The current file as this program last read or wrote it; watched when a hook is set.
+    void RememberStamp();
+    void OnFileChangedOnDisk();
 
     Image editImage_{};
     Image savedImage_{};
@@ -127,6 +140,10 @@ private:
     QString filePath;
     QString message;
     bool untitled = false;
+    FileStamp stamp_;
+    FileStamp noticed_; // the change last told, so each is told once
+    std::unique_ptr<QFileSystemWatcher> watcher_;
+    std::function<void(const QString&)> changedOnDisk_;
     Prompt* prompt_ = nullptr;
     std::function<bool()> commitEdits_;
 };

@@ -14,8 +14,8 @@ public:
     // The port must be open. prompt shows the failure messages.
     CCloneReadDlg(CRadio& radio, CCommPort& port, Prompt& prompt, QWidget* parent = nullptr);
 
-    // Copies EditImage to SavedImage so the caller can undo the read, then waits for the
-    // receiver. On kFailed the caller copies SavedImage back over EditImage.
+    // Waits for the receiver, which writes into radio's EditImage as it sends: give it a
+    // data set of its own and take it over only on kDone.
     int exec() override;
     void reject() override;
 

@@ -4,6 +4,7 @@
 #include "link/CloneSender.h"
 #include "link/CloneSession.h"
 #include "link/dialogs/CompareDlg.h"
+#include "radio/Prompt.h"
 #include "radio/Radio.h"
 #include "radio/Settings.h"
 
@@ -13,6 +14,12 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+namespace {
+const char kWritten[] = "The data were written to the receiver.";
+const char kPartlyWritten[] = "The receiver now holds a partly written image.\nTo recover, put "
+                              "it in clone mode again and write the data again.";
+} // namespace
 
 CCloneWriteDlg::CCloneWriteDlg(CRadio& radio, CCommPort& port, Prompt& prompt, QWidget* parent)
     : CloneDialog(radio, port, prompt, QStringLiteral("Write data to the VR-500"),
@@ -63,22 +70,48 @@ void CCloneWriteDlg::accept() {
 }
 
 void CCloneWriteDlg::reject() {
-    if (session_ && session_->IsRunning())
-        session_->Cancel();
-    done(kCancelled);
+    StopByUser(kCancelled);
 }
 
 void CCloneWriteDlg::closeEvent(QCloseEvent* event) {
     event->ignore();
-    if (session_ && session_->IsRunning())
+    StopByUser(kEnded);
+}
+
+void CCloneWriteDlg::StopByUser(int result) {
+    const bool stopped = session_ && session_->IsRunning();
+    if (stopped)
         session_->Cancel();
-    done(kEnded);
+    done(result);
+    if (stopped && FramesWent())
+        prompt_.Message(QStringLiteral("Cancelled. ") + QString::fromLatin1(kPartlyWritten),
+                        QString(), PromptButtons::Ok, PromptIcon::Exclamation);
+}
+
+bool CCloneWriteDlg::FramesWent() const {
+    const auto* sender = session_ ? dynamic_cast<const CloneSender*>(&session_->Engine()) : nullptr;
+    // A refused start frame leaves the receiver as it was; once it took the start, it writes.
+    return sender && sender->CurrentPhase() != CloneSender::StartPhase;
 }
 
 void CCloneWriteDlg::OnFinished() {
     if (!isVisible())
         return; // the user's Cancel or the close box already ended the dialog
-    if (session_->State() == CloneState::Failed)
-        ShowFailure();
+    switch (session_->State()) {
+    case CloneState::Succeeded:
+        prompt_.Message(QString::fromLatin1(kWritten), QString(), PromptButtons::Ok,
+                        PromptIcon::Information);
+        break;
+    case CloneState::Failed:
+        if (FramesWent())
+            prompt_.Message(session_->Message() + QStringLiteral("\n\n") +
+                                QString::fromLatin1(kPartlyWritten),
+                            session_->Caption(), PromptButtons::Ok, PromptIcon::Stop);
+        else
+            ShowFailure();
+        break;
+    default:
+        break;
+    }
     done(session_->State() == CloneState::Cancelled ? kCancelled : kEnded);
 }

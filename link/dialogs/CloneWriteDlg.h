@@ -28,4 +28,9 @@ protected:
 private:
     void AddChangesSummary();
     void OnFinished() override;
+    // Cancel or the close box: stops a running transfer, ends the dialog with result, and
+    // says when the receiver was left with part of the data.
+    void StopByUser(int result);
+    // Whether the receiver has begun to take the data in.
+    bool FramesWent() const;
 };

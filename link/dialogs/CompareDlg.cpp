@@ -90,6 +90,11 @@ void CCompareDlg::CompareWithFile(CVR500Radio& radio, Prompt& prompt, QWidget* p
          QStringLiteral("rdf")});
     if (path.isEmpty())
         return;
+    if (const QString refused = NotRegularFile(QStringLiteral("Cannot open file:"), path);
+        !refused.isEmpty()) {
+        prompt.Message(refused, QString(), PromptButtons::Ok, PromptIcon::Stop);
+        return;
+    }
     CVR500Radio other;
     other.SetPrompt(&prompt);
     if (!other.LoadFile(path))

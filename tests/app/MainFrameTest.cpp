@@ -240,11 +240,12 @@ TEST_F(AppTest, GetDataAsksWhenChangedAndResetsOnNo) {
     EXPECT_TRUE(Radio().IsChanged());
     EXPECT_EQ(Radio().GetChannel(4)->frequencyHz, 145'200'000);
 
+    // No: nothing was read (no port), so the data shown stay as they were.
     prompt.answers = {PromptAnswer::No};
     Frame()->OnGetData();
     EXPECT_EQ(chooserCalls, 2);
-    EXPECT_EQ(Radio().EditImage(), NewDataSet());
-    EXPECT_EQ(CellText(4), "");
+    EXPECT_TRUE(Radio().IsChanged());
+    EXPECT_EQ(CellText(4), "145.20000");
 
     TypeInCell(4, "145.3");
     prompt.answers = {PromptAnswer::Yes};
@@ -323,13 +324,15 @@ TEST_F(AppTest, AnEditOnTheSettingPageIsSeenByCloseAndGetData) {
     ASSERT_EQ(prompt.messages.size(), 2u);
     EXPECT_EQ(prompt.messages[1].text, "Save file before getting data?");
 
-    // No: the new data set replaces the edit, on the page too.
+    // No, and no read (no port): the edit stays, on the page and for Close.
     prompt.answers = {PromptAnswer::No};
     Frame()->OnGetData();
-    EXPECT_EQ(Radio().EditImage(), NewDataSet());
+    EXPECT_TRUE(Radio().IsChanged());
     ASSERT_TRUE(sheet->SetActivePage(setting));
-    EXPECT_FALSE(page->MessageEdit()->text().contains("HELLO"));
-    EXPECT_TRUE(Frame()->close());
+    EXPECT_TRUE(page->MessageEdit()->text().contains("HELLOX"));
+    prompt.answers = {PromptAnswer::Cancel};
+    EXPECT_FALSE(Frame()->close());
+    EXPECT_EQ(prompt.messages.back().text, "Save file before closing?");
 }
 
 // The toolbar's and the window's Edit commands work on the memory channels, only while their

@@ -54,20 +54,22 @@ TEST_F(AppTransfer, GetDataFillsTheGridWithWhatTheReceiverSent) {
               RadioPart(ReadFile(file)));
 }
 
-// After a failed read the pages show the new data set the model holds, not the old channels.
-TEST_F(AppTransfer, AReadThatTimesOutLeavesTheNewDataSetShown) {
+// A read that fails keeps the data set, the file name and the unsaved edits as they were.
+TEST_F(AppTransfer, AReadThatTimesOutKeepsTheDataShown) {
     const QString file = MakeDataFile("radio.rdf", 433'500'000);
+    const QString mine = MakeDataFile("mine.rdf", 145'000'000);
     StartWithSim({"send", file, "--start-delay", kStartDelay, "--silence-after", "5"});
+    ASSERT_TRUE(Frame()->OpenPath(mine));
     TypeInCell(8, "145.5");
     prompt.answers = {PromptAnswer::No, PromptAnswer::Ok};
     Frame()->OnGetData();
     ASSERT_EQ(prompt.messages.size(), 2u);
     EXPECT_EQ(prompt.messages[1].text, "Timeout");
-    EXPECT_EQ(Radio().EditImage(), NewDataSet());
-    EXPECT_EQ(CellText(8), "");
-    EXPECT_EQ(CellText(1), "");
-    Frame()->CommitPages(); // nothing old comes back
-    EXPECT_EQ(Radio().EditImage(), NewDataSet());
+    EXPECT_EQ(CellText(1), "145.00000");
+    EXPECT_EQ(CellText(8), "145.50000");
+    EXPECT_EQ(Frame()->windowTitle(), "Corvinel - mine.rdf");
+    EXPECT_TRUE(Radio().IsChanged()); // Exit still asks
+    EXPECT_EQ(Radio().GetChannel(8)->frequencyHz, 145'500'000);
 }
 
 TEST_F(AppTransfer, SendDataSendsTheFileByteForByte) {
@@ -76,7 +78,8 @@ TEST_F(AppTransfer, SendDataSendsTheFileByteForByte) {
     ASSERT_TRUE(Frame()->OpenPath(file));
     WhenModal([](QWidget* dialog) { ClickButton(dialog, "OK"); });
     Frame()->Action(CMainFrame::ID_WRITE)->trigger();
-    EXPECT_TRUE(prompt.messages.empty()) << prompt.LastText().toStdString();
+    ASSERT_EQ(prompt.messages.size(), 1u);
+    EXPECT_EQ(prompt.LastText(), "The data were written to the receiver.");
     EXPECT_FALSE(Radio().IsChanged());
     app->Port()->Close(); // the simulator ends once the line is let go
     ASSERT_TRUE(sim.Result().startsWith("received 490 frames"));

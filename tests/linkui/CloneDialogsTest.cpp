@@ -199,7 +199,9 @@ TEST_F(CloneDialogs, WriteSendsTheImageWithTheStoredCountry) {
     });
     EXPECT_EQ(dialog.exec(), CCloneWriteDlg::kEnded);
     EXPECT_TRUE(dialog.Succeeded());
-    EXPECT_TRUE(prompt.messages.empty());
+    ASSERT_EQ(prompt.messages.size(), 1u); // a finished write says so
+    EXPECT_EQ(prompt.messages[0].text, "The data were written to the receiver.");
+    EXPECT_EQ(prompt.messages[0].icon, PromptIcon::Information);
     EXPECT_EQ(dialog.findChild<QProgressBar*>()->value(), 100);
 
     for (int offset : ri::kClearedBeforeWrite)
@@ -251,7 +253,9 @@ TEST_F(CloneDialogs, ClosingTheWriteWindowEndsIt) {
     WhenDataFlows(dialog, [&dialog] { dialog.close(); });
     EXPECT_EQ(dialog.exec(), CCloneWriteDlg::kEnded);
     EXPECT_FALSE(dialog.Succeeded());
-    EXPECT_TRUE(prompt.messages.empty());
+    ASSERT_EQ(prompt.messages.size(), 1u);
+    EXPECT_TRUE(prompt.messages[0].text.contains("partly written image"))
+        << prompt.LastText().toStdString();
 }
 
 TEST_F(CloneDialogs, WriteCancelledMidwayStopsSending) {
@@ -261,5 +265,21 @@ TEST_F(CloneDialogs, WriteCancelledMidwayStopsSending) {
     ClickWhenDataFlows(dialog, "Cancel");
     EXPECT_EQ(dialog.exec(), CCloneWriteDlg::kCancelled);
     EXPECT_FALSE(dialog.Succeeded());
-    EXPECT_TRUE(prompt.messages.empty());
+    ASSERT_EQ(prompt.messages.size(), 1u);
+    EXPECT_EQ(prompt.messages[0].text,
+              "Cancelled. The receiver now holds a partly written image.\nTo recover, put it in "
+              "clone mode again and write the data again.");
+    EXPECT_EQ(prompt.messages[0].icon, PromptIcon::Exclamation);
+}
+
+// The receiver stops answering after it took part of the data: the failure says what it holds.
+TEST_F(CloneDialogs, WriteFailingMidwaySaysTheReceiverHoldsPartOfTheData) {
+    Connect({"receive", Path("out.rdf"), "--refuse", "5:80"});
+    CCloneWriteDlg dialog(radio, port, prompt);
+    Soon([&] { QTest::mouseClick(Button(dialog, "OK"), Qt::LeftButton); });
+    EXPECT_EQ(dialog.exec(), CCloneWriteDlg::kEnded);
+    ASSERT_EQ(prompt.messages.size(), 1u);
+    EXPECT_TRUE(prompt.messages[0].text.contains("partly written image"))
+        << prompt.LastText().toStdString();
+    EXPECT_EQ(prompt.messages[0].icon, PromptIcon::Stop);
 }

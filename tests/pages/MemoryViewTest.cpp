@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QHeaderView>
 #include <QMimeData>
@@ -353,4 +354,46 @@ TEST_F(MemoryViewTest, DroppedRowsMoveOrCopy) {
     drop(2, Qt::NoModifier); // move one row down, overlapping
     EXPECT_EQ(Row(1), "|||");
     EXPECT_EQ(Name(2) + Name(3), "ONETWO");
+}
+
+// A paste is one edit, and one message tells every row it refused or cut off; a refused row
+// leaves its channel as it was, with neither a pasted name beside an old frequency nor an
+// emptied channel, and a name never takes a control character.
+TEST_F(MemoryViewTest, PasteTellsWhatItLeftOutAndKeepsRefusedChannels) {
+    Start(0, 0);
+    Put(999, 145'000'000, 0, "OLD");
+    std::vector<QString> edits;
+    QObject::connect(view.get(), &CPropertyPage::Edited,
+                     [&edits](const QString& label) { edits.push_back(label); });
+    QApplication::clipboard()->setText(QStringLiteral("430.5\tAM\tA\x01\x1b[2JB\t0\n"
+                                                      "abc\tFM\tNOFREQ\t0\n"
+                                                      "144.1\tNFM\tLAST\t0\n"
+                                                      "144.2\tNFM\tPAST1\t0\n"
+                                                      "144.3\tNFM\tPAST2\t0\n"));
+    Select(998, 998);
+    view->OnPaste();
+
+    EXPECT_EQ(edits, std::vector<QString>{"Paste"});
+    EXPECT_EQ(Row(998), "430.50000|AM|A[2JB|0");
+    EXPECT_EQ(Row(999), "145.00000|NFM|OLD|0");
+    EXPECT_EQ(Row(1000), "144.10000|NFM|LAST|0");
+    ASSERT_EQ(prompt.messages.size(), 1u);
+    EXPECT_EQ(prompt.messages[0].caption, "Paste");
+    EXPECT_EQ(prompt.messages[0].text,
+              "Not everything was pasted:\n"
+              "Channel 998: Channel Name: \"\\x01\\x1B\" left out\n"
+              "Channel 999: \"abc\" is not a frequency; the row was not pasted\n"
+              "2 rows past channel 1000 were left out");
+    view->OnKillActive();
+    EXPECT_EQ(TextFromName(ri() + ri::ChannelName(998)), "A[2JB");
+    EXPECT_EQ(TextFromName(ri() + ri::ChannelName(999)), "OLD");
+    EXPECT_TRUE(radio.IsChannelUsed(999));
+
+    // A paste that takes everything says nothing more.
+    prompt.messages.clear();
+    QApplication::clipboard()->setText(QStringLiteral("146.5\tNFM\tFINE\t0\n"));
+    Select(1, 1);
+    view->OnPaste();
+    EXPECT_TRUE(prompt.messages.empty());
+    EXPECT_EQ(edits.size(), 2u);
 }

@@ -249,16 +249,23 @@ TEST_F(SheetTest, ClipboardCarriesWholeRowsAndAcceptsTabSeparatedText) {
     grid.SetOperation(CSpreadSheet::OpClipboardCut);
     EXPECT_EQ(RowText(1), "|||");
 
-    // Text from another program: frequencies outside 0.1..1300 MHz and characters the name
-    // column refuses do not get in; modes are matched by name.
+    // Text from another program: a row whose frequency is outside 0.1..1300 MHz does not get
+    // in at all, nor do characters the name column refuses, and the grid tells what it left
+    // out; modes are matched by name.
     QApplication::clipboard()->setText(QStringLiteral("146.5\tusb\tNAME\xe2\x82\xac LONGER\tyes\r\n"
                                                       "1400\tXYZ\tOK\t0\r\n"
                                                       "0.05\tCW\t\t\r\n"));
     Range(1, 12, 4, 12);
     grid.SetOperation(CSpreadSheet::OpClipboardPaste);
     EXPECT_EQ(RowText(12), "146.50000|USB|NAME LON|1");
-    EXPECT_EQ(RowText(13), "||OK|0");
-    EXPECT_EQ(RowText(14), "|CW||");
+    EXPECT_EQ(RowText(13), "|||");
+    EXPECT_EQ(RowText(14), "|||");
+    const CSpreadSheet::PasteReport& report = grid.LastPaste();
+    ASSERT_EQ(report.rows.size(), 3u);
+    EXPECT_EQ(report.rows[0].row, 12);
+    EXPECT_EQ(report.rows[1].row, 13);
+    EXPECT_EQ(report.rows[1].reason, "\"1400\" is not a frequency; the row was not pasted");
+    EXPECT_EQ(report.rows[2].row, 14);
 
     // A text column without a length limit takes the whole line.
     CSpreadSheet notes;

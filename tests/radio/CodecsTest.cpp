@@ -291,6 +291,28 @@ TEST(ChannelNames, KatakanaAndRefusedCharacters) {
     EXPECT_FALSE(FirstUnshowableChar("plain"));
 }
 
+// What a user brings into a name may not hold control characters; a name from the receiver
+// keeps them, and a text file carries them as \xHH and back.
+TEST(ChannelNames, ControlCharactersAreRefusedOnEntryAndEscapedInFiles) {
+    for (char16_t c : {u'\0', u'\x01', u'\x1B', u'\x7F', u'\x80', u'\x9B'}) {
+        EXPECT_FALSE(IsNameChar(QChar(c))) << int(c);
+        EXPECT_EQ(FirstUnshowableChar(QStringLiteral("ab") + QChar(c)), QChar(c));
+    }
+    EXPECT_TRUE(IsNameChar(QChar(0xA0)));
+    EXPECT_TRUE(IsNameChar(QChar(0xFF61)));
+
+    const Byte raw[8] = {0x01, 'A', 0x1B, '[', 0x00, 0x7F, 0x9B, 0xFF};
+    const QString inFile = NameToFileText(raw);
+    EXPECT_EQ(inFile, QString::fromUtf8("\\x01A\\x1B[\\x00\\x7F\\x9B\u00FF"));
+    EXPECT_FALSE(FirstUnshowableChar(inFile));
+    Byte back[8] = {};
+    ASSERT_TRUE(NameFromText(NameFromFileText(inFile), back));
+    EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(back), 8),
+              QByteArray(reinterpret_cast<const char*>(raw), 8));
+    // Only what the escaping writes is read back as a byte.
+    EXPECT_EQ(NameFromFileText(QStringLiteral("\\x41\\xZZ\\")), QStringLiteral("\\x41\\xZZ\\"));
+}
+
 TEST(TextRoutines, CopyAndTrim) {
     QString text = "ab  \t  ";
     TrimRight(text);

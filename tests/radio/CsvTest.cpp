@@ -98,8 +98,10 @@ TEST_F(Csv, ExportWritesTheCommonColumnsForChannelsInUse) {
 }
 
 TEST_F(Csv, ExportThenImportIntoAFreshDataSetGivesTheSameChannelBytes) {
-    const QByteArray names[] = {"A,B",      "\"q\"", "\xB6\xC0\xB6\xC5", " lead",    "in ner",
-                                "12345678", "",      "\xE9t\xE9",        "\x80\xA0", "\x9F\xFF"};
+    const QByteArray names[] = {"A,B", "\"q\"", "\xB6\xC0\xB6\xC5", " lead", "in ner", "12345678",
+                                "", "\xE9t\xE9", "\x80\xA0", "\x9F\xFF",
+                                // control bytes as a receiver may hold them
+                                QByteArray("\x01\x1B[2J\x00\x7F", 7)};
     for (int n = 1, k = 0; n <= ri::kChannelCount; n += 7, ++k) {
         const int hz = (100'000 + n * 1'299'871) / 50 * 50;
         PutChannel(radio, n, hz, 1 + k % 6, k % 3 == 0, names[k % std::size(names)]);

@@ -8,12 +8,14 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include <csignal>
 #include <cstring>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -415,3 +417,63 @@ TEST_F(Saving, MissingFolderAndCancelledSaveAsWriteNothing) {
 }
 
 } // namespace
+
+// Another program (a second window, the command line) wrote the file after it was opened:
+// Save asks, and only Yes writes over the other program's bytes.
+TEST_F(Saving, SaveAsksBeforeOverwritingAFileChangedByAnotherProgram) {
+    const QByteArray theirs = ValidFile(0x03);
+    WriteAll(target, theirs);
+    const QString question = "keep.rdf was changed by another program since it was opened or "
+                             "last saved here.\n\nYes: overwrite it with the data shown.\nNo: "
+                             "save the data as another file.\nCancel: save nothing.";
+
+    prompt.answers = {PromptAnswer::Cancel};
+    EXPECT_FALSE(radio.OnFileSave());
+    ASSERT_EQ(prompt.messages.size(), 1u);
+    EXPECT_EQ(prompt.messages[0].text, question);
+    EXPECT_EQ(prompt.messages[0].buttons, PromptButtons::YesNoCancel);
+    EXPECT_EQ(ReadAll(target), theirs);
+    EXPECT_TRUE(radio.IsChanged());
+
+    prompt.answers = {PromptAnswer::No};
+    prompt.savePaths = {PathOf("other.rdf")};
+    ASSERT_TRUE(radio.OnFileSave());
+    EXPECT_EQ(ReadAll(target), theirs);
+    EXPECT_EQ(ReadAll(PathOf("other.rdf")), Bytes(radio.SavedImage()));
+    EXPECT_EQ(title, "Corvinel - other.rdf");
+
+    // What this program wrote itself is no news: the next save asks nothing.
+    PokeImage(radio, RadioImageOffset(ri::ChannelName(7)), 0x04);
+    ASSERT_TRUE(radio.OnFileSave());
+    EXPECT_EQ(prompt.messages.size(), 2u);
+
+    ASSERT_TRUE(radio.OpenFile(target));
+    WriteAll(target, ValidFile(0x05));
+    prompt.answers = {PromptAnswer::Yes};
+    ASSERT_TRUE(radio.OnFileSave());
+    EXPECT_EQ(ReadAll(target), Bytes(radio.SavedImage()));
+}
+
+// The window never waits on a file: Open and Save refuse a named pipe at once, by name, and
+// leave the data and the pipe as they were; a name that could drive a terminal is shown as
+// text in the title.
+TEST_F(DataFile, OpenAndSaveRefuseANamedPipeAndTheTitleShowsControlCharactersAsText) {
+    const QString fifo = PathOf("pipe.rdf");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const Image before = radio.EditImage();
+    const QString refusal = "\nIt is not a regular file (it is a named pipe or a device).";
+
+    EXPECT_FALSE(radio.OpenFile(fifo));
+    ExpectStopMessage("Cannot open file:\n" + fifo + refusal);
+    EXPECT_EQ(radio.EditImage(), before);
+
+    prompt.savePaths = {fifo};
+    EXPECT_FALSE(radio.OnFileSaveAs());
+    ExpectStopMessage("Cannot save file:\n" + fifo + refusal);
+    EXPECT_TRUE(radio.IsUntitled());
+    EXPECT_FALSE(QFileInfo(fifo).isFile());
+
+    const QString odd = PathOf(QStringLiteral("a\nb\x1b[2J.rdf"));
+    ASSERT_TRUE(radio.SaveTo(odd));
+    EXPECT_EQ(title, "Corvinel - a\\x0Ab\\x1B[2J.rdf");
+}
