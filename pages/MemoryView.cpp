@@ -3,6 +3,7 @@
 #include "pages/BoundGrid.h"
 #include "pages/SortDlg.h"
 #include "pages/SpreadSheet.h"
+#include "radio/Csv.h"
 #include "radio/Prompt.h"
 #include "radio/Radio.h"
 #include "radio/Records.h"
@@ -489,12 +490,11 @@ void CMemoryView::OnPasted(bool dropped) {
     const CSpreadSheet::PasteReport& report = grid_->LastPaste();
     Prompt* prompt = Model().GetPrompt();
     if (!report.Empty() && prompt) {
-        constexpr std::size_t kListed = 100;
-        QStringList lines;
-        for (std::size_t i = 0; i < std::min(report.rows.size(), kListed); ++i)
-            lines << tr("Channel %1: %2").arg(report.rows[i].row).arg(report.rows[i].reason);
-        if (report.rows.size() > kListed)
-            lines << tr("and %1 more").arg(report.rows.size() - kListed);
+        // Listed as an import lists its rows: the first hundred, then how many more.
+        std::vector<csv::Problem> refused;
+        for (const CSpreadSheet::PasteReport::Row& row : report.rows)
+            refused.push_back({row.row, row.reason});
+        QStringList lines = csv::ProblemLines(refused, tr("Channel "));
         if (report.rowsPastEnd > 0)
             lines << (report.rowsPastEnd == 1 ? tr("1 row past channel %1 was left out").arg(kRows)
                                               : tr("%1 rows past channel %2 were left out")
