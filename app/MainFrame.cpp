@@ -218,40 +218,43 @@ void CMainFrame::RunPortSetup() {
 
 // ---- File commands ---------------------------------------------------------------------
 
-void CMainFrame::OnFileNew() {
-    if (!host_->ActivateMemoryView() || !CommitPages() ||
-        !QuerySaveChanges(QString::fromLatin1(kSaveBeforeClosing), QString()))
-        return;
-    radio_.NewImage();
+// The Memory View shows, the pages are stored and the user has had the chance to save the
+// changes: the data set may be replaced.
+bool CMainFrame::ReadyToReplace() {
+    return host_->ActivateMemoryView() && CommitPages() &&
+           QuerySaveChanges(QString::fromLatin1(kSaveBeforeClosing), QString());
+}
+
+// Replaces the data set by what load brings. The pages show the model whether or not it
+// worked (a failed open may have left a message behind); a new history starts when it did.
+bool CMainFrame::ReplaceDataSet(const std::function<bool()>& load) {
+    if (!ReadyToReplace())
+        return false;
+    const bool replaced = load();
     DataSetReplaced();
-    history_->Reset();
+    if (replaced)
+        history_->Reset();
+    return replaced;
+}
+
+void CMainFrame::OnFileNew() {
+    ReplaceDataSet([this] {
+        radio_.NewImage();
+        return true;
+    });
 }
 
 void CMainFrame::OnFileOpen() {
-    if (!host_->ActivateMemoryView() || !CommitPages() ||
-        !QuerySaveChanges(QString::fromLatin1(kSaveBeforeClosing), QString()))
-        return;
-    const Image before = radio_.EditImage();
-    const QString path = radio_.FilePath();
-    radio_.OnFileOpen();
-    DataSetReplaced(); // whether or not a file was loaded
-    if (radio_.EditImage() != before || radio_.FilePath() != path)
-        history_->Reset();
+    ReplaceDataSet([this] { return radio_.OnFileOpen(); });
 }
 
 // Open with the backups folder in the dialog. A backup opened is saved under a new name, so
 // what the receiver held stays as it was read.
 void CMainFrame::OnOpenBackup() {
-    if (!host_->ActivateMemoryView() || !CommitPages() ||
-        !QuerySaveChanges(QString::fromLatin1(kSaveBeforeClosing), QString()))
-        return;
-    const Image before = radio_.EditImage();
-    const QString path = radio_.FilePath();
-    QDir().mkpath(backups::Folder());
-    radio_.OpenFromFolder(backups::Folder());
-    DataSetReplaced();
-    if (radio_.EditImage() != before || radio_.FilePath() != path)
-        history_->Reset();
+    ReplaceDataSet([this] {
+        QDir().mkpath(backups::Folder());
+        return radio_.OpenFromFolder(backups::Folder());
+    });
 }
 
 void CMainFrame::OnCompareWith() {
@@ -261,14 +264,7 @@ void CMainFrame::OnCompareWith() {
 }
 
 bool CMainFrame::OpenPath(const QString& path) {
-    if (!host_->ActivateMemoryView() || !CommitPages() ||
-        !QuerySaveChanges(QString::fromLatin1(kSaveBeforeClosing), QString()))
-        return false;
-    const bool opened = radio_.OpenFile(path);
-    DataSetReplaced();
-    if (opened)
-        history_->Reset();
-    return opened;
+    return ReplaceDataSet([this, &path] { return radio_.OpenFile(path); });
 }
 
 bool CMainFrame::OnFileSave() {

@@ -110,6 +110,8 @@ public:
     // Saves the current edits; when the save is cancelled or fails the data still count as
     // changed.
     bool SaveEdits(bool saveAs);
+    bool ReadyToReplace();
+    bool ReplaceDataSet(const std::function<bool()>& load);
     // When the data have changed, asks whether to save them first. True to go on.
     bool QuerySaveChanges(const QString& text, const QString& caption);
 
