@@ -9,7 +9,8 @@ if [ ! -f "$dir/build.ninja" ]; then
     cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
         -DCORVINEL_FUZZ=ON -DCORVINEL_TESTS=OFF -DCORVINEL_BENCH=OFF
 fi
-cmake --build "$dir" --target load_file_fuzzer csv_import_fuzzer frequency_text_fuzzer clone_engine_fuzzer corvinel-cli
+cmake --build "$dir" --target load_file_fuzzer csv_import_fuzzer frequency_text_fuzzer clone_engine_fuzzer \
+    grid_paste_fuzzer corvinel-cli
 
 work=$dir/fuzz-work
 mkdir -p "$work/config" "$work/rdf" "$work/csv"
@@ -32,3 +33,7 @@ printf '2147484' >"$work/freq/khz"
 mkdir -p "$work/engine"
 cp fuzz/seeds/clone_engine/*.bin "$work/engine/"
 "$dir/fuzz/clone_engine_fuzzer" -runs="$runs" -max_len=20000 -print_final_stats=1 "$work/engine"
+mkdir -p "$work/paste"
+{ printf '\001'; printf '88.1\tWFM\tRADIO\t1\n9999\tAM\tBAD\t0\n'; } >"$work/paste/text"
+{ printf '\047'; "$cli" export "$work/rdf/channels.rdf" | tr ',' '\t'; } >"$work/paste/export"
+"$dir/fuzz/grid_paste_fuzzer" -runs="$runs" -max_len=2048 -print_final_stats=1 "$work/paste"

@@ -91,17 +91,17 @@ bool SheetDelegate::eventFilter(QObject* object, QEvent* event) {
     auto* widget = qobject_cast<QWidget*>(object);
     if (event->type() != QEvent::KeyPress || !widget)
         return QStyledItemDelegate::eventFilter(object, event);
-    std::optional<QAbstractItemView::CursorAction> move;
+    std::optional<CSpreadSheet::CursorAction> move;
     switch (static_cast<QKeyEvent*>(event)->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        move = QAbstractItemView::MoveDown;
+        move = CSpreadSheet::MoveDown;
         break;
     case Qt::Key_Tab:
-        move = QAbstractItemView::MoveRight;
+        move = CSpreadSheet::MoveRight;
         break;
     case Qt::Key_Backtab:
-        move = QAbstractItemView::MoveLeft;
+        move = CSpreadSheet::MoveLeft;
         break;
     default:
         return QStyledItemDelegate::eventFilter(object, event);

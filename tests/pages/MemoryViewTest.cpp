@@ -89,7 +89,8 @@ TEST_F(MemoryViewTest, FillingAndStoringUntouchedKeepsEveryDefaultImageWhole) {
     for (const auto& v : versions) {
         Start(v[0], v[1]);
         ASSERT_TRUE(view->OnKillActive());
-        EXPECT_TRUE(radio.EditImage() == radio.SavedImage()) << "country " << v[0] << " wide " << v[1];
+        EXPECT_TRUE(radio.EditImage() == radio.SavedImage())
+            << "country " << v[0] << " wide " << v[1];
     }
     // The Japan image shows its channels, katakana names included.
     Start(0, 0);
@@ -175,6 +176,15 @@ TEST_F(MemoryViewTest, TypedFrequenciesAreCheckedWhenTheCellIsLeft) {
     EXPECT_EQ(grid->currentIndex().row(), 1); // the cursor stayed
     QTest::keyClick(grid, Qt::Key_Down);      // an empty cell may be left
     EXPECT_EQ(grid->currentIndex().row(), 2);
+
+    // After a click into a cell, typing and Enter are checked just the same.
+    const QRect fifth = grid->visualRect(grid->model()->index(4, 0));
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, fifth.center());
+    Type(QStringLiteral("200"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    ASSERT_EQ(prompt.messages.size(), 2u);
+    EXPECT_EQ(Text(1, 5), "");
+    EXPECT_EQ(grid->currentIndex().row(), 4);
 
     // A mode picked by hand gives way to the band plan when the frequency cell is left.
     grid->SetCurrentColumn(2);
