@@ -20,22 +20,24 @@ namespace {
 
 constexpr int kRows = 40;
 
+// Made after the application and so gone before it at exit.
 CSpreadSheet& Grid() {
-    static CSpreadSheet* grid = [] {
-        auto* g = new CSpreadSheet;
-        g->SetShape(4, kRows);
-        g->SetColumnKind(1, CellKind::Frequency);
-        g->SetColumnKind(2, CellKind::List);
-        g->SetColumnKind(3, CellKind::Text);
-        g->SetColumnKind(4, CellKind::Check);
-        g->SetCurrentColumn(2);
-        g->SetLastColumn(2);
-        g->SetListItems(ModeNames().join(QLatin1Char('\t')));
-        g->SetColumnMaxLength(3, 8);
-        g->SetColumnCharFilter(3, IsNameChar);
-        return g;
+    static CSpreadSheet grid;
+    static const bool shaped = [] {
+        grid.SetShape(4, kRows);
+        grid.SetColumnKind(1, CellKind::Frequency);
+        grid.SetColumnKind(2, CellKind::List);
+        grid.SetColumnKind(3, CellKind::Text);
+        grid.SetColumnKind(4, CellKind::Check);
+        grid.SetCurrentColumn(2);
+        grid.SetLastColumn(2);
+        grid.SetListItems(ModeNames().join(QLatin1Char('\t')));
+        grid.SetColumnMaxLength(3, 8);
+        grid.SetColumnCharFilter(3, IsNameChar);
+        return true;
     }();
-    return *grid;
+    (void)shaped;
+    return grid;
 }
 
 void CheckCells(CSpreadSheet& grid) {
@@ -84,7 +86,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
     static char name[] = "grid_paste_fuzzer";
     static char* argv[] = {name, nullptr};
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    new QApplication(argc, argv);
+    static QApplication app(argc, argv);
     return 0;
 }
 
