@@ -113,6 +113,10 @@ TEST_F(PrintTest, SetupDialogDefaultsLimitsAndCheck) {
     // The print settings reach the grid.
     PrintSetup setup = dialog.Values();
     setup.rowHeaders = false;
+    // Every margin its own value, none the grid's own default.
+    setup.marginLeft = QStringLiteral("0.25");
+    setup.marginRight = QStringLiteral("0.75");
+    setup.marginBottom = QStringLiteral("1.5");
     QTemporaryDir dir;
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
@@ -120,7 +124,9 @@ TEST_F(PrintTest, SetupDialogDefaultsLimitsAndCheck) {
     PrintMemoryListWith(*view, setup, &printer); // beyond the last page
     const CSpreadSheet::PrintSettings& s = view->Grid()->GetPrintSettings();
     EXPECT_EQ(s.marginTop, 720);
-    EXPECT_EQ(s.marginLeft, 1440);
+    EXPECT_EQ(s.marginLeft, 360);
+    EXPECT_EQ(s.marginRight, 1080);
+    EXPECT_EQ(s.marginBottom, 2160);
     EXPECT_EQ(s.firstPage, 99);
     EXPECT_EQ(s.rangeKind, CSpreadSheet::PrintPageRange);
     EXPECT_FALSE(s.rowHeaders);
