@@ -81,6 +81,7 @@ TEST(BoundGrid, ChannelEditsWriteOnlyWhatChanged) {
     EXPECT_EQ(m.ri()[ri::ChannelFlag(7)] & 0x08, 0x08);
     view.FillGrid();
     EXPECT_EQ(CellText(grid, 1, 7), QStringLiteral("433.50000"));
+    EXPECT_EQ(CellText(grid, 2, 7), ModeName(hidden.ModeCode()));
 
     // Emptying the frequency takes the channel out of use; its name goes, its mode stays.
     grid.WriteCell(1, 5, QString());

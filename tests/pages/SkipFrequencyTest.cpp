@@ -98,6 +98,9 @@ TEST_F(SkipFrequencyTest, SkipEntriesTypedEmptiedAndStoredWithTheirUsedFlags) {
         EXPECT_TRUE(m.radio.IsSkipUsed(i)) << i;
     EXPECT_EQ(DecodeDigits(ri() + ri::SkipFrequency(1), 8), 145'012'350);
     EXPECT_EQ(ri()[ri::kSkipModes + 0], 0xA8 | m.radio.BandModeFor(145'012'500));
+    // The page shows again what it stored.
+    EXPECT_EQ(CellText(*skip, 1, 2), "145.01235");
+    EXPECT_EQ(CellText(*skip, 2, 1), Mode(145'012'500));
     EXPECT_FALSE(m.radio.IsSkipUsed(4));
     EXPECT_FALSE(m.radio.IsSkipUsed(5));
     EXPECT_EQ(DecodeDigits(ri() + ri::SkipFrequency(5), 8), 0);
