@@ -32,6 +32,14 @@ QDataStream& operator>>(QDataStream& in, RowsHead& head) {
     return in >> head.magic >> head.source >> head.c1 >> head.r1 >> head.c2 >> head.r2;
 }
 
+// Rows of the grid's own format that span every one of columns.
+bool IsWholeRows(const QByteArray& bytes, int columns) {
+    QDataStream in(bytes);
+    RowsHead head;
+    in >> head;
+    return head.Sane() && head.c1 == 1 && head.c2 == columns;
+}
+
 quint64 SourceId(const CSpreadSheet* sheet) {
     return quint64(reinterpret_cast<quintptr>(sheet));
 }
@@ -266,7 +274,10 @@ void CSpreadSheet::dropEvent(QDropEvent* event) {
     viewport()->update();
     if (mime->hasFormat(ownType) && DropOwnBlock(mime->data(ownType), dropCol, dropRow, copy))
         return;
-    PasteFromMime(mime, dropCol, dropRow, true);
+    // Whole rows from another grid land as whole rows, wherever in the row they were dropped.
+    const bool wholeRows =
+        mime->hasFormat(ownType) && IsWholeRows(mime->data(ownType), model_->cols);
+    PasteFromMime(mime, wholeRows ? 1 : dropCol, dropRow, true);
 }
 
 // Rows dragged inside this grid: the page may change or cancel what happens to them. False

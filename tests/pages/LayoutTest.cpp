@@ -15,6 +15,7 @@
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
@@ -55,6 +56,14 @@ void ExpectLaidOut(QWidget& window, const char* what) {
     for (std::size_t i = 0; i < controls.size(); ++i) {
         const auto& [w, at] = controls[i];
         EXPECT_TRUE(window.rect().contains(at)) << what << ": " << Name(w).toStdString();
+        // A short table shows all its rows, with no scroll bar to hunt for the rest.
+        if (auto* table = qobject_cast<QAbstractItemView*>(w);
+            table && table->model()->rowCount() <= 10) {
+            const int rows = table->model()->rowCount();
+            const QRect last = table->visualRect(table->model()->index(rows - 1, 0));
+            EXPECT_LE(last.bottom(), table->viewport()->height()) << what;
+            EXPECT_FALSE(table->verticalScrollBar()->isVisible()) << what;
+        }
         for (std::size_t j = i + 1; j < controls.size(); ++j)
             EXPECT_FALSE(at.intersects(controls[j].second))
                 << what << ": " << Name(w).toStdString() << " overlaps "

@@ -364,6 +364,24 @@ TEST_F(MemoryViewTest, DroppedRowsMoveOrCopy) {
     drop(2, Qt::NoModifier); // move one row down, overlapping
     EXPECT_EQ(Row(1), "|||");
     EXPECT_EQ(Name(2) + Name(3), "ONETWO");
+
+    // Rows dragged from another channel grid arrive as their values; that grid keeps them.
+    CMemoryView other(radio);
+    other.Grid()->WriteCellFrequency(1, 1, 146'000'000);
+    other.Grid()->WriteCell(3, 1, QStringLiteral("FAR"));
+    std::unique_ptr<QMimeData> mime(other.Grid()->MimeForRange(1, 1, 4, 1));
+    const QPoint at = grid->visualRect(grid->model()->index(19, 2)).center();
+    QDragEnterEvent enter(at, Qt::CopyAction, mime.get(), Qt::LeftButton, {});
+    QApplication::sendEvent(grid->viewport(), &enter);
+    QDragMoveEvent move(at, Qt::CopyAction, mime.get(), Qt::LeftButton, {});
+    QApplication::sendEvent(grid->viewport(), &move);
+    QDropEvent fromOther(at, Qt::CopyAction, mime.get(), Qt::LeftButton, {});
+    QApplication::sendEvent(grid->viewport(), &fromOther);
+    EXPECT_EQ(Name(20), "FAR");
+    EXPECT_EQ(Name(2) + Name(3), "ONETWO");
+    QString kept;
+    other.Grid()->ReadCell(3, 1, kept);
+    EXPECT_EQ(kept, "FAR");
 }
 
 // A paste is one edit, and one message tells every row it refused or cut off; a refused row
