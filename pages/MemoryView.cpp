@@ -87,10 +87,23 @@ void UnregisterChannelFont() {
 CMemoryView::CMemoryView(CVR500Radio& radio, QWidget* parent)
     : CPropertyPage(radio, tr("Memory View"), 101, parent) {
     SharedSortSettings() = SortSettings{};
+    BuildGrid();
+    auto* side = new QVBoxLayout;
+    AddCommandButtons(*side);
+    AddScanControls(*side);
+    auto* layout = new QHBoxLayout(this);
+    layout->addWidget(grid_, 1);
+    layout->addLayout(side);
+    // The main window fills it with its Edit commands.
+    editMenu_ = new QMenu(this);
 
+    FillGrid();
+}
+
+void CMemoryView::BuildGrid() {
     grid_ = new CSpreadSheet(this);
     grid_->setAccessibleName(tr("Memory channels"));
-    bound_ = new BoundGrid(*grid_, radio, ChannelColumns(), kRows, {}, this);
+    bound_ = new BoundGrid(*grid_, Model(), ChannelColumns(), kRows, {}, this);
     bound_->SetRowShown([this](int row) { return Channel(row).InUse(); });
     const QString face = RegisterChannelFont();
     if (!face.isEmpty()) {
@@ -107,8 +120,10 @@ CMemoryView::CMemoryView(CVR500Radio& radio, QWidget* parent)
     connect(grid_, &CSpreadSheet::RightClicked, this, &CMemoryView::OnRightClicked);
     connect(grid_, &CSpreadSheet::BlockDropped, this, &CMemoryView::OnBlockDropped);
     connect(grid_, &CSpreadSheet::Pasted, this, &CMemoryView::OnPasted);
+}
 
-    // The page's command buttons.
+// The page's command buttons.
+void CMemoryView::AddCommandButtons(QVBoxLayout& buttons) {
     struct Command {
         const char* text;
         void (CMemoryView::*slot)();
@@ -121,23 +136,25 @@ CMemoryView::CMemoryView(CVR500Radio& radio, QWidget* parent)
         {QT_TR_NOOP("&Clear"), &CMemoryView::OnClear},
         {QT_TR_NOOP("Dele&te"), &CMemoryView::OnDelete},
     };
-    auto* buttons = new QVBoxLayout;
     for (const Command& command : commands) {
         auto* button = new QPushButton(tr(command.text), this);
         button->setAutoDefault(false);
         connect(button, &QPushButton::clicked, this, command.slot);
-        buttons->addWidget(button);
+        buttons.addWidget(button);
     }
-    buttons->addSpacing(12);
+    buttons.addSpacing(12);
+}
 
+// Mode Scan, Bank Scan and the bank links, each change an edit of the page.
+void CMemoryView::AddScanControls(QVBoxLayout& buttons) {
     modeScan_ = new QComboBox(this);
     modeScan_->addItems(
         {tr("OFF"), tr("NFM"), tr("WFM"), tr("AM"), tr("LSB"), tr("USB"), tr("CW")});
     auto* modeLabel = new QLabel(tr("M&ode Scan"), this);
     modeLabel->setBuddy(modeScan_);
     modeScan_->setAccessibleName(tr("Mode Scan"));
-    buttons->addWidget(modeLabel);
-    buttons->addWidget(modeScan_);
+    buttons.addWidget(modeLabel);
+    buttons.addWidget(modeScan_);
 
     auto* bankScanBox = new QGroupBox(tr("Bank Scan"), this);
     bankScanOff_ = new QRadioButton(tr("O&ff"), bankScanBox);
@@ -148,7 +165,7 @@ CMemoryView::CMemoryView(CVR500Radio& radio, QWidget* parent)
     auto* bankScanLayout = new QHBoxLayout(bankScanBox);
     bankScanLayout->addWidget(bankScanOff_);
     bankScanLayout->addWidget(bankScanOn_);
-    buttons->addWidget(bankScanBox);
+    buttons.addWidget(bankScanBox);
 
     auto* linkBox = new QGroupBox(tr("Bank Link For Scan"), this);
     auto* linkLayout = new QGridLayout(linkBox);
@@ -157,22 +174,13 @@ CMemoryView::CMemoryView(CVR500Radio& radio, QWidget* parent)
         bankLink_[bank]->setAccessibleName(tr("Bank %1").arg(bank));
         linkLayout->addWidget(bankLink_[bank], bank / 5, bank % 5);
     }
-    buttons->addWidget(linkBox);
-    buttons->addStretch();
-
-    auto* layout = new QHBoxLayout(this);
-    layout->addWidget(grid_, 1);
-    layout->addLayout(buttons);
+    buttons.addWidget(linkBox);
+    buttons.addStretch();
 
     connect(modeScan_, &QComboBox::activated, this, &CMemoryView::PageEdited);
     connect(bankScanGroup_, &QButtonGroup::idClicked, this, &CMemoryView::PageEdited);
     for (QCheckBox* link : bankLink_)
         connect(link, &QCheckBox::clicked, this, &CMemoryView::PageEdited);
-
-    // The main window fills it with its Edit commands.
-    editMenu_ = new QMenu(this);
-
-    FillGrid();
 }
 
 MemoryChannel CMemoryView::Channel(int row) const {

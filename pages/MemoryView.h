@@ -26,6 +26,7 @@ class QComboBox;
 class QMenu;
 class QPrinter;
 class QRadioButton;
+class QVBoxLayout;
 struct PrintSetup;
 struct SortSettings;
 
@@ -78,6 +79,9 @@ private:
     void ClipboardCommand(int operation);
     void OnPasted(bool dropped);
     void SizeColumns();
+    void BuildGrid();
+    void AddCommandButtons(QVBoxLayout& buttons);
+    void AddScanControls(QVBoxLayout& buttons);
     records::MemoryChannel Channel(int row) const;
     std::vector<GridColumn> ChannelColumns();
     bool Selection(int& first, int& last) const;

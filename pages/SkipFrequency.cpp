@@ -41,6 +41,15 @@ std::vector<int> ModeCodes() {
 
 CSkipFrequency::CSkipFrequency(CVR500Radio& radio, QWidget* parent)
     : CPropertyPage(radio, tr("VFO Scan"), 102, parent) {
+    BuildGrids();
+    BuildControls();
+    LayOut();
+    Load();
+}
+
+// The skip frequencies and the search limits, bound to their records.
+void CSkipFrequency::BuildGrids() {
+    CVR500Radio& radio = Model();
     const QString modeHeader = tr("Receive\nMode");
 
     skip_ = new CSpreadSheet(this);
@@ -85,7 +94,10 @@ CSkipFrequency::CSkipFrequency(CVR500Radio& radio, QWidget* parent)
         if (column == kLowerCol || column == kUpperCol)
             FollowBandPlan(*limits_, column, row);
     });
+}
 
+void CSkipFrequency::BuildControls() {
+    CVR500Radio& radio = Model();
     controls_ = std::make_unique<ControlTable>(
         std::vector<ControlRow>{
             ControlRow::Radio(Name(kScanMode), ri::kScanMode,
@@ -115,8 +127,9 @@ CSkipFrequency::CSkipFrequency(CVR500Radio& radio, QWidget* parent)
     WatchGrid(*limits_);
     controls_->OnChanged([this] { PageEdited(); });
     connect(priority_, &QLineEdit::editingFinished, this, &CSkipFrequency::PageEdited);
+}
 
-    // ---- Layout ----
+void CSkipFrequency::LayOut() {
     FitWidthToColumns(*skip_);
     ShowRows(*limits_, kLimitRows);
     FitWidthToColumns(*limits_);
@@ -171,8 +184,6 @@ CSkipFrequency::CSkipFrequency(CVR500Radio& radio, QWidget* parent)
     layout->addWidget(skipBox);
     layout->addLayout(middle);
     layout->addLayout(right);
-
-    Load();
 }
 
 CSkipFrequency::~CSkipFrequency() = default;

@@ -43,6 +43,9 @@ public:
     FrequencyField* PriorityFrequency() const { return priority_; }
 
 private:
+    void BuildGrids();
+    void BuildControls();
+    void LayOut();
     void Load();
     void FollowBandPlan(CSpreadSheet& grid, int column, int row);
 
