@@ -113,6 +113,8 @@ TEST_F(PrintTest, SetupDialogDefaultsLimitsAndCheck) {
     // The print settings reach the grid.
     PrintSetup setup = dialog.Values();
     setup.rowHeaders = false;
+    setup.gridLines = false;
+    setup.gridBorder = false;
     // Every margin its own value, none the grid's own default.
     setup.marginLeft = QStringLiteral("0.25");
     setup.marginRight = QStringLiteral("0.75");
@@ -130,6 +132,9 @@ TEST_F(PrintTest, SetupDialogDefaultsLimitsAndCheck) {
     EXPECT_EQ(s.firstPage, 99);
     EXPECT_EQ(s.rangeKind, CSpreadSheet::PrintPageRange);
     EXPECT_FALSE(s.rowHeaders);
+    EXPECT_FALSE(s.gridLines);
+    EXPECT_FALSE(s.border);
+    EXPECT_TRUE(s.columnHeaders);
     EXPECT_EQ(s.jobName, "Memory List");
     EXPECT_EQ(prompt.LastText(), "Nothing was printed: the list has no such pages.");
 }

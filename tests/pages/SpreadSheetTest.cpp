@@ -7,10 +7,13 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
+#include <QLineEdit>
 #include <QMimeData>
 #include <QPrinter>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace {
@@ -432,4 +435,56 @@ TEST_F(SheetTest, PageRangesPrintTheirPages) {
     EXPECT_EQ(pagesPrinted(CSpreadSheet::PrintPageRange, 3, 1), all - 2);
     EXPECT_EQ(pagesPrinted(CSpreadSheet::PrintPageRange, 2, all + 5), all - 1);
     EXPECT_EQ(pagesPrinted(CSpreadSheet::PrintPageRange, all + 1, 0), 0);
+}
+
+// What the screen shows follows the cells: every cell written in one pass is repainted, the
+// context-menu key opens the menu at the current cell, and an editor writes in its column's
+// face.
+TEST_F(SheetTest, TheViewFollowsWritesMenuKeyAndFaces) {
+    grid.show();
+    QApplication::processEvents();
+    std::vector<std::pair<QModelIndex, QModelIndex>> repainted;
+    QObject::connect(grid.model(), &QAbstractItemModel::dataChanged,
+                     [&](const QModelIndex& a, const QModelIndex& b) {
+                         repainted.push_back({a, b});
+                     });
+    grid.WriteCell(1, 2, QStringLiteral("145.00000"));
+    grid.WriteCell(4, 17, QStringLiteral("1"));
+    QApplication::processEvents();
+    const auto covered = [&](int row, int column) {
+        return std::any_of(repainted.begin(), repainted.end(), [&](const auto& r) {
+            return r.first.row() <= row && row <= r.second.row() && r.first.column() <= column &&
+                   column <= r.second.column();
+        });
+    };
+    EXPECT_TRUE(covered(1, 0));
+    EXPECT_TRUE(covered(16, 3));
+
+    int menuRow = 0, menuX = -1, menuY = -1;
+    QObject::connect(&grid, &CSpreadSheet::RightClicked, [&](short, int, int row, int x, int y) {
+        menuRow = row;
+        menuX = x;
+        menuY = y;
+    });
+    grid.setCurrentIndex(grid.model()->index(5, 2));
+    QContextMenuEvent key(QContextMenuEvent::Keyboard, QPoint(0, 0),
+                          grid.mapToGlobal(QPoint(0, 0)));
+    QApplication::sendEvent(grid.viewport(), &key);
+    EXPECT_EQ(menuRow, 6);
+    const QPoint center = grid.visualRect(grid.currentIndex()).center();
+    EXPECT_NEAR(menuX, center.x() * 1440 / grid.logicalDpiX(), 30);
+    EXPECT_NEAR(menuY, center.y() * 1440 / grid.logicalDpiY(), 30);
+
+    const QString face = QStringLiteral("Monospace");
+    Range(3, 1, 3, 20);
+    grid.SetRangeMode(true);
+    grid.SetFontFace(face);
+    grid.SetRangeMode(false);
+    grid.setFocus();
+    grid.setCurrentIndex(grid.model()->index(0, 2));
+    static_cast<QAbstractItemView&>(grid).edit(grid.currentIndex());
+    auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+    ASSERT_NE(editor, nullptr);
+    EXPECT_EQ(editor->font().family(),
+              grid.model()->index(0, 2).data(Qt::FontRole).value<QFont>().family());
 }
