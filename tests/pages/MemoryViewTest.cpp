@@ -185,6 +185,13 @@ TEST_F(MemoryViewTest, TypedFrequenciesAreCheckedWhenTheCellIsLeft) {
     ASSERT_EQ(prompt.messages.size(), 2u);
     EXPECT_EQ(Text(1, 5), "");
     EXPECT_EQ(grid->currentIndex().row(), 4);
+    // Leaving by a click on another cell is checked as well: the cursor stays.
+    Type(QStringLiteral("2000"));
+    const QRect ninth = grid->visualRect(grid->model()->index(8, 0));
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, ninth.center());
+    ASSERT_EQ(prompt.messages.size(), 3u);
+    EXPECT_EQ(prompt.LastText(), "2000.00000 is not a valid frequency");
+    EXPECT_EQ(grid->currentIndex().row(), 4);
 
     // A mode picked by hand gives way to the band plan when the frequency cell is left.
     grid->SetCurrentColumn(2);
