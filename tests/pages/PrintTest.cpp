@@ -108,6 +108,9 @@ TEST_F(PrintTest, SetupDialogDefaultsLimitsAndCheck) {
     EXPECT_EQ(PrintSetup::MarginTwips(QStringLiteral("0.5")), 720);
     EXPECT_EQ(PrintSetup::MarginTwips(QStringLiteral("1.00")), 1440);
     EXPECT_EQ(PrintSetup::MarginTwips(QStringLiteral("abc")), 0);
+    for (const char* refused : {"-1", "101", "nan", ""})
+        EXPECT_EQ(PrintSetup::MarginTwips(QString::fromLatin1(refused)), 0) << refused;
+    EXPECT_EQ(PrintSetup::MarginTwips(QStringLiteral("100")), 144000);
     EXPECT_EQ(PrintSetup::PageNumber(QStringLiteral("")), 0);
 
     // The print settings reach the grid.
@@ -288,4 +291,22 @@ void PrintTest::PrintOnCupsQueue(const QString& out) {
     EXPECT_TRUE(selected.contains("CHARLIE")) << selected.toStdString();
     EXPECT_FALSE(selected.contains("ALPHA"));
     EXPECT_TRUE(prompt.messages.empty());
+}
+
+// A list longer than a page: every row is printed once, none lost or repeated at a page break.
+TEST(PrintPages, EveryRowIsPrintedOnceAcrossThePages) {
+    if (!HavePdfToText())
+        GTEST_SKIP() << "pdftotext is not installed (poppler-utils)";
+    CSpreadSheet list;
+    list.SetShape(2, 300);
+    for (int r = 1; r <= 300; ++r)
+        list.WriteCell(1, r, QStringLiteral("v%1").arg(r));
+    QTemporaryDir dir;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(dir.filePath(QStringLiteral("long.pdf")));
+    ASSERT_GE(list.Print(printer), 4);
+    const QString text = PdfText(dir.filePath(QStringLiteral("long.pdf")));
+    for (int r = 1; r <= 300; ++r)
+        EXPECT_EQ(text.count(QRegularExpression(QStringLiteral("\\bv%1\\b").arg(r))), 1) << r;
 }
