@@ -55,14 +55,22 @@ void CSpreadSheet::ClearSelectedCells() {
 
 // Arrow and page keys move the cursor only when the page lets it leave the cell.
 void CSpreadSheet::MoveByKey(QKeyEvent* event, CursorAction action) {
-    const QModelIndex to = moveCursor(action, event->modifiers());
+    MoveIfAllowed(moveCursor(action, event->modifiers()), event,
+                  [&] { QTableView::keyPressEvent(event); });
+}
+
+// Lets the view handle event, which moves the cursor to `to`, only when the page lets the
+// cursor leave its cell; false when the cursor was kept where it is.
+bool CSpreadSheet::MoveIfAllowed(const QModelIndex& to, QEvent* event,
+                                 const std::function<void()>& handle) {
     if (to.isValid() && to != currentIndex() && !ConfirmLeave(to)) {
         event->accept();
-        return;
+        return false;
     }
     passGate_ = true;
-    QTableView::keyPressEvent(event);
+    handle();
     passGate_ = false;
+    return true;
 }
 
 void CSpreadSheet::keyPressEvent(QKeyEvent* event) {
@@ -142,13 +150,8 @@ void CSpreadSheet::keyReleaseEvent(QKeyEvent* event) {
 
 void CSpreadSheet::mousePressEvent(QMouseEvent* event) {
     const QModelIndex index = indexAt(event->position().toPoint());
-    if (index.isValid() && index != currentIndex() && !ConfirmLeave(index)) {
-        event->accept();
+    if (!MoveIfAllowed(index, event, [&] { QTableView::mousePressEvent(event); }))
         return;
-    }
-    passGate_ = true;
-    QTableView::mousePressEvent(event);
-    passGate_ = false;
     if (index.isValid() && event->button() == Qt::LeftButton)
         emit CellTouched(index.column() + 1, index.row() + 1);
 }

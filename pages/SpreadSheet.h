@@ -247,6 +247,7 @@ private:
     bool ConfirmLeave(const QModelIndex& to);
     void CommitOpenEditor();
     void MoveGuarded(CursorAction action);
+    bool MoveIfAllowed(const QModelIndex& to, QEvent* event, const std::function<void()>& handle);
     void MoveByKey(QKeyEvent* event, CursorAction action);
     static std::optional<CursorAction> CursorKeyAction(int key);
     void ClearSelectedCells();
