@@ -12,7 +12,9 @@ packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-serialport-dev libgl
           xvfb xauth desktop-file-utils shared-mime-info
           # Printing: the print test runs its own CUPS server with a cups-pdf queue and reads
           # the printout back with pdftotext.
-          cups printer-driver-cups-pdf poppler-utils "$@")
+          cups printer-driver-cups-pdf poppler-utils
+          # The Debian package: building it, and the checks its test runs.
+          dpkg-dev lintian appstream "$@")
 
 missing=()
 for p in "${packages[@]}"; do

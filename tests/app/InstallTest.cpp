@@ -1,5 +1,6 @@
 // cmake --install puts the programs, the desktop entry, the icon and the data file type in
-// place, and the desktop finds data files by their first bytes.
+// place, and the desktop finds data files by their first bytes; the Debian package holds the
+// same and runs from where it is unpacked.
 
 #include "e2e/SimProcess.h"
 
@@ -43,7 +44,8 @@ TEST(Install, PutsEveryFileInPlaceAndClaimsOnlyItsOwnDataFiles) {
     for (const char* file :
          {"bin/corvinel", "bin/corvinel-cli", "bin/corvinel-sim",
           "share/applications/corvinel.desktop", "share/icons/hicolor/scalable/apps/corvinel.svg",
-          "share/mime/packages/corvinel.xml"})
+          "share/mime/packages/corvinel.xml", "share/man/man1/corvinel-cli.1.gz",
+          "share/metainfo/invalid.corvinel.Corvinel.metainfo.xml"})
         EXPECT_TRUE(root.exists(QLatin1String(file))) << file;
 
     const QString validate =
@@ -69,4 +71,63 @@ TEST(Install, PutsEveryFileInPlaceAndClaimsOnlyItsOwnDataFiles) {
     EXPECT_EQ(db.mimeTypeForFile(root.filePath("ours.rdf")).name(), ours);
     EXPECT_EQ(db.mimeTypeForFile(root.filePath("renamed.bin")).name(), ours);
     EXPECT_NE(db.mimeTypeForFile(root.filePath("graph.rdf")).name(), ours);
+}
+
+TEST(Install, DebianPackageHoldsEverythingAndRunsWhereItIsUnpacked) {
+    const auto tool = [](const char* name) {
+        return QStandardPaths::findExecutable(QLatin1String(name));
+    };
+    for (const char* needed :
+         {"dpkg-deb", "dpkg-shlibdeps", "desktop-file-validate", "appstreamcli"})
+        if (tool(needed).isEmpty())
+            GTEST_SKIP() << needed << " is needed (scripts/deps.sh)";
+    QTemporaryDir out;
+    QString log;
+    ASSERT_EQ(
+        RunProgram(QStringLiteral(CORVINEL_CPACK),
+                   {"--config", BuildDir() + "/CPackConfig.cmake", "-G", "DEB", "-B", out.path()},
+                   &log),
+        0)
+        << log.toStdString();
+    const QStringList debs = QDir(out.path()).entryList({"*.deb"}, QDir::Files);
+    ASSERT_EQ(debs.size(), 1) << log.toStdString();
+    const QString deb = QDir(out.path()).filePath(debs[0]);
+
+    QString fields;
+    ASSERT_EQ(RunProgram(tool("dpkg-deb"), {"-f", deb, "Package", "Depends", "Section"}, &fields),
+              0);
+    EXPECT_TRUE(fields.contains("Package: corvinel\n")) << fields.toStdString();
+    EXPECT_TRUE(fields.contains("Section: hamradio")) << fields.toStdString();
+    // Found by dpkg-shlibdeps in the programs, with the plugins Qt loads at run time.
+    for (const char* dependency :
+         {"libc6 (>=", "libqt6core6", "libqt6serialport6", "libqt6widgets6", "qt6-qpa-plugins"})
+        EXPECT_TRUE(fields.contains(QLatin1String(dependency))) << dependency;
+
+    const QDir root(out.filePath("root"));
+    ASSERT_EQ(RunProgram(tool("dpkg-deb"), {"-x", deb, root.path()}, &log), 0) << log.toStdString();
+    for (const char* file :
+         {"usr/bin/corvinel", "usr/bin/corvinel-sim", "usr/share/man/man1/corvinel.1.gz",
+          "usr/share/man/man1/corvinel-cli.1.gz", "usr/share/man/man1/corvinel-sim.1.gz",
+          "usr/share/doc/corvinel/copyright", "usr/share/doc/corvinel/changelog.gz",
+          "usr/share/doc/corvinel/help/index.html", "usr/share/mime/packages/corvinel.xml",
+          "usr/share/icons/hicolor/scalable/apps/corvinel.svg"})
+        EXPECT_TRUE(root.exists(QLatin1String(file))) << file;
+    QString version;
+    EXPECT_EQ(RunProgram(root.filePath("usr/bin/corvinel-cli"), {"--version"}, &version), 0);
+    EXPECT_EQ(version.trimmed(), QStringLiteral("corvinel-cli 1.05"));
+    EXPECT_EQ(RunProgram(tool("desktop-file-validate"),
+                         {root.filePath("usr/share/applications/corvinel.desktop")}, &log),
+              0)
+        << log.toStdString();
+    EXPECT_EQ(
+        RunProgram(tool("appstreamcli"),
+                   {"validate", "--no-net",
+                    root.filePath("usr/share/metainfo/invalid.corvinel.Corvinel.metainfo.xml")},
+                   &log),
+        0)
+        << log.toStdString();
+    if (tool("lintian").isEmpty())
+        return;
+    EXPECT_EQ(RunProgram(tool("lintian"), {"--fail-on", "error", deb}, &log), 0)
+        << log.toStdString();
 }
