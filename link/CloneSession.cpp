@@ -27,6 +27,9 @@ void CloneSession::Start() {
     if (engine_->State() != CloneState::Idle)
         return;
     clock_.start();
+    const bool reading = dynamic_cast<const CloneReceiver*>(engine_.get()) != nullptr;
+    trace_.Begin(QLatin1String(reading ? "read" : "write"), port_.DeviceName(),
+                 QLatin1String(CCommPort::kSettings));
     if (!port_.IsOpen()) {
         engine_->Abort(QStringLiteral("The serial port is not open."), kCommError);
         return Pump();
@@ -52,6 +55,7 @@ void CloneSession::OnReadyRead() {
     const QByteArray bytes = port_.SerialPort().readAll();
     if (bytes.isEmpty())
         return;
+    trace_.Bytes(TransferTrace::Direction::Received, bytes, Now());
     engine_->Receive(bytes, Now());
     Pump();
 }
@@ -81,6 +85,7 @@ void CloneSession::Pump() {
     const QByteArray out = engine_->TakeOutput();
     if (!out.isEmpty() && port_.IsOpen()) {
         QSerialPort& serial = port_.SerialPort();
+        trace_.Bytes(TransferTrace::Direction::Sent, out, Now());
         const bool written = serial.write(out) == out.size();
         // Hands the bytes to the system now rather than on the next turn of the event loop.
         serial.flush();
@@ -97,6 +102,7 @@ void CloneSession::Pump() {
             return;
         reported_ = true;
         Stop();
+        trace_.End(Outcome(), Now());
         const auto* receiver = dynamic_cast<const CloneReceiver*>(engine_.get());
         if (receiver && storesVersion_ && engine_->State() == CloneState::Succeeded)
             versionStored_ = RememberReceiverVersion(receiver->Country(), receiver->Wideband());
@@ -108,6 +114,18 @@ void CloneSession::Pump() {
         timer_.start(std::max<qint64>(0, wait.count()));
     } else {
         timer_.stop();
+    }
+}
+
+QString CloneSession::Outcome() const {
+    switch (engine_->State()) {
+    case CloneState::Succeeded:
+        return QStringLiteral("succeeded");
+    case CloneState::Cancelled:
+        return QStringLiteral("cancelled");
+    default:
+        return QStringLiteral("failed: ") +
+               QString(engine_->Message()).replace(QLatin1Char('\n'), QLatin1Char(' '));
     }
 }
 

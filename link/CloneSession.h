@@ -3,6 +3,7 @@
 // timer lets time-outs and pauses run out. The dialogs and the command-line tool both use it.
 
 #include "link/CloneEngine.h"
+#include "link/TransferTrace.h"
 
 #include <QElapsedTimer>
 #include <QObject>
@@ -34,6 +35,8 @@ public:
     CloneState State() const { return engine_->State(); }
     QString Message() const { return engine_->Message(); }
     QString Caption() const { return engine_->Caption(); }
+    // Every byte of the transfer so far, with the versions and settings it ran with.
+    TransferTrace& Trace() { return trace_; }
 
 signals:
     void progressChanged(int percent);
@@ -49,6 +52,8 @@ private:
     void Pump();
     void Fail(const QString& text);
     void Stop();
+    // The ended transfer's result in one line.
+    QString Outcome() const;
     wire::Time Now() const;
 
     CCommPort& port_;
@@ -60,4 +65,5 @@ private:
     bool storesVersion_ = true;
     bool versionStored_ = true;
     QList<QMetaObject::Connection> connections_;
+    TransferTrace trace_;
 };

@@ -2,6 +2,7 @@
 
 #include "link/CloneFrames.h"
 #include "link/CloneSession.h"
+#include "link/TransferTrace.h"
 #include "radio/Prompt.h"
 
 #include <QCloseEvent>
@@ -33,6 +34,9 @@ void CloneDialog::StartSession(std::unique_ptr<CloneEngine> engine) {
     progress_->setValue(0);
     session_ = new CloneSession(port_, std::move(engine), this);
     connect(session_, &CloneSession::progressChanged, progress_, &QProgressBar::setValue);
+    // Kept for "Save Diagnostics..." once the dialog has gone.
+    connect(session_, &CloneSession::finished, this,
+            [session = session_] { TransferTrace::Last() = session->Trace(); });
     // Queued, so the dialog ends from its own event loop, never inside the session's call.
     connect(session_, &CloneSession::finished, this, &CloneDialog::OnFinished,
             Qt::QueuedConnection);
