@@ -270,6 +270,18 @@ const std::vector<Command>& Table() {
          .text = "&Comport Setup...",
          .run = &Frame<&F::OnCommSetup>,
          .menu = Menu::Radio},
+        {.id = F::ID_CHECK_CABLE,
+         .text = "Check Ca&ble...",
+         .statusTip = "Find what would stop a transfer: port, permission, cable echo",
+         .run = &Frame<&F::OnCheckCable>,
+         .menu = Menu::Radio,
+         .group = 1},
+        {.id = F::ID_SAVE_DIAGNOSTICS,
+         .text = "Save &Diagnostics...",
+         .statusTip = "Save a record of the last transfer for a help request",
+         .run = &Frame<&F::OnSaveDiagnostics>,
+         .menu = Menu::Radio,
+         .group = 1},
 
         // ---- Help ----
         {.id = F::ID_HELP_CONTENTS,

@@ -62,6 +62,8 @@ public:
         ID_EDIT_INSERT = 32790,
         ID_EDIT_CLEAR = 32791,
         ID_EDIT_DELETE = 32792,
+        ID_CHECK_CABLE = 32793,
+        ID_SAVE_DIAGNOSTICS = 32794,
     };
 
     CMainFrame(CVR500Radio& radio, Prompt& prompt, QWidget* parent = nullptr);
@@ -95,6 +97,9 @@ public:
     void OnGetData();
     void OnSendData();
     void OnCommSetup();
+    // These two live in app/CableCheckDlg.cpp.
+    void OnCheckCable();
+    void OnSaveDiagnostics();
     void OnHelpContents();
     void OnHelp();
     void OnAppAbout();

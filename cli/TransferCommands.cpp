@@ -1,7 +1,9 @@
-// The commands that talk to the receiver through the clone cable: read and write.
+// The commands that talk to the receiver through the clone cable: read, write, and the cable
+// check (doctor).
 
 #include "cli/CliPrompt.h"
 #include "cli/Command.h"
+#include "link/CableDoctor.h"
 #include "link/CloneReceiver.h"
 #include "link/CloneSender.h"
 #include "link/CloneSession.h"
@@ -187,6 +189,21 @@ int Transfer(CloneSession& session, const char* label, Interrupts& interrupts,
     }
 }
 
+// Runs the transfer and keeps its trace where --trace asks, whatever the outcome: a failed
+// transfer is what a trace is for.
+int TracedTransfer(const Invocation& inv, CloneSession& session, const char* label,
+                   Interrupts& interrupts, int waitSeconds = 0) {
+    const int result = Transfer(session, label, interrupts, waitSeconds);
+    if (!inv.Has("--trace"))
+        return result;
+    const QString failure = session.Trace().SaveTo(inv.Value("--trace"));
+    if (failure.isEmpty())
+        return result;
+    PrintError(QStringLiteral("The trace could not be written:\n%1\n%2")
+                   .arg(inv.Value("--trace"), failure));
+    return kExitFailed;
+}
+
 int RunRead(const Invocation& inv) {
     if (!inv.Has("-o"))
         return UsageError(inv.command, QStringLiteral("-o FILE is required"));
@@ -220,7 +237,7 @@ int RunRead(const Invocation& inv) {
                QString::fromLatin1(wire::kReadStep));
     CloneSession session(*port, std::make_unique<CloneReceiver>(radio.EditRadio()));
     session.SetStoresVersion(!inv.Flag("--no-settings"));
-    const int result = Transfer(session, "Reading", interrupts, waitSeconds);
+    const int result = TracedTransfer(inv, session, "Reading", interrupts, waitSeconds);
     if (result != kExitOk)
         return result; // nothing is written; the half image goes with the process
     if (!inv.Flag("--no-backup")) {
@@ -309,7 +326,17 @@ int RunWrite(const Invocation& inv) {
     }
     CloneSession session(*port,
                          std::make_unique<CloneSender>(radio.EditRadio(), country, wideband));
-    return Transfer(session, "Writing", interrupts);
+    session.Trace().Note(QStringLiteral("version sent"), VersionText(country, wideband));
+    return TracedTransfer(inv, session, "Writing", interrupts);
+}
+
+int RunDoctor(const Invocation& inv) {
+    if (!PortArgumentUsable(inv))
+        return kExitUsage;
+    const QString device = DeviceForPort(inv.Has("--port") ? inv.Value("--port") : ReadCommPort());
+    const doctor::Result result = doctor::Run(device);
+    PrintOut(result.report);
+    return result.problems == 0 ? kExitOk : kExitFailed;
 }
 
 const Command kTransferCommands[] = {
@@ -323,9 +350,12 @@ const Command kTransferCommands[] = {
      "/dev/ttyS0../dev/ttyS8). Unless --no-backup is given, what the receiver sent is also\n"
      "kept in the backups folder (the newest 50 reads are kept).\n"
      "--wait gives up when the receiver has sent nothing after SECONDS (0: wait without\n"
-     "limit). Default: without limit on a terminal, 120 seconds otherwise.",
-     "read [--port DEVICE] [--wait SECONDS] [--no-backup] [--no-settings] -o FILE",
-     "--port --wait -o", "--no-backup --no-settings", 0, 0, true, &RunRead},
+     "limit). Default: without limit on a terminal, 120 seconds otherwise.\n"
+     "--trace writes every byte of the transfer with its time and direction, the versions\n"
+     "and the line settings into TRACE (also when the transfer fails), for a help request.",
+     "read [--port DEVICE] [--wait SECONDS] [--no-backup] [--no-settings] [--trace TRACE] "
+     "-o FILE",
+     "--port --wait --trace -o", "--no-backup --no-settings", 0, 0, true, &RunRead},
     {"write",
      "Write a radio data file into the receiver.\n"
      "The start frame carries the stored country and wideband; a FILE made for another\n"
@@ -334,9 +364,18 @@ const Command kTransferCommands[] = {
      "is sent, FILE itself is not changed.\n"
      "On a terminal the write starts when you press Enter (after the receiver's 1 key).\n"
      "Ctrl+C during the write leaves the receiver with a partly written image: write again.\n"
-     "--port as for read.",
-     "write [--port DEVICE] [--country N [--wideband]] FILE", "--port --country", "--wideband", 1,
-     1, true, &RunWrite},
+     "--port and --trace as for read.",
+     "write [--port DEVICE] [--country N [--wideband]] [--trace TRACE] FILE",
+     "--port --country --trace", "--wideband", 1, 1, true, &RunWrite},
+    {"doctor",
+     "Check what would stop a transfer, without the receiver.\n"
+     "Lists the serial ports with their stable names (/dev/serial/by-id) and USB ids, checks\n"
+     "that you may open the port (and the command that grants it), looks for programs that\n"
+     "take USB serial adapters, and sends a short pattern that the clone cable must echo.\n"
+     "--port names the device (default: the stored port, else the only USB adapter). Exit\n"
+     "status 0 when nothing was wrong, 1 when a problem was found. The report fits one\n"
+     "screen: copy it into a help request.",
+     "doctor [--port DEVICE]", "--port", "", 0, 0, false, &RunDoctor},
 };
 
 } // namespace

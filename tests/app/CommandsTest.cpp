@@ -5,6 +5,7 @@
 
 #include "app/Commands.h"
 #include "app/HelpWindow.h"
+#include "link/TransferTrace.h"
 
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -178,6 +179,10 @@ TEST_F(Commands, EveryCommandIsOfferedWhereItsRowSaysAndRunsItsFlow) {
         {F::ID_SEND_DATA, {}, "port setup"},
         {F::ID_WRITE, {}, "port setup"},
         {F::ID_COMM_SETUP, {}, "port setup"},
+        {F::ID_CHECK_CABLE, {}, "dialog Check Cable"},
+        {F::ID_SAVE_DIAGNOSTICS,
+         [] { TransferTrace::Last().Begin("read", "/dev/ttyUSB0", "9600,E,8,1"); },
+         "save Save Diagnostics"},
         {F::ID_APP_EXIT, {}, "closed"},
     };
     for (const auto& run : runs) {
