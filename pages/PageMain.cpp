@@ -66,15 +66,15 @@ public:
     }
 };
 
-// The three meter symbol styles, drawn black on the page's background: rising bars, equal
-// solid blocks and chevrons pointing right.
-QPixmap MeterSymbol(int style) {
+// The three meter symbol styles, drawn in the page's text colour so they show on light and
+// dark desktops alike: rising bars, equal solid blocks and chevrons pointing right.
+QPixmap MeterSymbol(int style, const QColor& ink) {
     QPixmap pixmap(45, 14);
     pixmap.fill(Qt::transparent);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(Qt::black, 2));
-    p.setBrush(Qt::black);
+    p.setPen(QPen(ink, 2));
+    p.setBrush(ink);
     for (int i = 0; i < 3; ++i) {
         const int x = 3 + i * 14;
         if (style == 0) {
@@ -157,7 +157,7 @@ CPageMain::CPageMain(CVR500Radio& radio, QWidget* parent)
                                    QStringLiteral("Meter Symbol: chevrons")};
     const QList<QRadioButton*> symbols = t.Buttons("Meter Symbol");
     for (int i = 0; i < symbols.size(); ++i) {
-        symbols[i]->setIcon(MeterSymbol(i));
+        symbols[i]->setIcon(MeterSymbol(i, symbols[i]->palette().color(QPalette::WindowText)));
         symbols[i]->setIconSize(QSize(45, 14));
         symbols[i]->setAccessibleName(symbolNames[i]);
     }
