@@ -102,7 +102,6 @@ QString PortLine(const SerialPortFacts& port) {
     return line;
 }
 
-// The user's account name, and whether the group file lists them in gid.
 QString UserName() {
     const passwd* pw = ::getpwuid(::geteuid());
     return pw ? QString::fromLocal8Bit(pw->pw_name) : QStringLiteral("$USER");
@@ -113,6 +112,7 @@ struct GroupEntry {
     QStringList members;
 };
 
+// The group file's entry for gid: the members it lists now, which a running session may lack.
 std::optional<GroupEntry> GroupById(gid_t gid, const SystemPaths& paths) {
     QFile file(paths.groupFile);
     if (!file.open(QIODevice::ReadOnly))
@@ -319,8 +319,14 @@ Result Run(const QString& device, CCommPort* openPort, const SystemPaths& paths)
         QString(),
         QStringLiteral("Serial ports:"),
     };
+    // Machines with many built-in ports must not push the findings off the screen.
+    constexpr int kOtherPortsShown = 4;
+    int others = 0;
     for (const SerialPortFacts& p : ports)
-        lines << PortLine(p);
+        if (p.vendor || p.device == device || ++others <= kOtherPortsShown)
+            lines << PortLine(p);
+    if (others > kOtherPortsShown)
+        lines << QStringLiteral("  (and %1 more without USB)").arg(others - kOtherPortsShown);
     if (ports.empty())
         lines << QStringLiteral("  (none: no serial port or USB serial adapter is present)");
     const QString checked = PortToCheck(device, ports);

@@ -62,7 +62,8 @@ TEST_F(AppTest, StartUpShowsTheWholeWindow) {
                            "Move &Up", "Move &Down", "&Insert", "Clea&r", "&Delete", "-",
                            "&Find Channel...", "Find &Next", "&Hide Unused Channels"}));
     EXPECT_EQ(MenuTexts(menus[2]->menu()),
-              (QStringList{"&Get Data From...", "&Send Data To...", "&Comport Setup..."}));
+              (QStringList{"&Get Data From...", "&Send Data To...", "&Comport Setup...", "-",
+                           "Check Ca&ble...", "Save &Diagnostics..."}));
     EXPECT_EQ(MenuTexts(menus[3]->menu()), (QStringList{"&Contents", "-", "&About..."}));
 
     QStringList toolbar;

@@ -15,10 +15,6 @@ QPalette Dark() {
     QPalette p;
     p.setColor(QPalette::Window, QColor(0x30, 0x30, 0x30));
     p.setColor(QPalette::WindowText, QColor(0xee, 0xee, 0xee));
-    p.setColor(QPalette::Base, QColor(0x20, 0x20, 0x20));
-    p.setColor(QPalette::Text, QColor(0xee, 0xee, 0xee));
-    p.setColor(QPalette::Button, QColor(0x38, 0x38, 0x38));
-    p.setColor(QPalette::ButtonText, QColor(0xee, 0xee, 0xee));
     return p;
 }
 
