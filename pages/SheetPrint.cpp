@@ -92,6 +92,7 @@ PrintJob::PrintJob(const CSpreadSheet& sheet, const SheetModel& model,
         w *= scale;
     perPage_ = std::max(1, (area_.height() - headH_) / rowH_);
     const int dpi = printer.resolution();
+    // Paper is white whatever the desktop's palette: the printout keeps its own ink.
     gridPen_ = QPen(Qt::black, std::max(1, dpi / 150));
     borderPen_ = QPen(Qt::black, std::max(2, dpi / 72));
 }
