@@ -4,6 +4,7 @@
 #include "radio/Records.h"
 #include "radio/Settings.h"
 
+#include <yaml-cpp/depthguard.h>
 #include <yaml-cpp/yaml.h>
 
 #include <algorithm>
@@ -650,9 +651,15 @@ int LineOf(const YAML::Node& node) {
     return node.Mark().line + 1;
 }
 
-QString Scalar(const YAML::Node& node, const QString& where) {
+// A value longer than any the text form holds is refused unread: an alias may repeat one
+// long value for every channel.
+constexpr std::size_t kLongestValue = 256;
+
+QString Scalar(const YAML::Node& node, const QString& where, std::size_t longest = kLongestValue) {
     if (!node.IsScalar())
         throw Refused{LineOf(node), where, QStringLiteral("must be a single value")};
+    if (node.Scalar().size() > longest)
+        throw Refused{LineOf(node), where, QStringLiteral("is too long")};
     return QString::fromStdString(node.Scalar());
 }
 
@@ -732,15 +739,19 @@ void ApplySettings(const YAML::Node& node, Byte* ri) {
 void ApplyRaw(const YAML::Node& node, Image& image) {
     const QString where = QString::fromLatin1(kRaw);
     Require(node.IsSequence() || node.IsNull(), node, where, QStringLiteral("must be a list"));
+    int total = 0;
     for (const YAML::Node& run : node) {
         Require(run.IsMap() && run["at"].IsDefined() && run["bytes"].IsDefined(), run, where,
                 QStringLiteral("each entry must be a map with at and bytes"));
         const int at = IntIn(run["at"], where + QStringLiteral(": at"), 0, kImageSize - 1);
         const QString bytesWhere = where + QStringLiteral(": bytes");
-        const QStringList hex =
-            Scalar(run["bytes"], bytesWhere).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        const QStringList hex = Scalar(run["bytes"], bytesWhere, 3 * kImageSize)
+                                    .split(QLatin1Char(' '), Qt::SkipEmptyParts);
         Require(at + hex.size() <= kImageSize, run["bytes"], bytesWhere,
                 QStringLiteral("run past the end of the file"));
+        total += static_cast<int>(hex.size());
+        Require(total <= kImageSize, run["bytes"], bytesWhere,
+                QStringLiteral("more raw bytes than the file holds"));
         for (int k = 0; k < hex.size(); ++k) {
             bool ok = false;
             const uint value = hex[k].toUInt(&ok, 16);
@@ -800,6 +811,8 @@ Applied Apply(const QByteArray& text, const Image* base) {
         ApplyDocument(YAML::Load(text.toStdString()), base, result.image);
     } catch (const Refused& r) {
         result.error = QStringLiteral("line %1: %2: %3").arg(r.line).arg(r.where, r.problem);
+    } catch (const YAML::DeepRecursion& e) {
+        result.error = QStringLiteral("line %1: nested too deeply").arg(e.mark.line + 1);
     } catch (const YAML::Exception& e) {
         result.error = QStringLiteral("line %1: %2")
                            .arg(std::max(e.mark.line + 1, 1))
