@@ -4,6 +4,7 @@
 #include "radio/Records.h"
 #include "radio/Settings.h"
 
+#include <QRegularExpression>
 #include <yaml-cpp/depthguard.h>
 #include <yaml-cpp/yaml.h>
 
@@ -34,6 +35,7 @@ struct Field {
     const char* key;
     Getter get;
     Setter set;
+    bool quoted = false; // text that could read as a number, true or null ("~", "yes")
 };
 
 int CountryOf(const Byte* ri) {
@@ -110,9 +112,11 @@ Field Frequency(const char* key, Rule rule, std::function<int(const Byte*, int)>
                 return FrequencyText(read(ri, i));
             },
             [rule, write](Byte* ri, int i, const QString& text) {
+                // A group shows an empty entry as 0; other text that reads as no frequency
+                // is no frequency at all.
+                static const QRegularExpression zero(QStringLiteral("^0+(\\.0*)?$"));
                 int hz = ParseFrequency(text);
-                if (hz == 0 && text.trimmed() != QLatin1String("0") &&
-                    !text.trimmed().startsWith(QLatin1String("0.")))
+                if (hz == 0 && !zero.match(text.trimmed()).hasMatch())
                     return QStringLiteral("must be a frequency in MHz");
                 if (const QString problem = CheckFrequency(hz, rule, ri); !problem.isEmpty())
                     return problem;
@@ -145,7 +149,8 @@ Field Name(const char* key, std::function<QString(const Byte*, int)> read,
                     return problem;
                 write(ri, i, text);
                 return QString();
-            }};
+            },
+            true};
 }
 
 // ---- Settings ---------------------------------------------------------------------------
@@ -547,12 +552,6 @@ std::string Utf8(const QString& text) {
     return text.toStdString();
 }
 
-void EmitValue(YAML::Emitter& out, const QString& text, bool quoted) {
-    if (quoted)
-        out << YAML::DoubleQuoted;
-    out << Utf8(text);
-}
-
 // Emits each field the getter shows and the candidate image accepts, so the dump holds only
 // values its own apply takes.
 void EmitFields(YAML::Emitter& out, const std::vector<Field>& fields, const Byte* ri, Byte* made,
@@ -562,9 +561,9 @@ void EmitFields(YAML::Emitter& out, const std::vector<Field>& fields, const Byte
         if (!text || !f.set(made, index, *text).isEmpty())
             continue;
         out << YAML::Key << f.key << YAML::Value;
-        // Names and messages are quoted, so "~" or "yes" stays text.
-        EmitValue(out, *text,
-                  QByteArray(f.key).contains("name") || QByteArray(f.key).contains("Text"));
+        if (f.quoted)
+            out << YAML::DoubleQuoted;
+        out << Utf8(*text);
     }
 }
 
