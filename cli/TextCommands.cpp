@@ -7,6 +7,7 @@
 #include "radio/Radio.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <cstdio>
 
 namespace {
@@ -15,13 +16,26 @@ bool IsStdout(const QString& path) {
     return path.isEmpty() || path == QLatin1String("-");
 }
 
+// Writing the output over the file being read would lose it.
+bool RefusedAsInput(const QString& output, const QString& input) {
+    const QString canonical = QFileInfo(output).canonicalFilePath();
+    if (canonical.isEmpty() || canonical != QFileInfo(input).canonicalFilePath())
+        return false;
+    PrintError(QStringLiteral("Refused: the output %1 is the file being read.\nChoose another "
+                              "output file.")
+                   .arg(output));
+    return true;
+}
+
 int RunDump(const Invocation& inv) {
+    const QString output = inv.Value("-o");
+    if (!IsStdout(output) && RefusedAsInput(output, inv.positional[0]))
+        return kExitFailed;
     CVR500Radio radio;
     radio.SetPrompt(&inv.prompt);
     if (!radio.LoadFile(inv.positional[0]))
         return kExitFailed;
     const QByteArray text = configtext::Dump(radio.EditImage());
-    const QString output = inv.Value("-o");
     if (IsStdout(output))
         return std::fwrite(text.constData(), 1, text.size(), stdout) ==
                        static_cast<size_t>(text.size())
@@ -40,6 +54,8 @@ int RunApply(const Invocation& inv) {
     const QString output = inv.Value("-o");
     if (output.isEmpty())
         return UsageError(inv.command, QStringLiteral("-o OUT is required"));
+    if (RefusedAsInput(output, textPath))
+        return kExitFailed;
     QFile file(textPath);
     if (!file.open(QIODevice::ReadOnly)) {
         PrintError(QStringLiteral("Cannot open file:\n%1").arg(textPath));

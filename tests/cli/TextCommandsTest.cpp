@@ -78,4 +78,6 @@ TEST_F(TextCommands, DumpEditApplyScenario) {
     EXPECT_FALSE(QFile::exists(Path("bad.rdf")));
 
     EXPECT_EQ(Run({"apply", Path("my.yaml")}).exit, 2); // -o is required
+    EXPECT_EQ(Run({"apply", Path("my.yaml"), "-o", Path("my.yaml")}).exit, 1);
+    EXPECT_EQ(ReadAll(Path("my.yaml")), dumped.out);
 }
