@@ -13,6 +13,7 @@
 #include "link/dialogs/CompareDlg.h"
 #include "pages/MemoryView.h"
 #include "radio/Backups.h"
+#include "radio/ConfigText.h"
 #include "radio/Csv.h"
 #include "radio/FileIo.h"
 #include "radio/Prompt.h"
@@ -21,6 +22,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QIcon>
 #include <QLayout>
@@ -46,8 +48,16 @@ FileDialogRequest CsvRequest(const QString& title, const QString& folder) {
     return {title,
             folder,
             QStringLiteral("*.csv"),
-            {QStringLiteral("CSV Files (*.csv)"), QStringLiteral("All files (*.*)")},
+            {QStringLiteral("CSV Files (*.csv)"),
+             QStringLiteral("Whole Data File as Text (*.yaml *.yml)"),
+             QStringLiteral("All files (*.*)")},
             QStringLiteral("csv")};
+}
+
+// A .yaml file holds the whole data file as text rather than a channel list.
+bool IsTextForm(const QString& path) {
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    return suffix == QLatin1String("yaml") || suffix == QLatin1String("yml");
 }
 
 } // namespace
@@ -324,6 +334,10 @@ void CMainFrame::OnImportChannels() {
     const QString path = prompt_.OpenFileName(CsvRequest(caption, radio_.DataDir()));
     if (path.isEmpty())
         return;
+    if (IsTextForm(path)) {
+        ImportText(path);
+        return;
+    }
     // A pipe waits for its writer and a long list takes a while, so the reading and checking
     // run off the window's thread, on a copy of the data that it alone touches.
     auto copy = std::make_shared<CVR500Radio>();
@@ -369,7 +383,8 @@ void CMainFrame::OnExportChannels() {
     if (path.isEmpty())
         return;
     // A pipe or device may wait for a reader: the writing runs off the window's thread.
-    const QByteArray bytes = csv::ExportChannels(radio_);
+    const QByteArray bytes =
+        IsTextForm(path) ? configtext::Dump(radio_.EditImage()) : csv::ExportChannels(radio_);
     auto failure = std::make_shared<QString>();
     const QString label =
         QStringLiteral("Writing %1...").arg(VisibleText(QFileInfo(path).fileName()));
@@ -379,6 +394,38 @@ void CMainFrame::OnExportChannels() {
         return;
     if (!failure->isEmpty())
         prompt_.Message(*failure, QString(), PromptButtons::Ok, PromptIcon::Stop);
+}
+
+// The whole data set from its text form, applied onto the data open now: every value is
+// checked before anything changes.
+void CMainFrame::ImportText(const QString& path) {
+    auto applied = std::make_shared<configtext::Applied>();
+    auto failure = std::make_shared<QString>();
+    const Image base = radio_.EditImage();
+    const QString label =
+        QStringLiteral("Reading %1...").arg(VisibleText(QFileInfo(path).fileName()));
+    if (!RunInBackground(this, label, [applied, failure, base, path](WorkState&) {
+            QFile file(path);
+            if (!file.open(QIODevice::ReadOnly)) {
+                *failure = QStringLiteral("Cannot open file:\n%1").arg(path);
+                return;
+            }
+            *applied = configtext::Apply(file.read(configtext::kMaxTextSize + 1), &base);
+        }))
+        return;
+    const QString refusal = !failure->isEmpty() ? *failure
+                            : applied->Ok()     ? QString()
+                                                : QStringLiteral("Nothing was changed. %1:\n%2")
+                                                  .arg(VisibleText(QFileInfo(path).fileName()),
+                                                       VisibleText(applied->error));
+    if (!refusal.isEmpty()) {
+        prompt_.Message(refusal, QString(), PromptButtons::Ok, PromptIcon::Stop);
+        return;
+    }
+    radio_.SetEditImage(applied->image);
+    DataSetReplaced();
+    statusBar()->showMessage(
+        QStringLiteral("Data set read from %1").arg(QFileInfo(path).fileName()), 5000);
 }
 
 // ---- Radio commands --------------------------------------------------------------------

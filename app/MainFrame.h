@@ -112,6 +112,8 @@ public:
     // The data set was replaced (New, Open, Get Data) or changed under the pages (import):
     // every page shows what the model now holds.
     void DataSetReplaced();
+    // Import of the whole data set in its text form.
+    void ImportText(const QString& path);
     // Saves the current edits; when the save is cancelled or fails the data still count as
     // changed.
     bool SaveEdits(bool saveAs);

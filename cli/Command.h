@@ -45,6 +45,7 @@ struct Command {
 std::span<const Command> FileCommands();
 std::span<const Command> TransferCommands();
 std::span<const Command> CompareCommands();
+std::span<const Command> TextCommands();
 
 void PrintOut(const QString& text);   // stdout, a line end added
 void PrintError(const QString& text); // stderr, a line end added

@@ -15,7 +15,7 @@ namespace {
 // Every table of commands the tool offers; a new file of commands adds its table here.
 std::vector<Command> AllCommands() {
     std::vector<Command> all;
-    for (auto table : {FileCommands(), CompareCommands(), TransferCommands()})
+    for (auto table : {FileCommands(), TextCommands(), CompareCommands(), TransferCommands()})
         all.insert(all.end(), table.begin(), table.end());
     return all;
 }

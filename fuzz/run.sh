@@ -10,7 +10,7 @@ if [ ! -f "$dir/build.ninja" ]; then
         -DCORVINEL_FUZZ=ON -DCORVINEL_TESTS=OFF -DCORVINEL_BENCH=OFF
 fi
 cmake --build "$dir" --target load_file_fuzzer csv_import_fuzzer frequency_text_fuzzer clone_engine_fuzzer \
-    grid_paste_fuzzer corvinel-cli
+    grid_paste_fuzzer yaml_apply_fuzzer corvinel-cli
 
 work=$dir/fuzz-work
 mkdir -p "$work/config" "$work/rdf" "$work/csv"
@@ -37,3 +37,6 @@ mkdir -p "$work/paste"
 { printf '\001'; printf '88.1\tWFM\tRADIO\t1\n9999\tAM\tBAD\t0\n'; } >"$work/paste/text"
 { printf '\047'; "$cli" export "$work/rdf/channels.rdf" | tr ',' '\t'; } >"$work/paste/export"
 "$dir/fuzz/grid_paste_fuzzer" -runs="$runs" -max_len=2048 -print_final_stats=1 "$work/paste"
+mkdir -p "$work/yaml"
+{ printf '\012'; "$cli" dump "$work/rdf/channels.rdf"; } >"$work/yaml/dump"
+"$dir/fuzz/yaml_apply_fuzzer" -runs="$runs" -max_len=8192 -print_final_stats=1 "$work/yaml"

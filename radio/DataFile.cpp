@@ -37,22 +37,6 @@ QString WithPath(const char* text, const QString& path) {
     return at < 0 ? result : result.replace(at, 2, path);
 }
 
-void WriteNewHeader(Byte* h) {
-    std::memcpy(h + header::kSignature, header::kSignatureBytes, 4);
-    std::memcpy(h + header::kRadioTag, header::kRadioTagBytes, 4);
-    PutU32(h + header::kFormatWord, header::kFormatWordValue);
-    PutU32(h + header::kFileLength, kImageSize);
-    std::memcpy(h + header::kRadioName, header::kRadioNameText, sizeof header::kRadioNameText);
-    PutU16(h + header::kChannelCount, ri::kChannelCount);
-    PutU16(h + header::kReservedRecordSize, kReservedChannelAreaSize / ri::kChannelCount);
-    PutU16(h + header::kSide10RecordSize, kSideRecord10Size);
-    PutU16(h + header::kSide32RecordSize, kSideRecord32Size);
-    PutU32(h + header::kReservedAreaOffset, kReservedChannelArea);
-    PutU32(h + header::kSide10Offset, kChannelSideRecords10);
-    PutU32(h + header::kSide32Offset, kChannelSideRecords32);
-    PutU32(h + header::kRadioImageOffset, kRadioImage);
-}
-
 // Reads until n bytes are in or the file ends; short reads of pipes and the like add up.
 qint64 ReadFully(QFile& file, Byte* into, qint64 n) {
     qint64 total = 0;
@@ -78,6 +62,22 @@ QString FullPath(const QString& path) {
 }
 
 } // namespace
+
+void WriteNewHeader(Byte* h) {
+    std::memcpy(h + header::kSignature, header::kSignatureBytes, 4);
+    std::memcpy(h + header::kRadioTag, header::kRadioTagBytes, 4);
+    PutU32(h + header::kFormatWord, header::kFormatWordValue);
+    PutU32(h + header::kFileLength, kImageSize);
+    std::memcpy(h + header::kRadioName, header::kRadioNameText, sizeof header::kRadioNameText);
+    PutU16(h + header::kChannelCount, ri::kChannelCount);
+    PutU16(h + header::kReservedRecordSize, kReservedChannelAreaSize / ri::kChannelCount);
+    PutU16(h + header::kSide10RecordSize, kSideRecord10Size);
+    PutU16(h + header::kSide32RecordSize, kSideRecord32Size);
+    PutU32(h + header::kReservedAreaOffset, kReservedChannelArea);
+    PutU32(h + header::kSide10Offset, kChannelSideRecords10);
+    PutU32(h + header::kSide32Offset, kChannelSideRecords32);
+    PutU32(h + header::kRadioImageOffset, kRadioImage);
+}
 
 void CRadio::NewImage() {
     savedImage_.fill(0);

@@ -15,6 +15,9 @@ class QFileSystemWatcher;
 
 using Image = std::array<Byte, layout::kImageSize>;
 
+// The header of a new data file (the first kRdfHeaderSize bytes).
+void WriteNewHeader(Byte* header);
+
 #pragma pack(push, 1)
 // The model's view of one memory channel.
 struct ChannelRecord {

@@ -7,7 +7,7 @@ set -euo pipefail
 # plugin, SVG icons, the standard icon theme. Tests: Xvfb, and the desktop entry and MIME
 # tools that check the installation.
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-serialport-dev libgl-dev
-          libgtest-dev libbenchmark-dev
+          libgtest-dev libbenchmark-dev libyaml-cpp-dev
           qt6-qpa-plugins libqt6svg6 adwaita-icon-theme
           xvfb xauth desktop-file-utils shared-mime-info
           # Printing: the print test runs its own CUPS server with a cups-pdf queue and reads
