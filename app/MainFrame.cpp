@@ -344,9 +344,11 @@ void CMainFrame::OnImportChannels() {
     }
     const QString where = QStringLiteral("Line ");
     if (!result->problems.empty()) {
-        ShowList(prompt_, QStringLiteral("No channels were changed. Rows to correct:"),
-                 csv::ProblemLines(result->problems, where), caption, PromptButtons::Ok,
-                 PromptIcon::Stop);
+        QStringList lines = csv::ProblemLines(result->problems, where);
+        if (!result->acceptedRanges.isEmpty())
+            lines << result->acceptedRanges;
+        ShowList(prompt_, QStringLiteral("No channels were changed. Rows to correct:"), lines,
+                 caption, PromptButtons::Ok, PromptIcon::Stop);
         return;
     }
     radio_.SetEditImage(copy->EditImage());
