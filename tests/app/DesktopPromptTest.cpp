@@ -47,3 +47,30 @@ TEST(DesktopPrompt, ButtonsAndEscapeGiveTheAnswersTheFlowsExpect) {
     EXPECT_EQ(Answer(PromptButtons::YesNo, ""), PromptAnswer::No);
     EXPECT_EQ(Answer(PromptButtons::Ok, ""), PromptAnswer::Ok);
 }
+
+// A question with a named action: that button goes ahead; Cancel and Escape do not.
+TEST(DesktopPrompt, ConfirmOffersTheNamedActionAndCancel) {
+    for (const char* press : {"Insert", "Cancel", ""}) {
+        DesktopPrompt prompt;
+        QStringList seen;
+        WhenModal([press, &seen](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            ASSERT_NE(box, nullptr);
+            for (QAbstractButton* button : box->buttons())
+                seen << button->text().remove(QLatin1Char('&'));
+            if (!*press)
+                return QTest::keyClick(box, Qt::Key_Escape);
+            for (QAbstractButton* button : box->buttons())
+                if (button->text().remove(QLatin1Char('&')) == QLatin1String(press))
+                    return button->click();
+        });
+        const PromptAnswer answer =
+            prompt.Confirm(QStringLiteral("Channel 100 will be lost."), QString(),
+                           QStringLiteral("Insert"), PromptIcon::Exclamation);
+        seen.sort();
+        EXPECT_EQ(seen, (QStringList{"Cancel", "Insert"})) << press;
+        EXPECT_EQ(answer, QLatin1String(press) == QLatin1String("Insert") ? PromptAnswer::Ok
+                                                                          : PromptAnswer::Cancel)
+            << press;
+    }
+}

@@ -314,9 +314,10 @@ TEST_F(MemoryViewTest, RowCommandsRespectBankBorders) {
     Select(50, 50);
     view->OnInsert();
     ASSERT_EQ(prompt.messages.size(), 1u);
-    EXPECT_EQ(prompt.messages[0].text, "Top memory of bank will be lost with insert.");
-    EXPECT_EQ(prompt.messages[0].caption, "Insert Error");
-    EXPECT_EQ(prompt.messages[0].buttons, PromptButtons::OkCancel);
+    EXPECT_EQ(prompt.messages[0].text, "Channel 100 (88.00000 TOP), the last of its bank, "
+                                       "will be lost with the insert.");
+    EXPECT_EQ(prompt.messages[0].caption, "Insert");
+    EXPECT_EQ(prompt.messages[0].action, "Insert");
     EXPECT_EQ(Name(100), "TOP");
     Select(1, 1);
     view->OnInsert(); // OK: everything moves down, the top memory is lost
