@@ -366,8 +366,9 @@ void CMainFrame::OnImportChannels() {
 void CMainFrame::OnExportChannels() {
     if (!CommitPages())
         return;
-    const QString path =
-        prompt_.SaveFileName(CsvRequest(QStringLiteral("Export Channels"), radio_.DataDir()));
+    FileDialogRequest request = CsvRequest(QStringLiteral("Export Channels"), radio_.DataDir());
+    request.fileName = radio_.ProposedFileName(QStringLiteral("csv"));
+    const QString path = prompt_.SaveFileName(request);
     if (path.isEmpty())
         return;
     // A pipe or device may wait for a reader: the writing runs off the window's thread.
