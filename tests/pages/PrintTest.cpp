@@ -12,10 +12,13 @@
 #include <QDateTime>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QPrintDialog>
+#include <QPrintPreviewDialog>
 #include <QPrinterInfo>
 #include <QProcess>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -230,6 +233,34 @@ TEST_F(PrintTest, PrintoutHasTitleDatePageNumbersAndNoEmptyChannels) {
         << chosen.toStdString();
     EXPECT_FALSE(chosen.contains("NFM"));
     EXPECT_FALSE(chosen.contains("Preferential"));
+}
+
+// Preview from Print Setup shows the pages in a preview window and goes no further; the
+// setup says what unit its margins are in.
+TEST_F(PrintTest, PreviewShowsThePagesAndPrintsNothing) {
+    QString margins, previewTitle;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<CPrintSetupDlg*>(QApplication::activeModalWidget());
+        ASSERT_TRUE(dialog);
+        for (QGroupBox* box : dialog->findChildren<QGroupBox*>())
+            if (box->title().startsWith("Margins"))
+                margins = box->title();
+        auto* poll = new QTimer(dialog->parent());
+        QObject::connect(poll, &QTimer::timeout, [poll, &previewTitle] {
+            if (auto* preview =
+                    qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget())) {
+                poll->stop();
+                previewTitle = preview->windowTitle();
+                preview->reject();
+            }
+        });
+        poll->start(10);
+        dialog->previewButton->click();
+    });
+    PrintMemoryList(*view);
+    EXPECT_EQ(margins, "Margins (inches)");
+    EXPECT_EQ(previewTitle, "Print Preview - Memory List");
+    EXPECT_TRUE(prompt.messages.empty());
 }
 
 // Prints through the Print command to a real CUPS queue: cups-pdf as the default printer of
