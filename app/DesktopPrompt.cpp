@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace {
 
@@ -87,6 +88,18 @@ PromptAnswer DesktopPrompt::Show(const QString& text, const QString& details,
             return PromptAnswer::No;
         return PromptAnswer::Cancel;
     }
+}
+
+PromptAnswer DesktopPrompt::Confirm(const QString& text, const QString& caption,
+                                    const QString& action, PromptIcon icon) {
+    QMessageBox box(BoxIcon(icon), caption.isEmpty() ? QString::fromLatin1(kAppName) : caption,
+                    text, QMessageBox::Cancel, owner_);
+    box.setAccessibleName(box.windowTitle());
+    box.setAccessibleDescription(text);
+    QPushButton* go = box.addButton(action, QMessageBox::AcceptRole);
+    box.setDefaultButton(go);
+    box.exec();
+    return box.clickedButton() == go ? PromptAnswer::Ok : PromptAnswer::Cancel;
 }
 
 QString DesktopPrompt::OpenFileName(const FileDialogRequest& request) {

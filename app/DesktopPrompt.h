@@ -15,6 +15,8 @@ public:
                          PromptIcon icon) override;
     PromptAnswer Details(const QString& text, const QString& details, const QString& caption,
                          PromptButtons buttons, PromptIcon icon) override;
+    PromptAnswer Confirm(const QString& text, const QString& caption, const QString& action,
+                         PromptIcon icon) override;
     QString OpenFileName(const FileDialogRequest& request) override;
     QString SaveFileName(const FileDialogRequest& request) override;
 

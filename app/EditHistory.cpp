@@ -19,7 +19,11 @@ CEditHistory::CEditHistory(CVR500Radio& radio, CSheetHostWnd& host, QObject* par
 
 void CEditHistory::Reset() {
     pending_.clear();
-    history_.Reset(radio_.EditImage());
+    // What the model changed on top of the file while opening it (an adjustment to the
+    // receiver's version) is a step the user can take back.
+    history_.Reset(radio_.SavedImage());
+    history_.Record(radio_.EditImage(), tr("Adjust to Receiver Version"),
+                    host_.Sheet()->indexOf(host_.MemoryView()));
     Reloaded();
 }
 

@@ -20,7 +20,8 @@ class CEditHistory : public QObject {
 public:
     CEditHistory(CVR500Radio& radio, CSheetHostWnd& host, QObject* parent = nullptr);
 
-    // Starts a new history at the data set as it is now (New, Open).
+    // Starts a new history at the data set as last saved (New, Open); what the model changed
+    // since, a file adjusted to the receiver's version, is its first step.
     void Reset();
     // Get Data ended: before is the data set as it was before it began. A successful read
     // starts a new history whose one step takes the data back to before.

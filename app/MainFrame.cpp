@@ -358,9 +358,11 @@ void CMainFrame::OnImportChannels() {
     }
     const QString where = QStringLiteral("Line ");
     if (!result->problems.empty()) {
-        ShowList(prompt_, QStringLiteral("No channels were changed. Rows to correct:"),
-                 csv::ProblemLines(result->problems, where), caption, PromptButtons::Ok,
-                 PromptIcon::Stop);
+        QStringList lines = csv::ProblemLines(result->problems, where);
+        if (!result->acceptedRanges.isEmpty())
+            lines << result->acceptedRanges;
+        ShowList(prompt_, QStringLiteral("No channels were changed. Rows to correct:"), lines,
+                 caption, PromptButtons::Ok, PromptIcon::Stop);
         return;
     }
     radio_.SetEditImage(copy->EditImage());
@@ -378,8 +380,9 @@ void CMainFrame::OnImportChannels() {
 void CMainFrame::OnExportChannels() {
     if (!CommitPages())
         return;
-    const QString path =
-        prompt_.SaveFileName(CsvRequest(QStringLiteral("Export Channels"), radio_.DataDir()));
+    FileDialogRequest request = CsvRequest(QStringLiteral("Export Channels"), radio_.DataDir());
+    request.fileName = radio_.ProposedFileName(QStringLiteral("csv"));
+    const QString path = prompt_.SaveFileName(request);
     if (path.isEmpty())
         return;
     // A pipe or device may wait for a reader: the writing runs off the window's thread.

@@ -226,6 +226,8 @@ int RunImport(const Invocation& inv) {
     if (!result.problems.empty()) {
         for (const QString& line : csv::ProblemLines(result.problems, where))
             PrintError(line);
+        if (!result.acceptedRanges.isEmpty())
+            PrintError(result.acceptedRanges);
         PrintError(QStringLiteral("Nothing was written."));
         return kExitFailed;
     }

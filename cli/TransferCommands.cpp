@@ -171,9 +171,11 @@ int Transfer(CloneSession& session, const char* label, Interrupts& interrupts,
         return kExitOk;
     case CloneState::Cancelled:
         if (gaveUp)
-            PrintError(QStringLiteral("The receiver sent nothing within %1 seconds.\nPress its 2 "
-                                      "key in clone mode sooner, or allow longer with --wait.")
-                           .arg(waitSeconds));
+            PrintError(QStringLiteral("The receiver sent nothing within %1 seconds.\n%2\nPress "
+                                      "its 2 key in clone mode sooner, or allow longer with "
+                                      "--wait.")
+                           .arg(waitSeconds)
+                           .arg(CloneReceiver::SilenceAdvice()));
         else if (sender && sender->FramesSent() > 0)
             PrintError(QStringLiteral(
                 "Cancelled. The receiver now holds a partly written image.\nTo recover, put it "

@@ -46,7 +46,15 @@ void CloneReceiver::Advance(wire::Time now) {
 
 void CloneReceiver::TimeOut() {
     Send(wire::ToBytes(wire::kTimeoutRefusal));
-    Fail(QStringLiteral("Timeout"), QStringLiteral("Comm Error"));
+    Fail(QStringLiteral("The receiver stopped sending before the read was complete.\n") +
+             SilenceAdvice(),
+         QStringLiteral("Comm Error"));
+}
+
+QString CloneReceiver::SilenceAdvice() {
+    return QStringLiteral(
+        "Check that the receiver is in clone mode and sending, that the cable is plugged in at "
+        "both ends, and that the port chosen is the one the cable is on; then read again.");
 }
 
 void CloneReceiver::Cancel() {

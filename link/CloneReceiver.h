@@ -8,6 +8,8 @@ class CloneReceiver : public CloneEngine {
 public:
     // Once data began, this much silence ends the read (41 ticks of 10 ms).
     static constexpr wire::Time kSilenceLimit = std::chrono::milliseconds(410);
+    // What to check when the receiver sends nothing, or stops: one text for window and tool.
+    static QString SilenceAdvice();
 
     // Payloads go into radioImage (the 15618-byte clone image). On failure it holds whatever
     // arrived: the caller restores it.

@@ -120,10 +120,29 @@ QString LockHolderText(const QString& device) {
 }
 } // namespace
 
+// What a user who picked a port that is not there can pick instead.
+QString PresentPortsText() {
+    QStringList ports;
+    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts())
+        ports << info.systemLocation();
+    ports.removeDuplicates();
+    ports.sort();
+    if (ports.isEmpty())
+        return QStringLiteral("No serial port is present on this system.");
+    return QStringLiteral("Serial ports present: %1.").arg(ports.join(QLatin1String(", ")));
+}
+
 QString OpenErrorMessage(OpenFailure failure, const QString& device, int code) {
     switch (failure) {
-    case OpenFailure::NotFound:
-        return device + QStringLiteral(": Invalid or unsupported port.");
+    case OpenFailure::NotFound: {
+        const QString text = device + QStringLiteral(": Invalid or unsupported port.");
+        if (QFileInfo::exists(device))
+            return text;
+        return text +
+               QStringLiteral("\nThe device is not there: plug in the cable's adapter, or "
+                              "choose another port.\n") +
+               PresentPortsText();
+    }
     case OpenFailure::InUse:
         return device + QStringLiteral(": Is already open.") + LockHolderText(device);
     case OpenFailure::NoPermission: {

@@ -90,6 +90,9 @@ private:
 QString DeviceForPort(const QString& port);
 // Serial devices the system reports, beyond /dev/ttyS0../dev/ttyS8, for the setup list.
 QStringList DetectedSerialDevices();
+// "Serial ports present: /dev/ttyS0, /dev/ttyUSB0." (or that there are none), every port the
+// system reports.
+QString PresentPortsText();
 
 enum class OpenFailure { NotFound, InUse, NoPermission, Other };
 // Tells a device in use from one the user may not open, which the serial layer reports alike.

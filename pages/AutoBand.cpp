@@ -123,7 +123,7 @@ void CAutoBand::OnCellChanged(int column, int row) {
     // An edge in a band the receiver may not tune is refused like one out of range, so no
     // empty edge ever reaches the band plan.
     if (radio.IsFrequencyBlocked(hz)) {
-        Tell(radio, FrequencyMessage(hz), QString());
+        Tell(radio, RefusedFrequencyMessage(hz, radio.Country(), radio.Wideband()), QString());
         grid_->WriteCell(column, row, previous);
         return;
     }

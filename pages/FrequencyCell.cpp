@@ -21,8 +21,8 @@ int CheckFrequencyCell(CSpreadSheet& grid, CVR500Radio& radio, InvalidFrequencyG
             // would silently refuse the user's next move.
             guard.set = true;
             if (Prompt* prompt = radio.GetPrompt())
-                prompt->Message(FrequencyMessage(hz), QString(), PromptButtons::Ok,
-                                PromptIcon::None);
+                prompt->Message(RefusedFrequencyMessage(hz, radio.Country(), radio.Wideband()),
+                                QString(), PromptButtons::Ok, PromptIcon::None);
             guard.set = false;
             grid.SetCurrentColumn(column);
             grid.SetCurrentRow(row);

@@ -1,5 +1,6 @@
 // The memory list printing: the Print Setup dialog's choices applied to the channel grid, the
-// default printer (or a PDF file when none is installed), and what went wrong said plainly.
+// system's print dialog or a preview, the default printer (or a PDF file when none is
+// installed), and what went wrong said plainly.
 
 #include "pages/MemoryView.h"
 #include "pages/PrintSetupDlg.h"
@@ -7,15 +8,20 @@
 #include "radio/Prompt.h"
 #include "radio/Radio.h"
 
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <memory>
 
 namespace {
 
-// Which rows, which parts and which margins the grid prints.
-void ApplySetup(CSpreadSheet& grid, const PrintSetup& setup) {
+// Which rows, which parts and which margins the grid prints, under the file's name.
+void ApplySetup(CSpreadSheet& grid, const PrintSetup& setup, const QString& fileName) {
     grid.SetPrintJobName(QObject::tr("Memory List"));
+    grid.SetPrintTitle(QObject::tr("Memory List - %1").arg(fileName));
+    grid.SetPrintEmptyRows(setup.emptyChannels);
+    grid.SetPrintColumns(setup.columns);
     grid.SetPrintColumnHeaders(setup.columnHeaders);
     grid.SetPrintRowHeaders(setup.rowHeaders);
     grid.SetPrintGridLines(setup.gridLines);
@@ -90,20 +96,70 @@ bool ReportPrinted(const CSpreadSheet& grid, Prompt* prompt) {
     return false;
 }
 
+QStringList ColumnNames(const CSpreadSheet& grid) {
+    QStringList names;
+    QString header;
+    for (int c = 1; grid.ReadCell(c, 0, header); ++c)
+        names << header;
+    return names;
+}
+
+// The system's print dialog (printer, copies, pages) on the default printer; without a
+// printer, the PDF file offered instead. Pages chosen there replace those of Print Setup.
+std::unique_ptr<QPrinter> ChoosePrinter(Prompt* prompt, PrintSetup& setup, QWidget* owner) {
+    if (QPrinterInfo::defaultPrinter().isNull())
+        return DefaultPrinter(prompt);
+    auto printer =
+        std::make_unique<QPrinter>(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
+    printer->setDocName(QObject::tr("Memory List"));
+    QPrintDialog dialog(printer.get(), owner);
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+    dialog.setMinMax(1, 99);
+    if (dialog.exec() != QDialog::Accepted)
+        return nullptr;
+    if (printer->printRange() == QPrinter::PageRange) {
+        setup.range = PrintSetup::Pages;
+        setup.firstPage = QString::number(printer->fromPage());
+        setup.lastPage = QString::number(printer->toPage());
+    }
+    return printer;
+}
+
+bool PreviewMemoryList(CMemoryView& view, const PrintSetup& setup, QWidget* owner) {
+    CSpreadSheet& grid = *view.Grid();
+    ApplySetup(grid, setup, view.Model().FileName());
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintPreviewDialog preview(&printer, owner);
+    preview.setWindowTitle(QObject::tr("Print Preview - Memory List"));
+    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
+                     [&grid](QPrinter* target) {
+                         grid.SetPrinter(target);
+                         grid.SetOperation(CSpreadSheet::OpPrint);
+                         grid.SetPrinter(nullptr);
+                     });
+    return preview.exec() == QDialog::Accepted;
+}
+
 } // namespace
 
 bool PrintMemoryList(CMemoryView& view, QWidget* parent) {
     view.Grid()->SetPrintJobName(QObject::tr("Memory List"));
-    CPrintSetupDlg dialog(view.Model().GetPrompt(), parent ? parent : &view);
+    QWidget* owner = parent ? parent : &view;
+    Prompt* prompt = view.Model().GetPrompt();
+    CPrintSetupDlg dialog(prompt, owner, ColumnNames(*view.Grid()));
     if (dialog.exec() != QDialog::Accepted)
         return false;
-    return PrintMemoryListWith(view, dialog.Values());
+    PrintSetup setup = dialog.Values();
+    if (dialog.PreviewChosen())
+        return PreviewMemoryList(view, setup, owner);
+    const std::unique_ptr<QPrinter> printer = ChoosePrinter(prompt, setup, owner);
+    return printer && PrintMemoryListWith(view, setup, printer.get());
 }
 
 bool PrintMemoryListWith(CMemoryView& view, const PrintSetup& setup, QPrinter* printer) {
     CSpreadSheet& grid = *view.Grid();
     Prompt* prompt = view.Model().GetPrompt();
-    ApplySetup(grid, setup);
+    ApplySetup(grid, setup, view.Model().FileName());
     std::unique_ptr<QPrinter> own;
     if (!printer) {
         own = DefaultPrinter(prompt);

@@ -33,7 +33,7 @@ namespace {
 using records::MemoryChannel;
 using records::SettingSwitch;
 
-constexpr int kFreqCol = 1, kPrefCol = 4;
+constexpr int kFreqCol = 1, kNameCol = 3, kPrefCol = 4;
 
 int BankTop(int row) {
     return (row - 1) / CMemoryView::kBankRows * CMemoryView::kBankRows + CMemoryView::kBankRows;
@@ -414,11 +414,17 @@ void CMemoryView::OnInsert() {
     if (!Selection(f, l))
         return;
     const int top = BankTop(f);
-    if (grid_->ReadCellFrequency(kFreqCol, top) != 0) {
+    if (const int hz = grid_->ReadCellFrequency(kFreqCol, top); hz != 0) {
         Prompt* prompt = Model().GetPrompt();
-        if (prompt &&
-            prompt->Message(tr("Top memory of bank will be lost with insert."), tr("Insert Error"),
-                            PromptButtons::OkCancel, PromptIcon::None) != PromptAnswer::Ok)
+        QString name;
+        grid_->ReadCell(kNameCol, top, name);
+        const QString lost = (FrequencyText(hz) + QLatin1Char(' ') + name).trimmed();
+        if (prompt && prompt->Confirm(tr("Channel %1 (%2), the last of its bank, will be lost "
+                                         "with the insert.")
+                                          .arg(top)
+                                          .arg(lost),
+                                      tr("Insert"), tr("Insert"),
+                                      PromptIcon::Exclamation) != PromptAnswer::Ok)
             return;
     }
     grid_->SetRangeMode(true);

@@ -105,8 +105,10 @@ private:
 QString RegisterChannelFont();
 void UnregisterChannelFont();
 
-// The Print command: runs the Print Setup dialog, then prints the memory list. Returns true
-// when pages were printed.
+// The Print command: runs the Print Setup dialog, then the system's print dialog (or, with
+// Preview, a print preview) and prints the memory list: its title and the date on top, the
+// channels in use (all rows when asked), "Page X of Y" below. Returns true when pages were
+// printed or the preview was shown.
 bool PrintMemoryList(CMemoryView& view, QWidget* parent = nullptr);
 // Prints with the given choices to the default printer; with no printer installed, offers
 // to save the pages as a PDF file. printer, when given, is used instead (tests, previews).

@@ -10,6 +10,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
@@ -27,7 +28,8 @@ int PrintSetup::PageNumber(const QString& text) {
     return ok ? static_cast<short>(value) : 0;
 }
 
-CPrintSetupDlg::CPrintSetupDlg(Prompt* prompt, QWidget* parent) : QDialog(parent), prompt_(prompt) {
+CPrintSetupDlg::CPrintSetupDlg(Prompt* prompt, QWidget* parent, const QStringList& columnNames)
+    : QDialog(parent), prompt_(prompt) {
     setWindowTitle(tr("Print Setup"));
 
     auto* rangeBox = new QGroupBox(tr("Print Range"), this);
@@ -60,11 +62,22 @@ CPrintSetupDlg::CPrintSetupDlg(Prompt* prompt, QWidget* parent) : QDialog(parent
     rowHeaders = new QCheckBox(tr("&Row Headers"), lookBox);
     gridLines = new QCheckBox(tr("&Grid Lines"), lookBox);
     gridBorder = new QCheckBox(tr("Grid &Border"), lookBox);
+    emptyChannels = new QCheckBox(tr("&Empty channels too"), lookBox);
     auto* lookLayout = new QVBoxLayout(lookBox);
-    for (QCheckBox* box : {columnHeaders, rowHeaders, gridLines, gridBorder})
+    for (QCheckBox* box : {columnHeaders, rowHeaders, gridLines, gridBorder, emptyChannels})
         lookLayout->addWidget(box);
 
-    auto* marginBox = new QGroupBox(tr("Margins"), this);
+    auto* columnBox = new QGroupBox(tr("Columns"), this);
+    auto* columnLayout = new QVBoxLayout(columnBox);
+    for (const QString& name : columnNames) {
+        columns << new QCheckBox(QString(name).replace(QLatin1Char('\n'), QLatin1Char(' ')),
+                                 columnBox);
+        columns.back()->setChecked(true);
+        columnLayout->addWidget(columns.back());
+    }
+    columnBox->setVisible(!columnNames.isEmpty());
+
+    auto* marginBox = new QGroupBox(tr("Margins (inches)"), this);
     auto* marginLayout = new QFormLayout(marginBox);
     marginLeft = new QLineEdit(marginBox);
     marginRight = new QLineEdit(marginBox);
@@ -80,12 +93,20 @@ CPrintSetupDlg::CPrintSetupDlg(Prompt* prompt, QWidget* parent) : QDialog(parent
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    previewButton = buttons->addButton(tr("Pre&view..."), QDialogButtonBox::ActionRole);
+    connect(previewButton, &QPushButton::clicked, this, [this] {
+        preview_ = true;
+        accept();
+        if (result() != QDialog::Accepted)
+            preview_ = false;
+    });
 
     auto* grid = new QGridLayout(this);
     grid->addWidget(rangeBox, 0, 0);
     grid->addWidget(marginBox, 0, 1, 2, 1);
     grid->addWidget(lookBox, 1, 0);
-    grid->addWidget(buttons, 2, 0, 1, 2);
+    grid->addWidget(columnBox, 0, 2, 2, 1);
+    grid->addWidget(buttons, 2, 0, 1, 3);
 
     // The defaults.
     all->setChecked(true);
@@ -93,6 +114,7 @@ CPrintSetupDlg::CPrintSetupDlg(Prompt* prompt, QWidget* parent) : QDialog(parent
     rowHeaders->setChecked(values_.rowHeaders);
     gridLines->setChecked(values_.gridLines);
     gridBorder->setChecked(values_.gridBorder);
+    emptyChannels->setChecked(values_.emptyChannels);
     marginLeft->setText(values_.marginLeft);
     marginRight->setText(values_.marginRight);
     marginTop->setText(values_.marginTop);
@@ -110,11 +132,22 @@ void CPrintSetupDlg::accept() {
     v.rowHeaders = rowHeaders->isChecked();
     v.gridLines = gridLines->isChecked();
     v.gridBorder = gridBorder->isChecked();
+    v.emptyChannels = emptyChannels->isChecked();
+    for (int i = 0; i < columns.size(); ++i)
+        if (columns[i]->isChecked())
+            v.columns << i + 1;
     v.marginLeft = marginLeft->text().left(4);
     v.marginRight = marginRight->text().left(4);
     v.marginTop = marginTop->text().left(4);
     v.marginBottom = marginBottom->text().left(4);
     values_ = v;
+    if (!columns.isEmpty() && v.columns.isEmpty()) {
+        if (prompt_)
+            prompt_->Message(tr("Choose at least one column to print."), QString(),
+                             PromptButtons::Ok, PromptIcon::None);
+        columns.front()->setFocus();
+        return;
+    }
     if (v.range == PrintSetup::Pages && PrintSetup::PageNumber(v.firstPage) == 0) {
         if (prompt_)
             prompt_->Message(tr("No starting page specified"), QString(), PromptButtons::Ok,

@@ -3,10 +3,13 @@
 // dialog opens with the defaults every time; nothing is remembered between prints.
 
 #include <QDialog>
+#include <QList>
 #include <QString>
+#include <QStringList>
 
 class QCheckBox;
 class QLineEdit;
+class QPushButton;
 class QRadioButton;
 class Prompt;
 
@@ -15,6 +18,10 @@ struct PrintSetup {
     int range = All;
     QString firstPage, lastPage; // at most 2 characters each
     bool columnHeaders = true, rowHeaders = true, gridLines = true, gridBorder = true;
+    // Channels not in use are left out unless asked for.
+    bool emptyChannels = false;
+    // The grid columns printed (1 = the first); empty: all of them.
+    QList<int> columns;
     // Inches, at most 4 characters each.
     QString marginLeft = QStringLiteral("1.00"), marginRight = QStringLiteral("1.00"),
             marginTop = QStringLiteral("1.00"), marginBottom = QStringLiteral("1.00");
@@ -28,10 +35,14 @@ struct PrintSetup {
 class CPrintSetupDlg : public QDialog {
     Q_OBJECT
 public:
-    // prompt shows the dialog's one message; it may be null.
-    explicit CPrintSetupDlg(Prompt* prompt, QWidget* parent = nullptr);
-    // The chosen values, valid after OK.
+    // prompt shows the dialog's one message; it may be null. columnNames offers a choice of
+    // the grid's columns, all of them checked.
+    explicit CPrintSetupDlg(Prompt* prompt, QWidget* parent = nullptr,
+                            const QStringList& columnNames = {});
+    // The chosen values, valid after OK or Preview.
     const PrintSetup& Values() const { return values_; }
+    // The dialog was left with Preview rather than OK.
+    bool PreviewChosen() const { return preview_; }
     // Takes the controls' values; with "Pages" and no starting page the dialog says so and
     // stays open.
     void accept() override;
@@ -45,6 +56,9 @@ public:
     QCheckBox* rowHeaders;
     QCheckBox* gridLines;
     QCheckBox* gridBorder;
+    QCheckBox* emptyChannels;
+    QList<QCheckBox*> columns; // one per column name, in order
+    QPushButton* previewButton;
     QLineEdit* marginLeft;
     QLineEdit* marginRight;
     QLineEdit* marginTop;
@@ -53,4 +67,5 @@ public:
 private:
     Prompt* prompt_;
     PrintSetup values_;
+    bool preview_ = false;
 };

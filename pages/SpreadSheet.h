@@ -163,6 +163,9 @@ public:
     void SetPrintMarginLeft(int twips) { print_.marginLeft = twips; }
     void SetPrintMarginRight(int twips) { print_.marginRight = twips; }
     void SetPrintMarginTop(int twips) { print_.marginTop = twips; }
+    void SetPrintTitle(const QString& title) { print_.title = title; }
+    void SetPrintEmptyRows(bool on) { print_.emptyRows = on; }
+    void SetPrintColumns(const QList<int>& columns) { print_.columns = columns; }
     struct PrintSettings {
         QString jobName;
         bool border = true, columnHeaders = true, gridLines = true, rowHeaders = true;
@@ -170,12 +173,16 @@ public:
         int rangeKind = PrintWholeSheet;
         int firstPage = 0, lastPage = 0;
         int marginLeft = 1440, marginRight = 1440, marginTop = 1440, marginBottom = 1440;
+        QString title;         // above the table on every page, beside the date; none: no line
+        bool emptyRows = true; // false: rows without any text are left out
+        QList<int> columns;    // the columns printed; empty: every column of the range
     };
     const PrintSettings& GetPrintSettings() const { return print_; }
     // The printer operation 13 prints to; without one it uses the system's default printer.
     void SetPrinter(QPrinter* printer) { printer_ = printer; }
-    // Lays the cells out in pages on printer by the print settings. Returns the number of
-    // pages printed, or -1 when the printer failed (error holds why).
+    // Lays the cells out in pages on printer by the print settings, each page numbered
+    // "Page X of Y". Returns the number of pages printed, or -1 when the printer failed (error
+    // holds why).
     int Print(QPrinter& printer, QString* error = nullptr);
     // Result of the last operation 13 (see Print).
     int LastPrintResult() const { return lastPrintResult_; }

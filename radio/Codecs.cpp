@@ -188,6 +188,55 @@ QString FrequencyMessage(int hz) {
     return FrequencyText(hz) + QStringLiteral(" is not a valid frequency");
 }
 
+QString VersionText(int country, int wideband) {
+    static const char* const kRegions[] = {"Japan", "ham bands", nullptr, nullptr, "general"};
+    const char* region = (country >= 0 && country < 5) ? kRegions[country] : nullptr;
+    QString text = QStringLiteral("country %1").arg(country);
+    if (region)
+        text += QStringLiteral(", %1").arg(QLatin1String(region));
+    if (wideband != 0)
+        text += QStringLiteral(", wideband");
+    return text;
+}
+
+namespace {
+
+QString MHzText(int hz) {
+    QString text = QString::number(hz / 1e6, 'f', 4);
+    while (text.endsWith(QLatin1Char('0')))
+        text.chop(1);
+    if (text.endsWith(QLatin1Char('.')))
+        text.chop(1);
+    return text;
+}
+
+} // namespace
+
+QString AcceptedRangesText(int country, int wideband) {
+    // The blocked ranges of a country are listed in ascending order; the gaps are what is open.
+    QStringList open;
+    int from = kLowestHz;
+    for (const BlockedRange& range : kBlockedRanges) {
+        if (range.country != country || (range.wideOpens && wideband != 0))
+            continue;
+        if (range.lowHz > from)
+            open << MHzText(from) + QLatin1Char('-') + MHzText(range.lowHz);
+        from = std::max(from, range.highHz);
+    }
+    open << MHzText(from) + QLatin1Char('-') + MHzText(kTopHz);
+    return open.join(QLatin1String(", ")) + QStringLiteral(" MHz");
+}
+
+QString AcceptedRangesNote(int country, int wideband) {
+    return QStringLiteral("This receiver's version (%1) receives %2, each range up to but not "
+                          "including its upper edge.")
+        .arg(VersionText(country, wideband), AcceptedRangesText(country, wideband));
+}
+
+QString RefusedFrequencyMessage(int hz, int country, int wideband) {
+    return FrequencyMessage(hz) + QLatin1Char('\n') + AcceptedRangesNote(country, wideband);
+}
+
 const QStringList& ModeNames() {
     static const QStringList names = SplitTabs("NFM\tWFM\tAM\tLSB\tUSB\tCW");
     return names;

@@ -42,6 +42,17 @@ QString FrequencyText(int hz);        // "145.12345": MHz with five decimals
 QString BandEdgeText(int units100Hz); // "0.2850": MHz with four decimals
 // "145.12345 is not a valid frequency"; from kOutOfReachHz on, "2147.48364 or more is ...".
 QString FrequencyMessage(int hz);
+// A receiver version as people name it: "country 4, general", "country 1, ham bands,
+// wideband".
+QString VersionText(int country, int wideband);
+// What a version receives: "0.1-620.9, 629.3-784.6, ... MHz", each range up to but not
+// including its upper edge.
+QString AcceptedRangesText(int country, int wideband);
+// "This receiver's version (...) receives ...": the one text that tells, in the window and on
+// the command line, why a frequency was refused and what would be taken.
+QString AcceptedRangesNote(int country, int wideband);
+// FrequencyMessage, then AcceptedRangesNote on a line of its own.
+QString RefusedFrequencyMessage(int hz, int country, int wideband);
 
 // ---- Modes and steps ------------------------------------------------------------------
 // Mode code = list index + 1; code 0 = none.

@@ -280,6 +280,7 @@ public:
     std::vector<Planned> planned;
     std::vector<Problem> problems;
     std::vector<Problem> cutNames;
+    bool refusedForVersion = false;
 
 private:
     void Fail(int line, const QString& reason) { problems.push_back({line, reason}); }
@@ -322,6 +323,7 @@ private:
         const int snapped = SnapTo50Hz(static_cast<int>(*hz));
         if (radio_.IsFrequencyBlocked(snapped)) {
             Fail(row.line, FrequencyMessage(snapped));
+            refusedForVersion = true;
             return;
         }
         p.hz = snapped;
@@ -440,6 +442,8 @@ ImportResult ImportChannels(CVR500Radio& radio, const QByteArray& bytes, int fir
     }
     if (!reader.problems.empty()) {
         result.problems = std::move(reader.problems);
+        if (reader.refusedForVersion)
+            result.acceptedRanges = AcceptedRangesNote(radio.Country(), radio.Wideband());
         return result;
     }
     for (const Planned& p : reader.planned)

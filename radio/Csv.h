@@ -25,6 +25,8 @@ struct ImportResult {
     std::vector<Problem> problems; // empty when the channels were set
     std::vector<Problem> cutNames; // rows whose name was longer than the receiver holds
     int channelsSet = 0;
+    // Set when a frequency was refused for the receiver's version: what that version takes.
+    QString acceptedRanges;
 };
 
 // No real channel list comes near this size; a larger input is refused unread.

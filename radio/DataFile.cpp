@@ -3,6 +3,7 @@
 #include "radio/Radio.h"
 #include "radio/Settings.h"
 
+#include <QDate>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -19,8 +20,10 @@ const char kNotDataFile[] = "Not a radio data file:\n%s";
 const char kOtherRadio[] = "Radio data file for for different radio:\n%s";
 const char kInvalidHeader[] = "Radio data file has invalid header";
 const char kInvalidFormat[] = "Radio data file has invalid format";
-const char kCountryMismatch[] = "File settings do not match current settings for VR-500\n"
-                                "Invalid frequencies will be deleted.";
+const char kVersionMismatch[] =
+    "%1 was made for a VR-500 of another version (%2); the receiver set up here is %3.\n\n"
+    "%4, and settings outside its ranges return to its defaults.\n\n"
+    "Open the file adjusted? Undo takes the adjustment back.";
 const char kNewFileName[] = "NONAME.RDF";
 const char kCannotSave[] = "Cannot save file:";
 const char kChangedOnDisk[] =
@@ -151,6 +154,8 @@ bool CRadio::OpenChosen(const QString& path, bool asCopy) {
     const Image before = editImage_;
     if (!LoadFile(path))
         return false;
+    // The file as it is on disk: an adjustment to the receiver's version is a change to it.
+    const Image asInFile = editImage_;
 
     int country = settings::kDefaultCountry;
     int wideband = settings::kDefaultWideband;
@@ -161,15 +166,13 @@ bool CRadio::OpenChosen(const QString& path, bool asCopy) {
     radio[ri::kCountryCode] = static_cast<Byte>(country);
     radio[ri::kWidebandFlag] = static_cast<Byte>(wideband);
     if (fileCountry != radio[ri::kCountryCode] || fileWideband != radio[ri::kWidebandFlag]) {
-        message = QString::fromLatin1(kCountryMismatch);
-        if (!prompt_ || prompt_->Message(message, QString(), PromptButtons::OkCancel,
-                                         PromptIcon::Exclamation) != PromptAnswer::Ok) {
+        if (!ConfirmVersionChange(path, fileCountry, fileWideband)) {
             editImage_ = before;
             return false;
         }
         RepairForCountry();
     }
-    savedImage_ = editImage_;
+    savedImage_ = asInFile;
     fileName = QFileInfo(path).fileName();
     filePath = FullPath(path);
     untitled = asCopy;
@@ -180,17 +183,60 @@ bool CRadio::OpenChosen(const QString& path, bool asCopy) {
     return true;
 }
 
+// EditImage holds the file with the receiver's version already written into it, so the
+// channels listed are those the repair will empty.
+bool CRadio::ConfirmVersionChange(const QString& path, int fileCountry, int fileWideband) {
+    QStringList lost;
+    for (int n = 1; n <= ri::kChannelCount; ++n) {
+        if (!IsChannelUsed(n))
+            continue;
+        const int hz = DecodeDigits(EditRadio() + ri::ChannelFrequency(n), 8);
+        if (IsFrequencyBlockedFor(hz, Country(), Wideband()))
+            lost << QStringLiteral("Channel %1: %2 %3")
+                        .arg(n)
+                        .arg(FrequencyText(hz), TextFromName(EditRadio() + ri::ChannelName(n)))
+                        .trimmed();
+    }
+    const QString emptied = lost.isEmpty() ? QStringLiteral("No channel will be emptied")
+                            : lost.size() == 1
+                                ? QStringLiteral("1 channel holds a frequency this version cannot "
+                                                 "receive and will be emptied")
+                                : QStringLiteral("%1 channels hold frequencies this version cannot "
+                                                 "receive and will be emptied")
+                                      .arg(lost.size());
+    message = QString::fromLatin1(kVersionMismatch)
+                  .arg(QFileInfo(path).fileName(), VersionText(fileCountry, fileWideband),
+                       VersionText(Country(), Wideband()), emptied);
+    if (!prompt_)
+        return false;
+    const PromptAnswer answer =
+        lost.isEmpty()
+            ? prompt_->Message(message, QString(), PromptButtons::OkCancel, PromptIcon::Exclamation)
+            : prompt_->Details(message, lost.join(QLatin1Char('\n')), QString(),
+                               PromptButtons::OkCancel, PromptIcon::Exclamation);
+    return answer == PromptAnswer::Ok;
+}
+
 bool CRadio::OnFileSave() {
     if (untitled)
         return OnFileSaveAs();
     return CommitEdits() && SaveChecked(filePath);
 }
 
+QString CRadio::ProposedFileName(const QString& suffix) const {
+    const QString base =
+        fileName == QLatin1String(kNewFileName)
+            ? QStringLiteral("VR-500 %1").arg(QDate::currentDate().toString(Qt::ISODate))
+            : QFileInfo(fileName).completeBaseName();
+    return base + QLatin1Char('.') + suffix;
+}
+
 bool CRadio::OnFileSaveAs() {
     if (!CommitEdits())
         return false;
-    const QString path =
-        prompt_ ? prompt_->SaveFileName(RadioFileRequest("Save Radio File", dataDir)) : QString();
+    FileDialogRequest request = RadioFileRequest("Save Radio File", dataDir);
+    request.fileName = ProposedFileName(QStringLiteral("rdf"));
+    const QString path = prompt_ ? prompt_->SaveFileName(request) : QString();
     if (path.isEmpty() || !SaveChecked(path))
         return false;
     RememberFolder(path);

@@ -29,6 +29,12 @@ public:
                                  const QString& caption, PromptButtons buttons, PromptIcon icon) {
         return Message(text + QStringLiteral("\n\n") + details, caption, buttons, icon);
     }
+    // A question whose yes-button is named for what it does ("Insert") beside Cancel; Ok
+    // means go ahead. Where buttons cannot be named, OK and Cancel stand in.
+    virtual PromptAnswer Confirm(const QString& text, const QString& caption,
+                                 const QString& /*action*/, PromptIcon icon) {
+        return Message(text, caption, PromptButtons::OkCancel, icon);
+    }
     // The chosen path, or an empty string when the user cancels.
     virtual QString OpenFileName(const FileDialogRequest& request) = 0;
     virtual QString SaveFileName(const FileDialogRequest& request) = 0;

@@ -97,6 +97,9 @@ public:
     // Where the file dialogs start.
     const QString& DataDir() const { return dataDir; }
     bool IsUntitled() const { return untitled; }
+    // The name Save As and Export propose: the current file's with suffix, or for a new data
+    // set one made from today's date ("VR-500 2026-12-07.rdf").
+    QString ProposedFileName(const QString& suffix) const;
     // The last file message shown (or that would have been, without a prompt).
     const QString& Message() const { return message; }
     // Tells whoever shows the data, once per change, that the open file was changed on disk
@@ -125,6 +128,9 @@ private:
     QString AskForFile(const QString& folder);
     // OpenFile, and with asCopy the file stays untouched: untitled, data folder kept.
     bool OpenChosen(const QString& path, bool asCopy);
+    // Asks before a file of another receiver version is adjusted to the one set up here,
+    // naming both and the channels that will be emptied; true to go on.
+    bool ConfirmVersionChange(const QString& path, int fileCountry, int fileWideband);
     void RememberFolder(const QString& path);
     // Writes EditImage, less the bytes a file never keeps, to path as the new saved copy.
     bool WriteTo(const QString& path);

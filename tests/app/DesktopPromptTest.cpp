@@ -11,14 +11,15 @@
 
 namespace {
 
-// Answers the next message box by its button text, or by Escape when text is empty.
-PromptAnswer Answer(PromptButtons buttons, const char* press) {
-    DesktopPrompt prompt;
-    QString seenDetails;
-    WhenModal([press, &seenDetails](QWidget* modal) {
+// Answers the message box that show brings up by its button text, or by Escape when text is
+// empty; details gets the box's detailed text.
+template <typename Show>
+PromptAnswer Press(const char* press, Show show, QString* details = nullptr) {
+    WhenModal([press, details](QWidget* modal) {
         auto* box = qobject_cast<QMessageBox*>(modal);
         ASSERT_NE(box, nullptr);
-        seenDetails = box->detailedText();
+        if (details)
+            *details = box->detailedText();
         if (!*press) {
             QTest::keyClick(box, Qt::Key_Escape);
             return;
@@ -29,9 +30,19 @@ PromptAnswer Answer(PromptButtons buttons, const char* press) {
         ADD_FAILURE() << "no button " << press;
         box->reject();
     });
-    const PromptAnswer answer =
-        prompt.Details(QStringLiteral("Text"), QStringLiteral("Line 1\nLine 2"), QString(), buttons,
-                       PromptIcon::Question);
+    return show();
+}
+
+PromptAnswer Answer(PromptButtons buttons, const char* press) {
+    DesktopPrompt prompt;
+    QString seenDetails;
+    const PromptAnswer answer = Press(
+        press,
+        [&] {
+            return prompt.Details(QStringLiteral("Text"), QStringLiteral("Line 1\nLine 2"),
+                                  QString(), buttons, PromptIcon::Question);
+        },
+        &seenDetails);
     EXPECT_EQ(seenDetails, "Line 1\nLine 2");
     return answer;
 }
@@ -46,4 +57,16 @@ TEST(DesktopPrompt, ButtonsAndEscapeGiveTheAnswersTheFlowsExpect) {
     EXPECT_EQ(Answer(PromptButtons::OkCancel, ""), PromptAnswer::Cancel);
     EXPECT_EQ(Answer(PromptButtons::YesNo, ""), PromptAnswer::No);
     EXPECT_EQ(Answer(PromptButtons::Ok, ""), PromptAnswer::Ok);
+}
+
+// A question with a named action: that button goes ahead; Cancel and Escape do not.
+TEST(DesktopPrompt, ConfirmOffersTheNamedActionAndCancel) {
+    for (const char* press : {"Insert", "Cancel", ""}) {
+        DesktopPrompt prompt;
+        const PromptAnswer answer = Press(press, [&prompt] {
+            return prompt.Confirm(QStringLiteral("Text"), QString(), QStringLiteral("Insert"),
+                                  PromptIcon::Exclamation);
+        });
+        EXPECT_EQ(answer, *press == 'I' ? PromptAnswer::Ok : PromptAnswer::Cancel) << press;
+    }
 }

@@ -295,3 +295,52 @@ TEST_F(HistoryWithReceiver, GetDataKeepsABackupAndCanBeUndone) {
     EXPECT_TRUE(Radio().IsUntitled());
     EXPECT_EQ(Radio().DataDir(), dataDir);
 }
+
+// A file made for another receiver version: the message names both versions and the channel
+// to be emptied; the adjustment is a step Undo takes back, and until then Exit asks to save.
+TEST_F(History, AFileOfAnotherVersionOpensAdjustedAsAStepThatCanBeUndone) {
+    Start(); // a US system: the general version, which may not receive 824-849 MHz
+    CVR500Radio maker;
+    maker.NewImage();
+    SetChannel(maker, 5, 824'500'000, "CELL");
+    SetChannel(maker, 6, 145'000'000, "HAM");
+    maker.EditRadio()[ri::kCountryCode] = 1;
+    maker.EditRadio()[ri::kWidebandFlag] = 1;
+    ASSERT_TRUE(maker.SaveTo(Path("wide.rdf")));
+
+    prompt.answers = {PromptAnswer::Ok};
+    ASSERT_TRUE(Frame()->OpenPath(Path("wide.rdf")));
+    ASSERT_EQ(prompt.messages.size(), 1u);
+    EXPECT_EQ(prompt.messages[0].text,
+              "wide.rdf was made for a VR-500 of another version (country 1, ham bands, "
+              "wideband); the receiver set up here is country 4, general.\n\n1 channel holds a "
+              "frequency this version cannot receive and will be emptied, and settings outside "
+              "its ranges return to its defaults.\n\nOpen the file adjusted? Undo takes the "
+              "adjustment back.");
+    EXPECT_EQ(prompt.messages[0].details, "Channel 5: 824.50000 CELL");
+    EXPECT_EQ(prompt.messages[0].buttons, PromptButtons::OkCancel);
+    EXPECT_EQ(CellText(5), "");
+    EXPECT_EQ(CellText(6), "145.00000");
+    EXPECT_TRUE(Radio().IsChanged());
+    EXPECT_EQ(Undo()->text(), "&Undo Adjust to Receiver Version");
+
+    prompt.answers = {PromptAnswer::Cancel};
+    EXPECT_FALSE(Frame()->close());
+    EXPECT_EQ(prompt.LastText(), "Save file before closing?");
+
+    Undo()->trigger();
+    EXPECT_EQ(CellText(5), "824.50000");
+    EXPECT_EQ(Radio().Country(), 1);
+    EXPECT_FALSE(Radio().IsChanged());
+    Redo()->trigger();
+    EXPECT_EQ(CellText(5), "");
+    EXPECT_EQ(Radio().Country(), 4);
+
+    // What is saved is the adjusted data set, and it then opens without a question.
+    prompt.messages.clear();
+    ASSERT_TRUE(Frame()->OnFileSave());
+    ASSERT_TRUE(Frame()->OpenPath(Path("wide.rdf")));
+    EXPECT_TRUE(prompt.messages.empty()) << prompt.LastText().toStdString();
+    EXPECT_EQ(CellText(5), "");
+    EXPECT_FALSE(Undo()->isEnabled());
+}

@@ -4,6 +4,7 @@
 
 #include "app/HelpWindow.h"
 #include "pages/PageMain.h"
+#include "support/VersionTexts.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -378,7 +379,9 @@ TEST_F(AppTest, PageKeysMoveBetweenThePagesAndCheckWhatWasTyped) {
     const Image before = Radio().EditImage();
     QTest::keyClick(TypeInCell(3, "1700"), Qt::Key_Tab, Qt::ControlModifier);
     ASSERT_EQ(prompt.messages.size(), 1u);
-    EXPECT_EQ(prompt.LastText(), "1700.00000 is not a valid frequency");
+    // The ranges the receiver's version takes, the same text the command line prints.
+    EXPECT_EQ(prompt.LastText(),
+              "1700.00000 is not a valid frequency\n" + QString::fromLatin1(kGeneralRanges));
     EXPECT_EQ(sheet->GetActiveIndex(), 0);
     EXPECT_EQ(CellText(3), "");
     EXPECT_TRUE(Radio().EditImage() == before);

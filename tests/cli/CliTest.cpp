@@ -1,6 +1,7 @@
 #include "radio/Layout.h"
 #include "radio/Version.h"
 #include "support/Files.h"
+#include "support/VersionTexts.h"
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -205,6 +206,15 @@ TEST_F(Cli, FailuresPrintTheProgramsMessagesAndChangeNothing) {
     EXPECT_EQ(bad.exit, 1);
     EXPECT_TRUE(bad.err.contains(Path("bad.csv") + ":3: Location \"0\""));
     EXPECT_TRUE(bad.err.contains(Path("bad.csv") + ":4: Frequency \"abc\""));
+    EXPECT_EQ(ReadAll(file), before);
+
+    // A frequency the receiver's version may not take: the ranges it takes, as the window says.
+    WriteAll(Path("cell.csv"), "Location,Frequency\n1,145\n2,824.5\n");
+    const Result cell = Run({"import", Path("cell.csv"), file});
+    EXPECT_EQ(cell.exit, 1);
+    EXPECT_TRUE(cell.err.contains(Path("cell.csv") + ":3: 824.50000 is not a valid frequency\n" +
+                                  QString::fromLatin1(kGeneralRanges) + "\nNothing was written."))
+        << cell.err.toStdString();
     EXPECT_EQ(ReadAll(file), before);
 
     const Result noCsv = Run({"import", Path("none.csv"), file});

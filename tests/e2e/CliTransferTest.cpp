@@ -126,6 +126,10 @@ TEST_F(CliTransfer, ReadGivesUpWhenTheReceiverSendsNothing) {
     const CliResult r = Cli({"read", "--port", device, "--wait", "1", "-o", Path("read.rdf")});
     EXPECT_EQ(r.exit, 1);
     EXPECT_TRUE(r.err.contains("The receiver sent nothing within 1 seconds.")) << qPrintable(r.err);
+    // What to check, as the window says it.
+    EXPECT_TRUE(r.err.contains("Check that the receiver is in clone mode and sending, that the "
+                               "cable is plugged in"))
+        << qPrintable(r.err);
     EXPECT_FALSE(QFile::exists(Path("read.rdf")));
 }
 
@@ -147,7 +151,12 @@ TEST_F(CliTransfer, CtrlCDuringAWriteSaysHowToRecover) {
 TEST_F(CliTransfer, MissingPortIsReported) {
     const CliResult r = Cli({"read", "--port", "/dev/corvinel-none", "-o", Path("read.rdf")});
     EXPECT_EQ(r.exit, 1);
-    EXPECT_TRUE(r.err.contains("/dev/corvinel-none: Invalid or unsupported port."));
+    EXPECT_TRUE(r.err.contains("/dev/corvinel-none: Invalid or unsupported port.\nThe device "
+                               "is not there: plug in the cable's adapter, or choose another "
+                               "port.\n"))
+        << qPrintable(r.err);
+    EXPECT_TRUE(r.err.contains("Serial ports present: ") ||
+                r.err.contains("No serial port is present on this system."));
 }
 
 // A read takes half a minute of the user's time: a file that cannot be written is refused

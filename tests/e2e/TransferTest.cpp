@@ -114,7 +114,7 @@ TEST_F(ReadTransfer, BadChecksumIsRefused) {
 
 TEST_F(ReadTransfer, SilenceTimesOutWithARefusal) {
     EXPECT_EQ(Read({"--silence-after", "10"}), CloneState::Failed);
-    EXPECT_EQ(session->Message(), "Timeout");
+    EXPECT_TRUE(session->Message().startsWith("The receiver stopped sending"));
     EXPECT_EQ(session->Caption(), "Comm Error");
     EXPECT_GE(elapsedMs, 410);
     EXPECT_EQ(sim.Result(), "silent after frame 10");
@@ -127,7 +127,7 @@ TEST_F(ReadTransfer, DataPastTheImageIsRefusedAndFails) {
 
 TEST_F(ReadTransfer, MissingEchoFails) {
     EXPECT_EQ(Read({"--no-echo"}), CloneState::Failed);
-    EXPECT_EQ(session->Message(), "Timeout");
+    EXPECT_TRUE(session->Message().startsWith("The receiver stopped sending"));
     EXPECT_EQ(session->Caption(), "Comm Error");
 }
 

@@ -125,7 +125,7 @@ TEST_F(ReceiverTest, SilenceTimesOutOnlyOnceDataBegan) {
     rx.Advance(last + 410ms);
     EXPECT_EQ(rx.TakeOutput(), Bytes({0x03, 0x15, 0x01}));
     EXPECT_EQ(rx.State(), CloneState::Failed);
-    EXPECT_EQ(rx.Message(), "Timeout");
+    EXPECT_TRUE(rx.Message().startsWith("The receiver stopped sending"));
     EXPECT_EQ(rx.Caption(), "Comm Error");
 }
 
@@ -180,7 +180,7 @@ TEST_F(ReceiverTest, MissingEchoEndsTheReadAsATimeout) {
     // the receiver's next frame where the echo belongs
     EXPECT_EQ(Feed(wire::DataFrame(1, source.data())), Bytes({0x03, 0x15, 0x01}));
     EXPECT_EQ(rx.State(), CloneState::Failed);
-    EXPECT_EQ(rx.Message(), "Timeout");
+    EXPECT_TRUE(rx.Message().startsWith("The receiver stopped sending"));
     EXPECT_EQ(rx.Caption(), "Comm Error");
 }
 

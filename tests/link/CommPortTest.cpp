@@ -54,8 +54,8 @@ TEST(PortNames, ComNumbersAndPaths) {
 }
 
 TEST(OpenMessages, EachFailureNamesTheDevice) {
-    EXPECT_EQ(OpenErrorMessage(OpenFailure::NotFound, "/dev/ttyS2", 0),
-              "/dev/ttyS2: Invalid or unsupported port.");
+    EXPECT_TRUE(OpenErrorMessage(OpenFailure::NotFound, "/dev/ttyS2", 0)
+                    .startsWith("/dev/ttyS2: Invalid or unsupported port."));
     EXPECT_EQ(OpenErrorMessage(OpenFailure::InUse, "/dev/ttyS2", 0),
               "/dev/ttyS2: Is already open.");
     EXPECT_EQ(OpenErrorMessage(OpenFailure::Other, "/dev/ttyS2", 31),
@@ -129,7 +129,10 @@ TEST_F(CommPortTest, StoredMissingPortIsReportedAndConstructionGoesOn) {
     CCommPort port(&prompt);
     EXPECT_FALSE(port.IsOpen());
     ASSERT_EQ(prompt.messages.size(), 1u);
-    EXPECT_EQ(prompt.messages[0].text, kMissing + ": Invalid or unsupported port.");
+    EXPECT_TRUE(prompt.messages[0].text.startsWith(kMissing + ": Invalid or unsupported port.\n"));
+    // It says the device is not there and which ports are.
+    EXPECT_TRUE(prompt.messages[0].text.contains("The device is not there"));
+    EXPECT_TRUE(prompt.messages[0].text.endsWith(PresentPortsText()));
     EXPECT_EQ(prompt.messages[0].caption, "Com port error");
 }
 
@@ -263,7 +266,7 @@ TEST_F(CommPortTest, SetupFailedOpenRestoresTheOldPortAndAsksAgain) {
     ScriptedChooser chooser;
     chooser.answers = {kMissing, std::nullopt};
     EXPECT_TRUE(port.Setup(chooser));
-    EXPECT_EQ(prompt.LastText(), kMissing + ": Invalid or unsupported port.");
+    EXPECT_TRUE(prompt.LastText().startsWith(kMissing + ": Invalid or unsupported port.\n"));
     EXPECT_EQ(chooser.shown, (QStringList{pty.Device(), pty.Device()}));
     EXPECT_TRUE(port.IsOpen());
     EXPECT_EQ(port.GetPort(), pty.Device());

@@ -129,7 +129,7 @@ TEST_F(CloneDialogs, ReadFailuresShowTheirMessages) {
         QStringList args;
         QString text, caption;
     } cases[] = {
-        {{"--silence-after", "5"}, "Timeout", "Comm Error"},
+        {{"--silence-after", "5"}, "The receiver stopped sending", "Comm Error"},
         {{"--bad-checksum", "3"}, "Checksum error", "error"},
     };
     for (const Case& c : cases) {
@@ -142,7 +142,7 @@ TEST_F(CloneDialogs, ReadFailuresShowTheirMessages) {
         CCloneReadDlg dialog(radio, localPort, local);
         EXPECT_EQ(dialog.exec(), CCloneReadDlg::kFailed) << c.text.toStdString();
         ASSERT_EQ(local.messages.size(), 1u);
-        EXPECT_EQ(local.messages[0].text, c.text);
+        EXPECT_TRUE(local.messages[0].text.startsWith(c.text));
         EXPECT_EQ(local.messages[0].caption, c.caption);
     }
 }

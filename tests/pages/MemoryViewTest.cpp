@@ -171,7 +171,7 @@ TEST_F(MemoryViewTest, TypedFrequenciesAreCheckedWhenTheCellIsLeft) {
     Type(QStringLiteral("200"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
     ASSERT_EQ(prompt.messages.size(), 1u);
-    EXPECT_EQ(prompt.LastText(), "200.00000 is not a valid frequency");
+    EXPECT_TRUE(prompt.LastText().startsWith("200.00000 is not a valid frequency\n"));
     EXPECT_EQ(Text(1, 2), "");
     EXPECT_EQ(grid->currentIndex().row(), 1); // the cursor stayed
     QTest::keyClick(grid, Qt::Key_Down);      // an empty cell may be left
@@ -190,7 +190,7 @@ TEST_F(MemoryViewTest, TypedFrequenciesAreCheckedWhenTheCellIsLeft) {
     const QRect ninth = grid->visualRect(grid->model()->index(8, 0));
     QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, ninth.center());
     ASSERT_EQ(prompt.messages.size(), 3u);
-    EXPECT_EQ(prompt.LastText(), "2000.00000 is not a valid frequency");
+    EXPECT_TRUE(prompt.LastText().startsWith("2000.00000 is not a valid frequency\n"));
     EXPECT_EQ(grid->currentIndex().row(), 4);
 
     // A mode picked by hand gives way to the band plan when the frequency cell is left.
@@ -314,9 +314,10 @@ TEST_F(MemoryViewTest, RowCommandsRespectBankBorders) {
     Select(50, 50);
     view->OnInsert();
     ASSERT_EQ(prompt.messages.size(), 1u);
-    EXPECT_EQ(prompt.messages[0].text, "Top memory of bank will be lost with insert.");
-    EXPECT_EQ(prompt.messages[0].caption, "Insert Error");
-    EXPECT_EQ(prompt.messages[0].buttons, PromptButtons::OkCancel);
+    EXPECT_EQ(prompt.messages[0].text, "Channel 100 (88.00000 TOP), the last of its bank, "
+                                       "will be lost with the insert.");
+    EXPECT_EQ(prompt.messages[0].caption, "Insert");
+    EXPECT_EQ(prompt.messages[0].action, "Insert");
     EXPECT_EQ(Name(100), "TOP");
     Select(1, 1);
     view->OnInsert(); // OK: everything moves down, the top memory is lost

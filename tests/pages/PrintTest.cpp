@@ -8,12 +8,17 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QDate>
 #include <QDateTime>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QGroupBox>
 #include <QLineEdit>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
 #include <QPrinterInfo>
 #include <QProcess>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -187,6 +192,77 @@ TEST_F(PrintTest, WithoutAPrinterThePagesGoToAPdfFile) {
     EXPECT_EQ(prompt.messages.size(), 1u);
 }
 
+// The printout as a reader gets it: the file's name and the date on top, "Page X of Y" on
+// every page, only the channels in use unless empty ones are asked for, the chosen columns.
+TEST_F(PrintTest, PrintoutHasTitleDatePageNumbersAndNoEmptyChannels) {
+    if (!HavePdfToText())
+        GTEST_SKIP() << "pdftotext is not installed (poppler-utils)";
+    CSpreadSheet* grid = view->Grid();
+    grid->WriteCellFrequency(1, 426, 430'000'000);
+    grid->WriteCell(3, 426, QStringLiteral("FAR"));
+    QTemporaryDir dir;
+    const auto print = [&](const PrintSetup& setup, const char* name) {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(dir.filePath(QLatin1String(name)));
+        EXPECT_TRUE(PrintMemoryListWith(*view, setup, &printer));
+        return PdfText(dir.filePath(QLatin1String(name)));
+    };
+
+    const QString used = print(PrintSetup{}, "used.pdf");
+    EXPECT_TRUE(used.contains("Memory List - NONAME.RDF")) << used.toStdString();
+    EXPECT_TRUE(used.contains(QDate::currentDate().toString(Qt::ISODate)));
+    EXPECT_TRUE(used.contains("Page 1 of 1")) << used.toStdString();
+    EXPECT_TRUE(used.contains(QRegularExpression("\\b426\\s+430\\.00000\\s+FAR")));
+    EXPECT_FALSE(used.contains(
+        QRegularExpression("^\\s*(4|5|425)\\s*$", QRegularExpression::MultilineOption)))
+        << used.toStdString();
+
+    PrintSetup everything;
+    everything.emptyChannels = true;
+    const QString all = print(everything, "all.pdf");
+    EXPECT_TRUE(
+        all.contains(QRegularExpression("^\\s*425\\s*$", QRegularExpression::MultilineOption)));
+    EXPECT_TRUE(all.contains(QRegularExpression("Page 1 of ([2-9]|1\\d)\\b"))) << all.toStdString();
+    EXPECT_FALSE(all.contains(QRegularExpression("\\b427\\b"))); // not past the last in use
+
+    PrintSetup twoColumns;
+    twoColumns.columns = {1, 3};
+    const QString chosen = print(twoColumns, "columns.pdf");
+    EXPECT_TRUE(chosen.contains(QRegularExpression("\\b2\\s+146\\.00000\\s+BRAVO")))
+        << chosen.toStdString();
+    EXPECT_FALSE(chosen.contains("NFM"));
+    EXPECT_FALSE(chosen.contains("Preferential"));
+}
+
+// Preview from Print Setup shows the pages in a preview window and goes no further; the
+// setup says what unit its margins are in.
+TEST_F(PrintTest, PreviewShowsThePagesAndPrintsNothing) {
+    QString margins, previewTitle;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<CPrintSetupDlg*>(QApplication::activeModalWidget());
+        ASSERT_TRUE(dialog);
+        for (QGroupBox* box : dialog->findChildren<QGroupBox*>())
+            if (box->title().startsWith("Margins"))
+                margins = box->title();
+        auto* poll = new QTimer(dialog->parent());
+        QObject::connect(poll, &QTimer::timeout, [poll, &previewTitle] {
+            if (auto* preview =
+                    qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget())) {
+                poll->stop();
+                previewTitle = preview->windowTitle();
+                preview->reject();
+            }
+        });
+        poll->start(10);
+        dialog->previewButton->click();
+    });
+    PrintMemoryList(*view);
+    EXPECT_EQ(margins, "Margins (inches)");
+    EXPECT_EQ(previewTitle, "Print Preview - Memory List");
+    EXPECT_TRUE(prompt.messages.empty());
+}
+
 // Prints through the Print command to a real CUPS queue: cups-pdf as the default printer of
 // a private server that this test starts. The printing runs in a child process of this test
 // program, because the CUPS library keeps the first server it talks to for the whole process.
@@ -252,6 +328,13 @@ void PrintTest::PrintOnCupsQueue(const QString& out) {
             ASSERT_TRUE(dialog);
             if (selection)
                 dialog->selection->setChecked(true);
+            // Then the system's print dialog, on the default printer.
+            QTimer::singleShot(0, [] {
+                auto* system = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
+                ASSERT_TRUE(system);
+                EXPECT_EQ(system->printer()->printerName(), "CorvinelPDF");
+                system->accept();
+            });
             dialog->accept();
         });
         return PrintMemoryList(*view);
@@ -284,6 +367,7 @@ void PrintTest::PrintOnCupsQueue(const QString& out) {
     EXPECT_TRUE(text.contains(QRegularExpression("\\b1\\s+145\\.00000\\s+NFM\\s+ALPHA")))
         << text.toStdString();
     EXPECT_TRUE(text.contains("CHARLIE"));
+    EXPECT_TRUE(text.contains("Page 1 of 1"));
 
     Select(3, 3);
     ASSERT_TRUE(printWith(true));

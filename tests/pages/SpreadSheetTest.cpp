@@ -383,7 +383,7 @@ TEST(FrequencyCellTest, SnapsChecksAndFillsTheMode) {
     EXPECT_TRUE(cancel);
     EXPECT_TRUE(secondCancel);
     ASSERT_EQ(reentering.messages.size(), 1u);
-    EXPECT_EQ(reentering.messages[0].text, "200.00000 is not a valid frequency");
+    EXPECT_TRUE(reentering.messages[0].text.startsWith("200.00000 is not a valid frequency\n"));
     EXPECT_EQ(reentering.messages[0].caption, "");
     EXPECT_EQ(reentering.messages[0].buttons, PromptButtons::Ok);
     grid.ReadCell(1, 2, t);

@@ -6,6 +6,7 @@
 #include "support/ScriptedPrompt.h"
 #include "support/TempSettings.h"
 
+#include <QDate>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -91,7 +92,8 @@ TEST_F(DataFile, NewImageWritesTheHeaderAndIsUntitled) {
     ASSERT_TRUE(radio.OnFileSave());
     ASSERT_EQ(prompt.saveRequests.size(), 1u);
     EXPECT_EQ(prompt.saveRequests[0].title, "Save Radio File");
-    EXPECT_EQ(prompt.saveRequests[0].fileName, "*.rdf");
+    EXPECT_EQ(prompt.saveRequests[0].fileName,
+              "VR-500 " + QDate::currentDate().toString(Qt::ISODate) + ".rdf");
     EXPECT_EQ(ReadAll(PathOf("first.rdf")), Bytes(radio.SavedImage()));
     EXPECT_FALSE(radio.IsUntitled());
     EXPECT_EQ(title, "Corvinel - first.rdf");
@@ -221,8 +223,10 @@ TEST_F(DataFile, CountryMismatchAsksAndCancelRestores) {
     prompt.answers.push_back(PromptAnswer::Cancel);
     radio.OnFileOpen();
     ASSERT_EQ(prompt.messages.size(), 1u);
-    EXPECT_EQ(prompt.messages[0].text, "File settings do not match current settings for VR-500\n"
-                                       "Invalid frequencies will be deleted.");
+    EXPECT_TRUE(prompt.messages[0].text.startsWith(
+        "other-country.rdf was made for a VR-500 of another version (country 1, ham bands); the "
+        "receiver set up here is country 0, Japan.\n"))
+        << prompt.messages[0].text.toStdString();
     EXPECT_EQ(prompt.messages[0].buttons, PromptButtons::OkCancel);
     EXPECT_EQ(prompt.messages[0].icon, PromptIcon::Exclamation);
     EXPECT_EQ(radio.EditImage(), edit);
@@ -249,14 +253,26 @@ TEST_F(DataFile, CountryMismatchAnsweredOkTakesTheCurrentSettings) {
     prompt.openPaths.push_back(path);
     prompt.answers.push_back(PromptAnswer::Ok);
     radio.OnFileOpen();
-    EXPECT_EQ(prompt.messages.size(), 1u);
+    ASSERT_EQ(prompt.messages.size(), 1u);
+    // The message names both versions; the details list each channel to be emptied.
+    const QString& text = prompt.messages[0].text;
+    EXPECT_TRUE(text.contains("(country 4, general, wideband); the receiver set up here is "
+                              "country 0, Japan."))
+        << text.toStdString();
+    EXPECT_TRUE(text.contains("1 channel holds a frequency this version cannot receive and "
+                              "will be emptied"));
+    const QString& details = prompt.messages[0].details;
+    EXPECT_TRUE(details.contains("Channel 12: 812.00000")) << details.toStdString();
+    EXPECT_FALSE(details.contains("Channel 13:"));
     EXPECT_EQ(radio.Country(), 0);
     EXPECT_EQ(radio.Wideband(), 0);
     EXPECT_EQ(radio.EditRadio()[ri::ChannelName(7)], 0x44);
     EXPECT_FALSE(radio.IsChannelUsed(12));
     EXPECT_EQ(radio.GetChannel(12)->frequencyHz, 812'000'000);
     EXPECT_TRUE(radio.IsChannelUsed(13));
-    EXPECT_EQ(radio.SavedImage(), radio.EditImage());
+    // The file on disk is the saved state: the adjustment is an unsaved change.
+    EXPECT_EQ(Bytes(radio.SavedImage()).mid(180), bytes.mid(180));
+    EXPECT_TRUE(radio.IsChanged());
     EXPECT_EQ(radio.FileName(), "wide.rdf");
 }
 

@@ -16,6 +16,7 @@ public:
         PromptButtons buttons;
         PromptIcon icon;
         QString details; // what the desktop keeps behind Show Details
+        QString action;  // the named button of a Confirm, beside Cancel
     };
 
     std::vector<Shown> messages;
@@ -28,13 +29,18 @@ public:
 
     PromptAnswer Message(const QString& text, const QString& caption, PromptButtons buttons,
                          PromptIcon icon) override {
-        messages.push_back({text, caption, buttons, icon, {}});
+        messages.push_back({text, caption, buttons, icon, {}, {}});
         return Answer(buttons);
     }
     PromptAnswer Details(const QString& text, const QString& details, const QString& caption,
                          PromptButtons buttons, PromptIcon icon) override {
-        messages.push_back({text, caption, buttons, icon, details});
+        messages.push_back({text, caption, buttons, icon, details, {}});
         return Answer(buttons);
+    }
+    PromptAnswer Confirm(const QString& text, const QString& caption, const QString& action,
+                         PromptIcon icon) override {
+        messages.push_back({text, caption, PromptButtons::OkCancel, icon, {}, action});
+        return Answer(PromptButtons::OkCancel);
     }
     QString OpenFileName(const FileDialogRequest& request) override {
         openRequests.push_back(request);
