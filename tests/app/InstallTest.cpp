@@ -43,7 +43,7 @@ TEST(Install, PutsEveryFileInPlaceAndClaimsOnlyItsOwnDataFiles) {
     for (const char* file :
          {"bin/corvinel", "bin/corvinel-cli", "bin/corvinel-sim",
           "share/applications/corvinel.desktop", "share/icons/hicolor/scalable/apps/corvinel.svg",
-          "share/mime/packages/corvinel.xml"})
+          "share/mime/packages/corvinel.xml", "share/corvinel/library/marine-vhf.csv"})
         EXPECT_TRUE(root.exists(QLatin1String(file))) << file;
 
     const QString validate =
