@@ -62,6 +62,7 @@ public:
         ID_EDIT_INSERT = 32790,
         ID_EDIT_CLEAR = 32791,
         ID_EDIT_DELETE = 32792,
+        ID_FREQUENCY_LIBRARY = 32800,
     };
 
     CMainFrame(CVR500Radio& radio, Prompt& prompt, QWidget* parent = nullptr);
@@ -92,6 +93,7 @@ public:
     void OnCompareWith();
     void OnImportChannels();
     void OnExportChannels();
+    void OnFrequencyLibrary();
     void OnGetData();
     void OnSendData();
     void OnCommSetup();
