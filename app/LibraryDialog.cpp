@@ -42,7 +42,7 @@ CLibraryDialog::CLibraryDialog(CVR500Radio& radio, QWidget* parent)
     rows_->setAccessibleName(QStringLiteral("Rows of the list"));
     rows_->setColumnCount(4);
     rows_->setHorizontalHeaderLabels({QStringLiteral("Name"), QStringLiteral("Frequency"),
-                                      QStringLiteral("Mode"), QStringLiteral("Note")});
+                                      QStringLiteral("Mode"), QStringLiteral("Refused")});
     rows_->verticalHeader()->hide();
     rows_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     rows_->setSelectionBehavior(QAbstractItemView::SelectRows);
