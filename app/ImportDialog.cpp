@@ -43,7 +43,7 @@ QString ColumnTitle(const csv::Recognised& r, int column) {
 bool ImportNeedsChoices(const csv::Plan& plan) {
     const csv::Recognised& r = plan.recognised;
     if (r.dialect == nullptr)
-        return false; // the refusal says why; there is nothing to choose
+        return !r.headerCells.isEmpty(); // a header of its own: the user maps the columns
     return r.dialect != &csv::Dialects().front() || !r.hasHeader || r.fromZero ||
            r.columns[static_cast<int>(csv::Role::Location)] < 0;
 }

@@ -69,5 +69,6 @@ private:
 };
 
 // Whether the window should ask before importing: a list in our own numbered columns goes in
-// as before; any other list, or one numbered from 0, needs the user's word.
+// as before; any other list, one numbered from 0, or one whose columns were not recognised
+// needs the user's word.
 bool ImportNeedsChoices(const csv::Plan& plan);

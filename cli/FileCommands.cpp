@@ -292,6 +292,11 @@ int RunImport(const Invocation& inv) {
     if (!result.problems.empty()) {
         for (const QString& line : csv::ProblemLines(result.problems, where))
             PrintError(line);
+        if (plan.recognised.dialect != nullptr &&
+            plan.recognised.columns[static_cast<int>(csv::Role::Location)] < 0 &&
+            options->placement == csv::Placement::ByNumber)
+            PrintError(QStringLiteral("The list names no channels: choose --at N, --append or "
+                                      "--bank B."));
         PrintError(QStringLiteral("Nothing was written."));
         return kExitFailed;
     }
