@@ -72,6 +72,8 @@ CImportDialog::CImportDialog(CVR500Radio& radio, QByteArray text, const QString&
     listForm->addRow(QStringLiteral("Columns:"), mapping);
     fromZero_ =
         new QCheckBox(QStringLiteral("Numbered from &0 (row 0 goes to channel 1)"), listBox);
+    header_ = new QCheckBox(QStringLiteral("The first line &names the columns"), listBox);
+    listForm->addRow(header_);
     listForm->addRow(fromZero_);
 
     auto* placeBox = new QGroupBox(QStringLiteral("Where the rows go"), this);
@@ -121,6 +123,12 @@ CImportDialog::CImportDialog(CVR500Radio& radio, QByteArray text, const QString&
     resize(720, 560);
 
     connect(format_, &QComboBox::activated, this, &CImportDialog::FormatChosen);
+    connect(header_, &QCheckBox::toggled, this, [this](bool on) {
+        if (!filling_) {
+            options_.hasHeader = on;
+            Replan();
+        }
+    });
     connect(fromZero_, &QCheckBox::toggled, this, [this](bool on) {
         if (!filling_) {
             options_.fromZero = on;
@@ -172,6 +180,7 @@ void CImportDialog::ShowMapping() {
             box->addItem(ColumnTitle(r, c), c);
         box->setCurrentIndex(box->findData(r.columns[role]));
     }
+    header_->setChecked(r.hasHeader);
     fromZero_->setChecked(r.fromZero);
     fromZero_->setEnabled(r.columns[static_cast<int>(csv::Role::Location)] >= 0);
     placement_->setCurrentIndex(placement_->findData(static_cast<int>(options_.placement)));
@@ -224,6 +233,7 @@ void CImportDialog::FormatChosen() {
     options_.format = format_->currentData().toString();
     options_.columns.reset();
     options_.fromZero.reset();
+    options_.hasHeader.reset();
     Replan();
 }
 

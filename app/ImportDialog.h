@@ -35,6 +35,7 @@ public:
     QSpinBox* ChannelBox() const { return channel_; }
     QSpinBox* BankBox() const { return bank_; }
     QCheckBox* FromZeroBox() const { return fromZero_; }
+    QCheckBox* HeaderBox() const { return header_; }
     QCheckBox* SkipRefusedBox() const { return skipRefused_; }
     QComboBox* ColumnBox(csv::Role role) const { return columns_[static_cast<int>(role)]; }
     QTableWidget* Preview() const { return preview_; }
@@ -58,6 +59,7 @@ private:
     QComboBox* format_;
     std::array<QComboBox*, csv::kRoleCount> columns_{};
     QCheckBox* fromZero_;
+    QCheckBox* header_;
     QComboBox* placement_;
     QSpinBox* channel_;
     QSpinBox* bank_;

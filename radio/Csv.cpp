@@ -467,12 +467,13 @@ Plan PlanImport(CVR500Radio& radio, const QByteArray& bytes, const Options& opti
     plan.recognised.separator = separator;
     if (plan.recognised.dialect == nullptr && chosen != nullptr)
         plan.recognised.dialect = chosen;
-    if (options.columns && plan.recognised.dialect != nullptr) {
-        plan.recognised.columns = *options.columns;
-        if (plan.recognised.hasHeader)
-            plan.recognised.unknownColumns =
-                UnknownColumns(*plan.recognised.dialect, records.front().fields, *options.columns);
-    }
+    Recognised& r = plan.recognised;
+    r.hasHeader = options.hasHeader.value_or(r.hasHeader);
+    if (options.columns && r.dialect != nullptr)
+        r.columns = *options.columns;
+    r.unknownColumns = r.hasHeader && r.dialect != nullptr
+                           ? UnknownColumns(*r.dialect, records.front().fields, r.columns)
+                           : QStringList();
     plan.recognised.fromZero =
         options.fromZero.value_or(NumberedFromZero(records, plan.recognised));
     CheckLayout(plan, options, records.front().line, plan.fileProblems);

@@ -44,6 +44,7 @@ struct Options {
     QString format;                   // a dialect key; empty: recognised from the header
     std::optional<ColumnMap> columns; // the user's mapping, over the recognised one
     std::optional<bool> fromZero;     // rows numbered from 0; unset: as recognised
+    std::optional<bool> hasHeader;    // the first line names the columns; unset: as recognised
     Placement placement = Placement::ByNumber;
     int first = 1;            // Placement::At
     int bank = 0;             // Placement::Bank, 0..9

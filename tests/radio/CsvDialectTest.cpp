@@ -208,6 +208,15 @@ TEST_F(CsvDialect, AChosenFormatOrMappingOverridesTheGuess) {
     ASSERT_TRUE(csv::ImportChannels(radio, text, options).problems.empty());
     EXPECT_EQ(Channels(), QStringList{"1 145500000 NFM 7"});
 
+    // A bare list in an order nobody guesses: the user says there is no header and maps it.
+    radio.NewImage();
+    options.hasHeader = false;
+    options.columns = csv::ColumnMap{-1, 0, 1, -1, -1};
+    ASSERT_TRUE(
+        csv::ImportChannels(radio, "Tower;118,1\nGround;121,9\n", options).problems.empty());
+    EXPECT_EQ(Channels().size(), 2);
+    EXPECT_TRUE(Channels().front().startsWith("1 118100000 "));
+
     options.format = QStringLiteral("nonsense");
     const csv::ImportResult unknown = csv::ImportChannels(radio, text, options);
     ASSERT_EQ(unknown.problems.size(), 1u);
