@@ -42,14 +42,16 @@ CLibraryDialog::CLibraryDialog(CVR500Radio& radio, QWidget* parent)
     rows_->setAccessibleName(QStringLiteral("Rows of the list"));
     rows_->setColumnCount(4);
     rows_->setHorizontalHeaderLabels({QStringLiteral("Name"), QStringLiteral("Frequency"),
-                                      QStringLiteral("Mode"), QStringLiteral("Refused")});
+                                      QStringLiteral("Mode"), QStringLiteral("Note")});
     rows_->verticalHeader()->hide();
     rows_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     rows_->setSelectionBehavior(QAbstractItemView::SelectRows);
     rows_->horizontalHeader()->setStretchLastSection(true);
+    rows_->setWordWrap(false);
     auto* split = new QSplitter(this);
     split->addWidget(tree_);
     split->addWidget(rows_);
+    split->setSizes({300, 500});
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     import_ = buttons->addButton(QStringLiteral("&Import Rows..."), QDialogButtonBox::ActionRole);
@@ -113,10 +115,11 @@ void CLibraryDialog::ShowRows() {
     for (int i = 0; i < rows_->rowCount(); ++i) {
         const csv::PlannedRow& p = shown_.rows[i];
         const QString cells[] = {VisibleText(p.name), p.hz > 0 ? FrequencyText(p.hz) : QString(),
-                                 ModeName(p.mode), p.refused};
+                                 ModeName(p.mode), p.refused.isEmpty() ? p.comment : p.refused};
         for (int c = 0; c < 4; ++c)
             rows_->setItem(i, c, new QTableWidgetItem(cells[c]));
     }
+    rows_->resizeColumnsToContents();
     import_->setEnabled(!shown_.rows.empty());
 }
 

@@ -262,6 +262,7 @@ public:
         ReadMode(row, p);
         const QString skip = Field(row, columns_, Role::Skip).trimmed();
         p.preferential = !skip.isEmpty() && preferential_.contains(skip, Qt::CaseInsensitive);
+        p.comment = Field(row, columns_, Role::Comment).trimmed();
         if (problems.size() == before && options_.placement != Placement::ByNumber)
             p.channel = Sequential(row);
         QStringList reasons;

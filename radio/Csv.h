@@ -59,6 +59,7 @@ struct PlannedRow {
     int mode = 0;
     bool preferential = false;
     QString name;    // as the receiver will hold it, cut to 8
+    QString comment; // the list's note on the row; not stored
     QString refused; // why the row is not written; empty when it is
 };
 

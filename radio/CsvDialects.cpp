@@ -8,32 +8,33 @@ namespace csv {
 
 namespace {
 
-constexpr std::array<int, kRoleCount> kNoPositions{-1, -1, -1, -1, -1};
+constexpr std::array<int, kRoleCount> kNoPositions{-1, -1, -1, -1, -1, -1};
 
 // Order matters: on equal matches the earlier dialect is taken.
 const Dialect kDialects[] = {
     {"common",
      "Common radio-programmer columns (Location, Name, Frequency, ...)",
-     {"Location", "Name", "Frequency", "Mode", "Skip"},
+     {"Location", "Name", "Frequency", "Mode", "Skip", "Comment"},
      "Duplex|Offset|Tone|rToneFreq|cToneFreq|DtcsCode|DtcsPolarity|RxDtcsCode|CrossMode|TStep|"
-     "Power|Comment|URCALL|RPT1CALL|RPT2CALL|DVCODE",
+     "Power|URCALL|RPT1CALL|RPT2CALL|DVCODE",
      kNoPositions,
      "P"},
     {"commercial",
      "Commercial programmer columns (Channel Number, Receive Frequency, ...)",
      {"Channel Number|Memory Number|Channel", "Name|Channel Name|Memory Name",
-      "Receive Frequency|Rx Frequency", "Operating Mode|Mode", "Skip"},
+      "Receive Frequency|Rx Frequency", "Operating Mode|Mode", "Skip", "Comment"},
      "Transmit Frequency|Tx Frequency|Offset Frequency|Offset Direction|Tone Mode|CTCSS|"
      "Rx CTCSS|DCS|DCS Polarity|Step|Tuning Step|Clock Shift|Tx Power|Tx Narrow|Pager Enable|"
-     "Bank|Comment|Attenuator|Show Name",
+     "Bank|Attenuator|Show Name",
      kNoPositions,
      "P|S|Select|Pref|Preferential"},
     {"plain",
      "Frequency, name and mode, with or without a header",
      {nullptr, "Name|Description|Label|Tag|Station",
-      "Frequency|Freq|MHz|Frequency (MHz)|Receive Frequency", "Mode", nullptr},
-     "Comment|Notes|Remarks|Location|Country",
-     {-1, 1, 0, 2, -1},
+      "Frequency|Freq|MHz|Frequency (MHz)|Receive Frequency", "Mode", nullptr,
+      "Comment|Notes|Remarks"},
+     "Location|Country",
+     {-1, 1, 0, 2, -1, -1},
      ""},
 };
 
@@ -78,7 +79,7 @@ Recognised Headerless(const Dialect& d) {
 } // namespace
 
 QString RoleTitle(Role role) {
-    static const char* const titles[] = {"Channel", "Name", "Frequency", "Mode", "Skip"};
+    static const char* const titles[] = {"Channel", "Name", "Frequency", "Mode", "Skip", "Comment"};
     return QString::fromLatin1(titles[static_cast<int>(role)]);
 }
 
@@ -126,7 +127,7 @@ QChar GuessSeparator(const QString& text) {
 }
 
 ColumnMap ColumnsFor(const Dialect& dialect, const QStringList& header) {
-    ColumnMap columns{-1, -1, -1, -1, -1};
+    ColumnMap columns{-1, -1, -1, -1, -1, -1};
     for (int i = 0; i < header.size(); ++i)
         for (int role = 0; role < kRoleCount; ++role)
             if (columns[role] < 0 && Listed(dialect.names[role], header[i])) {

@@ -12,8 +12,9 @@
 namespace csv {
 
 // What a column holds, as far as the receiver cares.
-enum class Role { Location, Name, Frequency, Mode, Skip };
-inline constexpr int kRoleCount = 5;
+// Comment is not stored in the receiver; it is shown where lists are browsed.
+enum class Role { Location, Name, Frequency, Mode, Skip, Comment };
+inline constexpr int kRoleCount = 6;
 QString RoleTitle(Role role);
 
 struct Dialect {
@@ -42,7 +43,7 @@ struct Recognised {
     const Dialect* dialect = nullptr; // nullptr: no dialect has the columns the import needs
     QChar separator = QLatin1Char(',');
     bool hasHeader = true;
-    ColumnMap columns{-1, -1, -1, -1, -1};
+    ColumnMap columns{-1, -1, -1, -1, -1, -1};
     QStringList headerCells;    // the header as written, or empty
     QStringList unknownColumns; // header cells no role and no known column of the dialect uses
     bool fromZero = false;      // the channel numbers start at 0

@@ -204,14 +204,14 @@ TEST_F(CsvDialect, AChosenFormatOrMappingOverridesTheGuess) {
 
     // A mapping of the user's: the name is read from the first column.
     radio.NewImage();
-    options.columns = csv::ColumnMap{-1, 0, 1, 3, -1};
+    options.columns = csv::ColumnMap{-1, 0, 1, 3, -1, -1};
     ASSERT_TRUE(csv::ImportChannels(radio, text, options).problems.empty());
     EXPECT_EQ(Channels(), QStringList{"1 145500000 NFM 7"});
 
     // A bare list in an order nobody guesses: the user says there is no header and maps it.
     radio.NewImage();
     options.hasHeader = false;
-    options.columns = csv::ColumnMap{-1, 0, 1, -1, -1};
+    options.columns = csv::ColumnMap{-1, 0, 1, -1, -1, -1};
     ASSERT_TRUE(
         csv::ImportChannels(radio, "Tower;118,1\nGround;121,9\n", options).problems.empty());
     EXPECT_EQ(Channels().size(), 2);
