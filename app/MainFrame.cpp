@@ -5,6 +5,9 @@
 #include "app/Commands.h"
 #include "app/EditHistory.h"
 #include "app/HelpWindow.h"
+#include "app/ImportDialog.h"
+#include "app/ImportFlow.h"
+#include "app/LibraryDialog.h"
 #include "app/SheetHost.h"
 #include "link/CommPort.h"
 #include "link/dialogs/CloneReadDlg.h"
@@ -342,39 +345,47 @@ void CMainFrame::OnImportChannels() {
     // run off the window's thread, on a copy of the data that it alone touches.
     auto copy = std::make_shared<CVR500Radio>();
     copy->SetEditImage(radio_.EditImage());
-    auto result = std::make_shared<csv::ImportResult>();
-    const QString label =
-        QStringLiteral("Reading %1...").arg(VisibleText(QFileInfo(path).fileName()));
-    if (!RunInBackground(this, label, [copy, result, path](WorkState& state) {
-            *result = csv::ImportFile(*copy, path, 0, [&state](int percent) {
-                state.percent = percent;
-                return !state.cancelled;
-            });
+    struct Read {
+        QByteArray bytes;
+        QString failure;
+        csv::Plan plan;
+    };
+    auto read = std::make_shared<Read>();
+    const QString name = QFileInfo(path).fileName();
+    const QString label = QStringLiteral("Reading %1...").arg(VisibleText(name));
+    if (!RunInBackground(this, label, [copy, read, path](WorkState& state) {
+            read->bytes = csv::ReadListFile(path, read->failure);
+            if (read->failure.isEmpty())
+                read->plan = csv::PlanImport(*copy, read->bytes, {}, [&state](int percent) {
+                    state.percent = percent;
+                    return !state.cancelled;
+                });
         }))
         return;
-    if (!result->failure.isEmpty()) {
-        prompt_.Message(result->failure, QString(), PromptButtons::Ok, PromptIcon::Stop);
+    if (!read->failure.isEmpty()) {
+        prompt_.Message(read->failure, QString(), PromptButtons::Ok, PromptIcon::Stop);
         return;
     }
-    const QString where = QStringLiteral("Line ");
-    if (!result->problems.empty()) {
-        QStringList lines = csv::ProblemLines(result->problems, where);
-        if (!result->acceptedRanges.isEmpty())
-            lines << result->acceptedRanges;
-        ShowList(prompt_, QStringLiteral("No channels were changed. Rows to correct:"), lines,
-                 caption, PromptButtons::Ok, PromptIcon::Stop);
-        return;
+    bool skipRefused = false;
+    if (read->plan.failure.isEmpty() && ImportNeedsChoices(read->plan)) {
+        CImportDialog dialog(*copy, read->bytes, name, {}, this);
+        if (dialog.exec() != QDialog::Accepted)
+            return;
+        read->plan = dialog.CurrentPlan();
+        skipRefused = dialog.CurrentOptions().skipRefused;
     }
-    radio_.SetEditImage(copy->EditImage());
-    DataSetReplaced();
-    statusBar()->showMessage(QStringLiteral("%1 channels imported").arg(result->channelsSet), 5000);
-    if (!result->cutNames.empty())
-        ShowList(prompt_,
-                 QStringLiteral("%1 channels imported. Names longer than the receiver holds "
-                                "were cut:")
-                     .arg(result->channelsSet),
-                 csv::ProblemLines(result->cutNames, where), caption, PromptButtons::Ok,
-                 PromptIcon::Information);
+    FinishImport(*this, prompt_, radio_, *copy, read->plan, skipRefused, caption);
+}
+
+void CMainFrame::OnFrequencyLibrary() {
+    if (!CommitPages())
+        return;
+    CVR500Radio copy;
+    copy.SetEditImage(radio_.EditImage());
+    CLibraryDialog library(copy, this);
+    if (library.exec() == QDialog::Accepted)
+        FinishImport(*this, prompt_, radio_, copy, library.ChosenPlan(), library.SkipRefused(),
+                     QStringLiteral("Frequency Library"));
 }
 
 void CMainFrame::OnExportChannels() {

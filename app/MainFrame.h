@@ -64,6 +64,7 @@ public:
         ID_EDIT_DELETE = 32792,
         ID_CHECK_CABLE = 32793,
         ID_SAVE_DIAGNOSTICS = 32794,
+        ID_FREQUENCY_LIBRARY = 32800,
     };
 
     CMainFrame(CVR500Radio& radio, Prompt& prompt, QWidget* parent = nullptr);
@@ -94,6 +95,7 @@ public:
     void OnCompareWith();
     void OnImportChannels();
     void OnExportChannels();
+    void OnFrequencyLibrary();
     void OnGetData();
     void OnSendData();
     void OnCommSetup();

@@ -200,16 +200,78 @@ int RunExport(const Invocation& inv) {
 
 // ---- import ---------------------------------------------------------------------------
 
+// The placement and list format the options ask for; a problem in words when they conflict.
+std::optional<csv::Options> ImportOptions(const Invocation& inv, QString& problem) {
+    csv::Options options;
+    const int placements = inv.Has("--at") + inv.Flag("--append") + inv.Has("--bank");
+    if (placements > 1) {
+        problem = QStringLiteral("choose one of --at, --append and --bank");
+        return std::nullopt;
+    }
+    if (inv.Has("--at")) {
+        const std::optional<int> at = IntInRange(inv.Value("--at"), 1, ri::kChannelCount);
+        if (!at) {
+            problem = QStringLiteral("--at takes a channel 1..1000");
+            return std::nullopt;
+        }
+        options.placement = csv::Placement::At;
+        options.first = *at;
+    } else if (inv.Flag("--append")) {
+        options.placement = csv::Placement::Append;
+    } else if (inv.Has("--bank")) {
+        const std::optional<int> bank =
+            IntInRange(inv.Value("--bank"), 0, ri::kChannelCount / ri::kBankSize - 1);
+        if (!bank) {
+            problem = QStringLiteral("--bank takes a bank 0..9");
+            return std::nullopt;
+        }
+        options.placement = csv::Placement::Bank;
+        options.bank = *bank;
+    }
+    if (inv.Has("--format")) {
+        options.format = inv.Value("--format");
+        if (csv::FindDialect(options.format) == nullptr) {
+            problem = QStringLiteral("--format takes one of: %1").arg(csv::DialectKeys());
+            return std::nullopt;
+        }
+    }
+    if (inv.Has("--numbered-from")) {
+        const std::optional<int> base = IntInRange(inv.Value("--numbered-from"), 0, 1);
+        if (!base) {
+            problem = QStringLiteral("--numbered-from takes 0 or 1");
+            return std::nullopt;
+        }
+        options.fromZero = *base == 0;
+    }
+    options.skipRefused = inv.Flag("--skip-bad");
+    return options;
+}
+
+// What was recognised, so a wrong guess is seen: the format, the numbering, columns not read.
+// Our own columns, as the export writes them, need no word.
+void PrintRecognised(const csv::Plan& plan, const csv::Options& options) {
+    const csv::Recognised& r = plan.recognised;
+    if (r.dialect == nullptr)
+        return;
+    if (r.dialect != &csv::Dialects().front() || !r.hasHeader)
+        PrintOut(QStringLiteral("Format: %1%2")
+                     .arg(QLatin1String(r.dialect->key),
+                          r.hasHeader ? QString() : QStringLiteral(", no header")));
+    if (r.fromZero && options.placement == csv::Placement::ByNumber && !options.fromZero)
+        PrintOut(QStringLiteral("The list is numbered from 0: its row 0 goes to channel 1 "
+                                "(--numbered-from 1 reads the numbers as channels)."));
+    if (!r.unknownColumns.isEmpty())
+        PrintOut(QStringLiteral("Columns not read: %1")
+                     .arg(r.unknownColumns.join(QStringLiteral(", "))));
+}
+
 int RunImport(const Invocation& inv) {
     const QString csvPath = inv.positional[0];
     const QString dataPath = inv.positional[1];
-    int first = 0;
-    if (inv.Has("--at")) {
-        const std::optional<int> at = IntInRange(inv.Value("--at"), 1, ri::kChannelCount);
-        if (!at)
-            return UsageError(inv.command, QStringLiteral("--at takes a channel 1..1000"));
-        first = *at;
-    }
+    QString problem;
+    const std::optional<csv::Options> options = ImportOptions(inv, problem);
+    if (!options)
+        return UsageError(inv.command, problem);
     const QString out = inv.Has("-o") ? inv.Value("-o") : dataPath;
     if (RefusedAsInput(out, csvPath))
         return kExitFailed;
@@ -217,19 +279,33 @@ int RunImport(const Invocation& inv) {
     Model m(inv.prompt);
     if (!m.radio.LoadFile(dataPath))
         return kExitFailed;
-    const csv::ImportResult result = csv::ImportFile(m.radio, csvPath, first);
-    if (!result.failure.isEmpty()) {
-        PrintError(result.failure);
+    QString failure;
+    const QByteArray text = csv::ReadListFile(csvPath, failure);
+    if (!failure.isEmpty()) {
+        PrintError(failure);
         return kExitFailed;
     }
+    const csv::Plan plan = csv::PlanImport(m.radio, text, *options);
+    PrintRecognised(plan, *options);
+    const csv::ImportResult result = csv::ApplyPlan(m.radio, plan, options->skipRefused);
     const QString where = csvPath + QLatin1Char(':');
     if (!result.problems.empty()) {
         for (const QString& line : csv::ProblemLines(result.problems, where))
             PrintError(line);
         if (!result.acceptedRanges.isEmpty())
             PrintError(result.acceptedRanges);
+        if (plan.recognised.dialect != nullptr &&
+            plan.recognised.columns[static_cast<int>(csv::Role::Location)] < 0 &&
+            options->placement == csv::Placement::ByNumber)
+            PrintError(QStringLiteral("The list names no channels: choose --at N, --append or "
+                                      "--bank B."));
         PrintError(QStringLiteral("Nothing was written."));
         return kExitFailed;
+    }
+    if (!result.skipped.empty()) {
+        PrintError(QStringLiteral("Rows left out:"));
+        for (const QString& line : csv::ProblemLines(result.skipped, where))
+            PrintError(line);
     }
     for (const QString& line : csv::ProblemLines(result.cutNames, where))
         PrintError(line);
@@ -266,13 +342,23 @@ const Command kFileCommands[] = {
      "export FILE [-o CSV]", "-o", "", 1, 1, false, RunExport},
     {"import",
      "Set the channels a CSV names and write FILE (or OUT).\n"
+     "The list's format is recognised from its header (--format common, commercial or\n"
+     "plain chooses it): our own columns, the commercial programmers' columns (Channel\n"
+     "Number, Receive Frequency, Operating Mode, Name), or frequency, name and mode with\n"
+     "or without a header; separated by commas, semicolons or tabs; a decimal comma and\n"
+     "lines starting with # are understood. A list numbered from 0 puts row 0 into\n"
+     "channel 1 (--numbered-from 1 reads the numbers as they are).\n"
      "With --at N the rows set channels N, N+1, ... in row order, whatever their Location\n"
-     "says. Every other channel is kept. Any bad row is reported (the first 100, then\n"
-     "how many more) and nothing is written.\n"
+     "says; --append puts them into the channels not in use, lowest first; --bank B\n"
+     "replaces bank B (0..9) with them. Every other channel is kept. Any bad row is\n"
+     "reported (the first 100, then how many more) and nothing is written; with\n"
+     "--skip-bad the other rows are written and the bad ones listed.\n"
      "A Mode must be one the receiver has (FM counts as NFM); an empty Mode takes the band\n"
      "plan's. Names longer than 8 characters are cut, and the rows are listed. OUT may not\n"
      "be the CSV itself; a CSV over 16 MiB is refused.",
-     "import CSV FILE [--at N] [-o OUT]", "-o --at", "", 2, 2, false, RunImport},
+     "import CSV FILE [--at N | --append | --bank B] [--format NAME] [--numbered-from 0|1]\n"
+     "       [--skip-bad] [-o OUT]",
+     "-o --at --bank --format --numbered-from", "--append --skip-bad", 2, 2, false, RunImport},
 };
 
 } // namespace

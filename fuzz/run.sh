@@ -9,8 +9,8 @@ if [ ! -f "$dir/build.ninja" ]; then
     cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
         -DCORVINEL_FUZZ=ON -DCORVINEL_TESTS=OFF -DCORVINEL_BENCH=OFF
 fi
-cmake --build "$dir" --target load_file_fuzzer csv_import_fuzzer frequency_text_fuzzer clone_engine_fuzzer \
-    grid_paste_fuzzer yaml_apply_fuzzer corvinel-cli
+cmake --build "$dir" --target load_file_fuzzer csv_import_fuzzer csv_dialect_fuzzer frequency_text_fuzzer \
+    clone_engine_fuzzer grid_paste_fuzzer yaml_apply_fuzzer corvinel-cli
 
 work=$dir/fuzz-work
 mkdir -p "$work/config" "$work/rdf" "$work/csv"
@@ -25,6 +25,13 @@ printf 'Location,Name,Frequency,Mode,Skip\r\n1,"A,""b""",145.12345,FM,P\r\n2,\xe
 
 "$dir/fuzz/load_file_fuzzer" -runs="$runs" -max_len=70000 -print_final_stats=1 "$work/rdf"
 "$dir/fuzz/csv_import_fuzzer" -runs="$runs" -max_len=4096 -print_final_stats=1 "$work/csv"
+# Lists in other programs' formats seed the format recognition; the library's lists too.
+mkdir -p "$work/dialect"
+{ printf '\000'; printf 'Channel Number\tReceive Frequency\tOperating Mode\tName\n0\t145,500\tFM\tA\n'; } \
+    >"$work/dialect/commercial"
+{ printf '\004'; printf '# notes\n145.5;Calling;NFM\n433,5;UHF\n'; } >"$work/dialect/plain"
+{ printf '\010'; cat data/library/pmr446.csv; } >"$work/dialect/library"
+"$dir/fuzz/csv_dialect_fuzzer" -runs="$runs" -max_len=4096 -print_final_stats=1 "$work/dialect"
 mkdir -p "$work/freq"
 printf '145.12345' >"$work/freq/mhz"
 printf '2147484' >"$work/freq/khz"

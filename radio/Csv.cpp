@@ -125,10 +125,10 @@ std::optional<int> FirstBadUtf8Line(const QByteArray& bytes) {
     return std::nullopt;
 }
 
-// Splits into records: quoted fields may hold commas, doubled quotes and line ends; CRLF, LF
-// and a lone CR all end a record. Blank lines carry no record.
-std::vector<Record> SplitRecords(const QString& text, std::vector<Problem>& problems,
-                                 Stages& stages) {
+// Splits into records: quoted fields may hold separators, doubled quotes and line ends; CRLF,
+// LF and a lone CR all end a record. Blank lines and lines starting with '#' carry no record.
+std::vector<Record> SplitRecords(const QString& text, QChar separator,
+                                 std::vector<Problem>& problems, Stages& stages) {
     std::vector<Record> records;
     QStringList fields;
     QString field;
@@ -170,10 +170,15 @@ std::vector<Record> SplitRecords(const QString& text, std::vector<Problem>& prob
             }
             continue;
         }
-        if (c == QLatin1Char('"') && field.isEmpty() && !fieldStarted) {
+        const bool recordStart = fields.isEmpty() && field.isEmpty() && !fieldStarted;
+        if (c == QLatin1Char('#') && recordStart) {
+            while (i + 1 < text.size() && text[i + 1] != QLatin1Char('\r') &&
+                   text[i + 1] != QLatin1Char('\n'))
+                ++i;
+        } else if (c == QLatin1Char('"') && field.isEmpty() && !fieldStarted) {
             quoted = fieldStarted = true;
             quoteLine = line;
-        } else if (c == QLatin1Char(',')) {
+        } else if (c == separator) {
             endField();
         } else if (c == QLatin1Char('\r') || c == QLatin1Char('\n')) {
             if (c == QLatin1Char('\r') && i + 1 < text.size() && text[i + 1] == QLatin1Char('\n'))
@@ -194,30 +199,8 @@ std::vector<Record> SplitRecords(const QString& text, std::vector<Problem>& prob
 
 // ---- Rows to channels -------------------------------------------------------------------
 
-struct Columns {
-    int location = -1;
-    int name = -1;
-    int frequency = -1;
-    int mode = -1;
-    int skip = -1;
-};
-
-Columns FindColumns(const QStringList& header) {
-    Columns c;
-    const std::pair<const char*, int Columns::*> known[] = {{"Location", &Columns::location},
-                                                            {"Name", &Columns::name},
-                                                            {"Frequency", &Columns::frequency},
-                                                            {"Mode", &Columns::mode},
-                                                            {"Skip", &Columns::skip}};
-    for (int i = 0; i < header.size(); ++i)
-        for (const auto& [title, member] : known)
-            if (c.*member < 0 &&
-                header[i].trimmed().compare(QLatin1String(title), Qt::CaseInsensitive) == 0)
-                c.*member = i;
-    return c;
-}
-
-QString Field(const Record& r, int column) {
+QString Field(const Record& r, const ColumnMap& columns, Role role) {
+    const int column = columns[static_cast<int>(role)];
     return (column >= 0 && column < r.fields.size()) ? r.fields[column] : QString();
 }
 
@@ -228,56 +211,68 @@ bool AllDigits(QStringView text) {
     return true;
 }
 
-// MHz as decimal text, to whole Hz (further decimals are dropped); nothing for other text.
-std::optional<qint64> ParseMHz(const QString& text) {
-    const qsizetype dot = text.indexOf(QLatin1Char('.'));
-    const QStringView whole = QStringView(text).left(dot < 0 ? text.size() : dot);
-    const QStringView fraction = dot < 0 ? QStringView() : QStringView(text).mid(dot + 1);
-    if ((whole.isEmpty() && fraction.isEmpty()) || !AllDigits(whole) || !AllDigits(fraction))
-        return std::nullopt;
-    qint64 hz = 0;
-    for (QChar c : whole) {
-        hz = hz * 10 + (c.unicode() - '0');
-        if (hz > kLargestFreq8Hz)
-            return hz * 1'000'000; // already far too high; stop before it overflows
-    }
-    hz *= 1'000'000;
-    qint64 scale = 100'000;
-    for (qsizetype i = 0; i < fraction.size() && scale > 0; ++i, scale /= 10)
-        hz += (fraction[i].unicode() - '0') * scale;
-    return hz;
+// Spreadsheets leave rows of bare separators behind.
+bool IsBlank(const Record& r) {
+    for (const QString& f : r.fields)
+        if (!f.trimmed().isEmpty())
+            return false;
+    return true;
 }
 
-struct Planned {
-    int line;
-    int channel;
-    int hz;
-    int mode;
-    bool preferential;
-    Byte name[8];
-};
+// A list that starts with row 0 and stays below 1000 was written by a program that counts
+// from 0; its row 0 is channel 1.
+bool NumberedFromZero(const std::vector<Record>& records, const Recognised& recognised) {
+    if (recognised.columns[static_cast<int>(Role::Location)] < 0)
+        return false;
+    bool first = true;
+    for (size_t i = recognised.hasHeader ? 1 : 0; i < records.size(); ++i) {
+        if (IsBlank(records[i]))
+            continue;
+        const QString text = Field(records[i], recognised.columns, Role::Location).trimmed();
+        bool ok = false;
+        const int n = AllDigits(text) ? text.toInt(&ok) : -1;
+        if (!ok || n >= ri::kChannelCount || (first && n != 0))
+            return false;
+        first = false;
+    }
+    return !first;
+}
 
 class RowReader {
 public:
-    RowReader(CVR500Radio& radio, const Columns& columns, int firstChannel)
-        : radio_(radio), columns_(columns), next_(firstChannel) {}
+    RowReader(CVR500Radio& radio, const Recognised& recognised, const Options& options)
+        : radio_(radio), columns_(recognised.columns), options_(options),
+          fromZero_(recognised.fromZero),
+          preferential_(QString::fromLatin1(recognised.dialect->preferential)
+                            .split(QLatin1Char('|'), Qt::SkipEmptyParts)) {
+        if (options.placement == Placement::At)
+            next_ = options.first;
+        else if (options.placement == Placement::Bank)
+            next_ = options.bank * ri::kBankSize + 1;
+    }
 
     void Read(const Record& row) {
-        const int before = static_cast<int>(problems.size());
-        Planned p{};
+        const size_t before = problems.size();
+        PlannedRow p;
         p.line = row.line;
-        p.channel = Channel(row);
+        if (options_.placement == Placement::ByNumber)
+            p.channel = Numbered(row);
         ReadFrequency(row, p);
         ReadName(row, p);
         ReadMode(row, p);
-        p.preferential =
-            Field(row, columns_.skip).trimmed().compare(QLatin1String("P"), Qt::CaseInsensitive) ==
-            0;
-        if (static_cast<int>(problems.size()) == before)
-            planned.push_back(p);
+        const QString skip = Field(row, columns_, Role::Skip).trimmed();
+        p.preferential = !skip.isEmpty() && preferential_.contains(skip, Qt::CaseInsensitive);
+        p.comment = Field(row, columns_, Role::Comment).trimmed();
+        if (problems.size() == before && options_.placement != Placement::ByNumber)
+            p.channel = Sequential(row);
+        QStringList reasons;
+        for (size_t i = before; i < problems.size(); ++i)
+            reasons << problems[i].reason;
+        p.refused = reasons.join(QStringLiteral("; "));
+        rows.push_back(p);
     }
 
-    std::vector<Planned> planned;
+    std::vector<PlannedRow> rows;
     std::vector<Problem> problems;
     std::vector<Problem> cutNames;
     bool refusedForVersion = false;
@@ -285,19 +280,15 @@ public:
 private:
     void Fail(int line, const QString& reason) { problems.push_back({line, reason}); }
 
-    int Channel(const Record& row) {
-        if (next_ > 0) {
-            const int n = next_++;
-            if (n > ri::kChannelCount)
-                Fail(row.line, QStringLiteral("the row goes past channel 1000"));
-            return n;
-        }
-        const QString text = Field(row, columns_.location).trimmed();
+    int Numbered(const Record& row) {
+        const QString text = Field(row, columns_, Role::Location).trimmed();
         bool ok = false;
-        const int n = AllDigits(text) ? text.toInt(&ok) : 0;
+        const int written = AllDigits(text) ? text.toInt(&ok) : -1;
+        const int n = written + (fromZero_ ? 1 : 0);
         if (!ok || n < 1 || n > ri::kChannelCount) {
-            Fail(row.line, QStringLiteral("Location \"%1\" is not a channel number 1..1000")
-                               .arg(VisibleText(text)));
+            Fail(row.line, QStringLiteral("Location \"%1\" is not a channel number %2")
+                               .arg(VisibleText(text), fromZero_ ? QStringLiteral("0..999")
+                                                                 : QStringLiteral("1..1000")));
             return 0;
         }
         if (const auto seen = firstLine_.find(n); seen != firstLine_.end())
@@ -308,8 +299,31 @@ private:
         return n;
     }
 
-    void ReadFrequency(const Record& row, Planned& p) {
-        const QString text = Field(row, columns_.frequency).trimmed();
+    // Only rows that will be written take a channel, so leaving refused rows out closes ranks.
+    int Sequential(const Record& row) {
+        if (options_.placement == Placement::Append) {
+            while (next_ <= ri::kChannelCount && radio_.IsChannelUsed(next_))
+                ++next_;
+            if (next_ > ri::kChannelCount) {
+                Fail(row.line, QStringLiteral("no free channel is left for the row"));
+                return 0;
+            }
+            return next_++;
+        }
+        const int last = options_.placement == Placement::Bank ? (options_.bank + 1) * ri::kBankSize
+                                                               : ri::kChannelCount;
+        if (next_ > last) {
+            Fail(row.line,
+                 options_.placement == Placement::Bank
+                     ? QStringLiteral("the row goes past the end of bank %1").arg(options_.bank)
+                     : QStringLiteral("the row goes past channel 1000"));
+            return 0;
+        }
+        return next_++;
+    }
+
+    void ReadFrequency(const Record& row, PlannedRow& p) {
+        const QString text = Field(row, columns_, Role::Frequency).trimmed();
         const std::optional<qint64> hz = ParseMHz(text);
         if (!hz || *hz == 0) {
             Fail(row.line, QStringLiteral("Frequency \"%1\" is not a frequency in MHz")
@@ -329,24 +343,23 @@ private:
         p.hz = snapped;
     }
 
-    void ReadName(const Record& row, Planned& p) {
-        const QString written = Field(row, columns_.name);
+    void ReadName(const Record& row, PlannedRow& p) {
+        const QString written = Field(row, columns_, Role::Name);
         if (const std::optional<QChar> bad = FirstUnshowableChar(written)) {
             Fail(row.line, QStringLiteral("Name \"%1\": the receiver cannot show \"%2\"")
                                .arg(VisibleText(written), VisibleText(QString(*bad))));
             return;
         }
         const QString whole = NameFromFileText(written);
-        const QString name = whole.left(ri::kChannelNameSize);
-        NameFromText(name, p.name);
-        if (whole.size() > name.size())
+        p.name = whole.left(ri::kChannelNameSize);
+        if (whole.size() > p.name.size())
             cutNames.push_back({row.line, QStringLiteral("Name \"%1\" was cut to \"%2\"")
-                                              .arg(VisibleText(whole), VisibleText(name))});
+                                              .arg(VisibleText(whole), VisibleText(p.name))});
     }
 
     // An empty mode takes the band plan's; "FM" is the other programs' word for NFM.
-    void ReadMode(const Record& row, Planned& p) {
-        const QString text = Field(row, columns_.mode).trimmed();
+    void ReadMode(const Record& row, PlannedRow& p) {
+        const QString text = Field(row, columns_, Role::Mode).trimmed();
         const QString mode = text.toUpper();
         p.mode = mode == QLatin1String("FM") ? ModeCode(QStringLiteral("NFM")) : ModeCode(mode);
         if (p.mode != 0)
@@ -360,28 +373,52 @@ private:
     }
 
     CVR500Radio& radio_;
-    Columns columns_;
-    int next_;
+    ColumnMap columns_;
+    const Options& options_;
+    bool fromZero_;
+    QStringList preferential_;
+    int next_ = 1;
     std::map<int, int> firstLine_;
 };
 
-// Spreadsheets leave rows of bare commas behind.
-bool IsBlank(const Record& r) {
-    for (const QString& f : r.fields)
-        if (!f.trimmed().isEmpty())
-            return false;
-    return true;
-}
-
-void Apply(CVR500Radio& radio, const Planned& p) {
+void Apply(CVR500Radio& radio, const PlannedRow& p) {
     ChannelRecord rec = *radio.GetChannel(p.channel);
     EncodeDigits(rec.code, p.hz, 8);
     const Byte kept = rec.flags & static_cast<Byte>(~(ri::kFlagModeMask | ri::kFlagPreferential));
     rec.flags = kept | static_cast<Byte>(p.mode & ri::kFlagModeMask) |
                 (p.preferential ? ri::kFlagPreferential : Byte{0});
-    std::memcpy(rec.name, p.name, sizeof rec.name);
+    NameFromText(p.name, rec.name);
     radio.StoreChannel(rec, p.channel);
     radio.SetChannelUsed(p.channel, true);
+}
+
+// The header-level checks: what the rows cannot be read without.
+void CheckLayout(const Plan& plan, const Options& options, int headerLine,
+                 std::vector<Problem>& problems) {
+    const Recognised& r = plan.recognised;
+    if (r.dialect == nullptr || r.columns[static_cast<int>(Role::Frequency)] < 0) {
+        problems.push_back({headerLine, QStringLiteral("the header has no Frequency column")});
+        return;
+    }
+    if (r.columns[static_cast<int>(Role::Location)] < 0 && options.placement == Placement::ByNumber)
+        problems.push_back({headerLine, QStringLiteral("the header has no Location column")});
+    if (options.placement == Placement::At &&
+        (options.first < 1 || options.first > ri::kChannelCount))
+        problems.push_back(
+            {headerLine, QStringLiteral("there is no channel %1").arg(options.first)});
+    if (options.placement == Placement::Bank &&
+        (options.bank < 0 || options.bank >= ri::kChannelCount / ri::kBankSize))
+        problems.push_back({headerLine, QStringLiteral("there is no bank %1").arg(options.bank)});
+}
+
+// Today's numbering argument: 0 for the rows' own numbers, else the channel of the first row.
+Options AtOptions(int firstChannel) {
+    Options options;
+    if (firstChannel > 0) {
+        options.placement = Placement::At;
+        options.first = firstChannel;
+    }
+    return options;
 }
 
 } // namespace
@@ -394,85 +431,141 @@ QByteArray ExportChannels(CVR500Radio& radio) {
     return text.toUtf8();
 }
 
-ImportResult ImportChannels(CVR500Radio& radio, const QByteArray& bytes, int firstChannel,
-                            const Progress& progress) {
-    ImportResult result;
+Plan PlanImport(CVR500Radio& radio, const QByteArray& bytes, const Options& options,
+                const Progress& progress) {
+    Plan plan;
+    plan.placement = options.placement;
+    plan.bank = options.bank;
     Stages stages(progress);
     const auto stopped = [&] {
-        result.problems.clear();
-        result.failure = QStringLiteral("The import was cancelled; no channels were changed.");
-        return result;
+        plan = Plan{};
+        plan.failure = QStringLiteral("The import was cancelled; no channels were changed.");
+        return plan;
     };
     if (const std::optional<int> line = FirstBadUtf8Line(bytes)) {
-        result.problems.push_back({*line, QStringLiteral("the text is not UTF-8")});
-        return result;
+        plan.fileProblems.push_back({*line, QStringLiteral("the text is not UTF-8")});
+        return plan;
     }
     QString text = QString::fromUtf8(bytes);
     if (text.startsWith(QChar(0xFEFF)))
         text.remove(0, 1);
-    std::vector<Record> records = SplitRecords(text, result.problems, stages);
+    const Dialect* chosen = options.format.isEmpty() ? nullptr : FindDialect(options.format);
+    if (!options.format.isEmpty() && chosen == nullptr) {
+        plan.fileProblems.push_back(
+            {1, QStringLiteral("there is no list format \"%1\" (there are %2)")
+                    .arg(VisibleText(options.format), DialectKeys())});
+        return plan;
+    }
+    const QChar separator = GuessSeparator(text);
+    std::vector<Record> records = SplitRecords(text, separator, plan.fileProblems, stages);
     if (stages.Stopped())
         return stopped();
-    if (!result.problems.empty())
-        return result;
+    if (!plan.fileProblems.empty())
+        return plan;
     if (records.empty()) {
-        result.problems.push_back({1, QStringLiteral("there is no header line")});
-        return result;
+        plan.fileProblems.push_back({1, QStringLiteral("there is no header line")});
+        return plan;
     }
-    const Columns columns = FindColumns(records.front().fields);
-    const int headerLine = records.front().line;
-    if (columns.frequency < 0)
-        result.problems.push_back(
-            {headerLine, QStringLiteral("the header has no Frequency column")});
-    if (columns.location < 0 && firstChannel <= 0)
-        result.problems.push_back(
-            {headerLine, QStringLiteral("the header has no Location column")});
-    if (firstChannel > ri::kChannelCount)
-        result.problems.push_back(
-            {headerLine, QStringLiteral("there is no channel %1").arg(firstChannel)});
-    if (!result.problems.empty())
-        return result;
+    plan.recognised = Recognise(records.front().fields, options.format);
+    plan.recognised.separator = separator;
+    if (plan.recognised.dialect == nullptr && chosen != nullptr)
+        plan.recognised.dialect = chosen;
+    Recognised& r = plan.recognised;
+    r.hasHeader = options.hasHeader.value_or(r.hasHeader);
+    if (options.columns && r.dialect != nullptr)
+        r.columns = *options.columns;
+    r.unknownColumns = r.hasHeader && r.dialect != nullptr
+                           ? UnknownColumns(*r.dialect, records.front().fields, r.columns)
+                           : QStringList();
+    plan.recognised.fromZero =
+        options.fromZero.value_or(NumberedFromZero(records, plan.recognised));
+    CheckLayout(plan, options, records.front().line, plan.fileProblems);
+    if (!plan.fileProblems.empty())
+        return plan;
 
-    RowReader reader(radio, columns, firstChannel);
-    for (size_t i = 1; i < records.size(); ++i) {
+    RowReader reader(radio, plan.recognised, options);
+    for (size_t i = plan.recognised.hasHeader ? 1 : 0; i < records.size(); ++i) {
         if (!stages.Go(static_cast<qsizetype>(i), static_cast<qsizetype>(records.size()), 40, 100))
             return stopped();
         if (!IsBlank(records[i]))
             reader.Read(records[i]);
     }
-    if (!reader.problems.empty()) {
-        result.problems = std::move(reader.problems);
-        if (reader.refusedForVersion)
-            result.acceptedRanges = AcceptedRangesNote(radio.Country(), radio.Wideband());
+    plan.rows = std::move(reader.rows);
+    plan.rowProblems = std::move(reader.problems);
+    plan.cutNames = std::move(reader.cutNames);
+    if (reader.refusedForVersion)
+        plan.acceptedRanges = AcceptedRangesNote(radio.Country(), radio.Wideband());
+    return plan;
+}
+
+ImportResult ApplyPlan(CVR500Radio& radio, const Plan& plan, bool skipRefused) {
+    ImportResult result;
+    result.failure = plan.failure;
+    result.acceptedRanges = plan.acceptedRanges;
+    if (!plan.failure.isEmpty())
+        return result;
+    if (!plan.fileProblems.empty() || (!plan.rowProblems.empty() && !skipRefused)) {
+        result.problems = plan.fileProblems.empty() ? plan.rowProblems : plan.fileProblems;
         return result;
     }
-    for (const Planned& p : reader.planned)
-        Apply(radio, p);
-    result.channelsSet = static_cast<int>(reader.planned.size());
-    result.cutNames = std::move(reader.cutNames);
+    if (plan.placement == Placement::Bank)
+        for (int n = plan.bank * ri::kBankSize + 1; n <= (plan.bank + 1) * ri::kBankSize; ++n)
+            radio.ClearChannel(n);
+    for (const PlannedRow& p : plan.rows)
+        if (p.refused.isEmpty()) {
+            Apply(radio, p);
+            ++result.channelsSet;
+        }
+    for (const Problem& cut : plan.cutNames)
+        if (std::any_of(plan.rows.begin(), plan.rows.end(), [&](const PlannedRow& p) {
+                return p.line == cut.line && p.refused.isEmpty();
+            }))
+            result.cutNames.push_back(cut);
+    result.skipped = plan.rowProblems;
     return result;
 }
 
-ImportResult ImportFile(CVR500Radio& radio, const QString& path, int firstChannel,
-                        const Progress& progress) {
-    ImportResult refused;
+ImportResult ImportChannels(CVR500Radio& radio, const QByteArray& text, const Options& options,
+                            const Progress& progress) {
+    return ApplyPlan(radio, PlanImport(radio, text, options, progress), options.skipRefused);
+}
+
+ImportResult ImportChannels(CVR500Radio& radio, const QByteArray& text, int firstChannel,
+                            const Progress& progress) {
+    return ImportChannels(radio, text, AtOptions(firstChannel), progress);
+}
+
+QByteArray ReadListFile(const QString& path, QString& failure) {
     const QFileInfo info(path);
     QFile file(path);
     if (info.isDir() || !file.open(QIODevice::ReadOnly)) {
-        refused.failure = QStringLiteral("Cannot open file:\n") + path;
-        return refused;
+        failure = QStringLiteral("Cannot open file:\n") + path;
+        return {};
     }
     // A plain file says its size up front; a device or pipe is read only up to the bound.
     const QByteArray text =
         info.isFile() && info.size() > kLargestFile ? QByteArray() : file.read(kLargestFile + 1);
     if (info.size() > kLargestFile || text.size() > kLargestFile) {
-        refused.failure =
-            QStringLiteral("File too large for a channel list (more than %1 MiB):\n%2")
-                .arg(kLargestFile / (1024 * 1024))
-                .arg(path);
-        return refused;
+        failure = QStringLiteral("File too large for a channel list (more than %1 MiB):\n%2")
+                      .arg(kLargestFile / (1024 * 1024))
+                      .arg(path);
+        return {};
     }
-    return ImportChannels(radio, text, firstChannel, progress);
+    return text;
+}
+
+ImportResult ImportFile(CVR500Radio& radio, const QString& path, const Options& options,
+                        const Progress& progress) {
+    ImportResult refused;
+    const QByteArray text = ReadListFile(path, refused.failure);
+    if (!refused.failure.isEmpty())
+        return refused;
+    return ImportChannels(radio, text, options, progress);
+}
+
+ImportResult ImportFile(CVR500Radio& radio, const QString& path, int firstChannel,
+                        const Progress& progress) {
+    return ImportFile(radio, path, AtOptions(firstChannel), progress);
 }
 
 QStringList ProblemLines(const std::vector<Problem>& problems, const QString& where) {

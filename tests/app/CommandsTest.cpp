@@ -147,6 +147,7 @@ TEST_F(Commands, EveryCommandIsOfferedWhereItsRowSaysAndRunsItsFlow) {
         {F::ID_OPEN_BACKUP, {}, "open Open Radio File"},
         {F::ID_IMPORT_CHANNELS, {}, "open Import Channels"},
         {F::ID_EXPORT_CHANNELS, {}, "save Export Channels"},
+        {F::ID_FREQUENCY_LIBRARY, {}, "dialog Frequency Library"},
         {F::ID_COMPARE_WITH, {}, "open Compare With"},
         {F::ID_FILE_PRINT, {}, "dialog Print Setup"},
         {F::ID_EDIT_CUT,

@@ -2,13 +2,46 @@
 // the same channels and the same report, whichever of them reads it.
 
 #include "AppTestSupport.h"
+#include "app/ImportDialog.h"
+#include "app/LibraryDialog.h"
 #include "radio/Csv.h"
 #include "support/Files.h"
 
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
 #include <QProcess>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTreeWidget>
 #include <cstring>
 
 namespace {
+
+// Runs f on the next dialog of type D once it is the modal one (a dialog may open another).
+template <typename D, typename F> void WhenDialog(F f) {
+    auto* poll = new QTimer(qApp);
+    QObject::connect(poll, &QTimer::timeout, [poll, f] {
+        if (auto* dialog = qobject_cast<D*>(QApplication::activeModalWidget())) {
+            poll->stop();
+            poll->deleteLater();
+            f(dialog);
+        }
+    });
+    poll->start(10);
+}
+
+QStringList PreviewRow(const QTableWidget* table, int row) {
+    QStringList cells;
+    for (int c = 0; c < table->columnCount(); ++c)
+        cells << (table->item(row, c) ? table->item(row, c)->text() : QString());
+    return cells;
+}
+
+void Choose(QComboBox* box, const QVariant& data) {
+    box->setCurrentIndex(box->findData(data));
+    emit box->activated(box->currentIndex());
+}
 
 struct CliRun {
     int exit = -1;
@@ -124,6 +157,85 @@ TEST_F(ImportTest, WindowRefusesAFileTooLargeOrMissing) {
     EXPECT_EQ(prompt.LastText(), "Cannot open file:\n" + Path("missing.csv"));
     EXPECT_EQ(Radio().EditImage(), before);
     EXPECT_FALSE(Frame()->Action(CMainFrame::ID_EDIT_UNDO)->isEnabled());
+}
+
+// A list from another program opens the import dialog: what was recognised, the rows as they
+// will land and the refused row with its reason, before anything is written.
+TEST_F(ImportTest, AListFromAnotherProgramIsPreviewedAndPlacedAsTheUserChooses) {
+    Start();
+    ASSERT_TRUE(Frame()->OpenPath(MakeDataFile("set.rdf", 145'000'000)));
+    WriteAll(Path("other.csv"), "Channel Number\tReceive Frequency\tOperating Mode\tName\n"
+                                "0\t433,5\tFM\tLong name here\n"
+                                "1\tabc\tFM\tBad\n"
+                                "2\t145,6\tAM\tAir\n");
+    const Image before = Radio().EditImage();
+    QStringList seen;
+    WhenDialog<CImportDialog>([&](CImportDialog* d) {
+        seen << d->FormatBox()->currentData().toString()
+             << (d->FromZeroBox()->isChecked() ? "from 0" : "from 1")
+             << PreviewRow(d->Preview(), 0).join('|') << PreviewRow(d->Preview(), 1).join('|')
+             << d->Summary()->text()
+             << (d->ImportButton()->isEnabled() ? "can import" : "cannot import");
+        EXPECT_EQ(Radio().EditImage(), before); // nothing is written while the user looks
+        Choose(d->PlacementBox(), static_cast<int>(csv::Placement::Append));
+        d->SkipRefusedBox()->setChecked(true);
+        seen << PreviewRow(d->Preview(), 0).join('|') << PreviewRow(d->Preview(), 2).join('|')
+             << (d->ImportButton()->isEnabled() ? "can import" : "cannot import");
+        d->ImportButton()->click();
+    });
+    ImportInWindow(Path("other.csv"));
+    EXPECT_EQ(seen, (QStringList{
+                        "commercial",
+                        "from 0",
+                        "2|1|433.50000|NFM|Long nam|",
+                        "3|||NFM|Bad|Frequency \"abc\" is not a frequency in MHz",
+                        "2 rows will be written, 1 refused. Nothing is written while rows are "
+                        "refused, unless the good rows are imported alone.",
+                        "cannot import",
+                        "2|2|433.50000|NFM|Long nam|",
+                        "4|3|145.60000|AM|Air|",
+                        "can import",
+                    }));
+    EXPECT_EQ(CellText(1), "145.00000");
+    EXPECT_EQ(CellText(2), "433.50000");
+    EXPECT_EQ(CellText(3), "145.60000");
+    ASSERT_EQ(prompt.messages.size(), 2u);
+    EXPECT_EQ(prompt.messages[0].text, "2 channels imported. Rows left out:\nLine 3: Frequency "
+                                       "\"abc\" is not a frequency in MHz");
+    EXPECT_EQ(prompt.messages[0].icon, PromptIcon::Exclamation);
+}
+
+// The library lists its lists by category; a search narrows them, and chosen rows go into the
+// free channels through the same import dialog.
+TEST_F(ImportTest, LibraryRowsGoIntoFreeChannels) {
+    Start();
+    ASSERT_TRUE(Frame()->OpenPath(MakeDataFile("set.rdf", 145'000'000)));
+    QStringList seen;
+    WhenDialog<CLibraryDialog>([&](CLibraryDialog* d) {
+        seen << QString::number(d->ListTree()->topLevelItemCount());
+        d->SearchBox()->setText(QStringLiteral("pmr"));
+        ASSERT_EQ(d->ListTree()->topLevelItemCount(), 1);
+        QTreeWidgetItem* category = d->ListTree()->topLevelItem(0);
+        seen << category->text(0) << category->child(0)->text(0);
+        d->ListTree()->setCurrentItem(category->child(0));
+        seen << QString::number(d->RowTable()->rowCount());
+        auto* selection = d->RowTable()->selectionModel();
+        for (int row : {0, 15})
+            selection->select(d->RowTable()->model()->index(row, 0),
+                              QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        WhenDialog<CImportDialog>([&](CImportDialog* import) {
+            seen << PreviewRow(import->Preview(), 0).join('|')
+                 << PreviewRow(import->Preview(), 1).join('|');
+            import->ImportButton()->click();
+        });
+        d->ImportButton()->click();
+    });
+    Frame()->OnFrequencyLibrary();
+    EXPECT_EQ(seen, (QStringList{"6", "Personal radio", "PMR446 channels", "16",
+                                 "2|2|446.00625|NFM|PMR 01|", "3|3|446.19375|NFM|PMR 16|"}));
+    EXPECT_EQ(CellText(2), "446.00625");
+    EXPECT_EQ(CellText(3), "446.19375");
+    EXPECT_TRUE(prompt.messages.empty());
 }
 
 } // namespace

@@ -45,7 +45,8 @@ TEST(Install, PutsEveryFileInPlaceAndClaimsOnlyItsOwnDataFiles) {
          {"bin/corvinel", "bin/corvinel-cli", "bin/corvinel-sim",
           "share/applications/corvinel.desktop", "share/icons/hicolor/scalable/apps/corvinel.svg",
           "share/mime/packages/corvinel.xml", "share/man/man1/corvinel-cli.1.gz",
-          "share/metainfo/invalid.corvinel.Corvinel.metainfo.xml"})
+          "share/metainfo/invalid.corvinel.Corvinel.metainfo.xml",
+          "share/corvinel/library/marine-vhf.csv"})
         EXPECT_TRUE(root.exists(QLatin1String(file))) << file;
 
     const QString validate =

@@ -56,8 +56,8 @@ TEST_F(AppTest, StartUpShowsTheWholeWindow) {
     EXPECT_EQ(menus[0]->text(), "&File");
     EXPECT_EQ(MenuTexts(menus[0]->menu()),
               (QStringList{"&New", "&Open...", "Open &Backup...", "&Save", "Save &As...",
-                           "&Import Channels...", "&Export Channels...", "Compare &With...", "-",
-                           "&Print...", "-", "E&xit"}));
+                           "&Import Channels...", "&Export Channels...", "Frequency &Library...",
+                           "Compare &With...", "-", "&Print...", "-", "E&xit"}));
     EXPECT_EQ(MenuTexts(menus[1]->menu()),
               (QStringList{"&Undo", "&Redo", "-", "Cu&t", "&Copy", "&Paste", "-", "&Sort",
                            "Move &Up", "Move &Down", "&Insert", "Clea&r", "&Delete", "-",

@@ -78,6 +78,9 @@ TEST_F(Cli, HelpAndWrongUsage) {
         {"import", "a.csv"},
         {"import", "a.csv", "b.rdf", "--at", "0"},
         {"import", "a.csv", "b.rdf", "--at", "1001"},
+        {"import", "a.csv", "b.rdf", "--at", "5", "--append"},
+        {"import", "a.csv", "b.rdf", "--bank", "10"},
+        {"import", "a.csv", "b.rdf", "--format", "xml"},
         {"read", "--wait", "soon", "-o", "x.rdf"},
         {"read", "--wait", "-1", "-o", "x.rdf"},
     };
@@ -187,6 +190,45 @@ TEST_F(Cli, ImportChannelsAndExport) {
     EXPECT_EQ(cut.err, Path("long.csv") + ":2: Name \"Much too long\" was cut to \"Much too\"\n");
     EXPECT_TRUE(
         Run({"channels", Path("out.rdf")}).out.startsWith("   1   145.00000  NFM  Much too"));
+}
+
+// Lists from other programs: the format and numbering are said, the placements honoured, and
+// with --skip-bad the refused rows are listed while the rest is written.
+TEST_F(Cli, ImportListsOfOtherFormatsIntoTheChosenChannels) {
+    const QString file = NewFile("lists.rdf");
+    WriteAll(Path("commercial.csv"),
+             "Channel Number\tReceive Frequency\tOperating Mode\tName\tTone Mode\tBand Colour\n"
+             "0\t145,5\tFM\tCalling\t\tred\n"
+             "1\t433,5\tFM\tUHF\t\t\n");
+    const Result numbered = Run({"import", Path("commercial.csv"), file});
+    EXPECT_EQ(numbered.exit, 0) << numbered.err.toStdString();
+    EXPECT_TRUE(
+        numbered.out.startsWith("Format: commercial\nThe list is numbered from 0: its row 0 "
+                                "goes to channel 1"))
+        << numbered.out.toStdString();
+    EXPECT_TRUE(numbered.out.contains("Columns not read: Band Colour\n"));
+    const Result list = Run({"channels", file});
+    EXPECT_TRUE(list.out.contains("   1   145.50000  NFM  Calling\n   2   433.50000  NFM  UHF\n"))
+        << list.out.toStdString();
+
+    WriteAll(Path("plain.csv"), "# from my notebook\n162.55;WX1\nsoon;WX?\n162.4;WX2\n");
+    const Result all = Run({"import", Path("plain.csv"), file, "--append"});
+    EXPECT_EQ(all.exit, 1);
+    EXPECT_EQ(all.err, Path("plain.csv") + ":3: Frequency \"soon\" is not a frequency in MHz\n"
+                                           "Nothing was written.\n");
+    const Result rest = Run({"import", Path("plain.csv"), file, "--append", "--skip-bad"});
+    EXPECT_EQ(rest.exit, 0);
+    EXPECT_EQ(rest.err, "Rows left out:\n" + Path("plain.csv") +
+                            ":3: Frequency \"soon\" is not a frequency in MHz\n");
+    EXPECT_TRUE(rest.out.contains("2 channels set"));
+    EXPECT_TRUE(Run({"channels", file}).out.contains("   3   162.55000"));
+
+    // A bank is replaced whole: channel 2 goes, the rows fill 1 and 2 again.
+    EXPECT_EQ(Run({"import", Path("plain.csv"), file, "--bank", "0", "--skip-bad"}).exit, 0);
+    const Result bank = Run({"channels", file});
+    EXPECT_TRUE(bank.out.contains("   1   162.55000"));
+    EXPECT_TRUE(bank.out.contains("   2   162.40000"));
+    EXPECT_FALSE(bank.out.contains("433.50000"));
 }
 
 TEST_F(Cli, FailuresPrintTheProgramsMessagesAndChangeNothing) {
