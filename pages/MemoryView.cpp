@@ -33,7 +33,7 @@ namespace {
 using records::MemoryChannel;
 using records::SettingSwitch;
 
-constexpr int kFreqCol = 1, kPrefCol = 4;
+constexpr int kFreqCol = 1, kNameCol = 3, kPrefCol = 4;
 
 int BankTop(int row) {
     return (row - 1) / CMemoryView::kBankRows * CMemoryView::kBankRows + CMemoryView::kBankRows;
@@ -51,6 +51,17 @@ public:
 int g_fontId = -1;
 
 } // namespace
+
+QString KatakanaFace() {
+    // Faces with the JIS X 0201 half-width forms that Debian installs (fonts-noto-cjk first).
+    static const char* const kFaces[] = {"Noto Sans Mono CJK JP", "Noto Sans CJK JP", "IPAGothic",
+                                         "TakaoGothic", "VL Gothic"};
+    const QStringList installed = QFontDatabase::families();
+    for (const char* face : kFaces)
+        if (installed.contains(QLatin1String(face)))
+            return QLatin1String(face);
+    return {};
+}
 
 QString RegisterChannelFont() {
     static QString face;
@@ -105,11 +116,18 @@ void CMemoryView::BuildGrid() {
     grid_->setAccessibleName(tr("Memory channels"));
     bound_ = new BoundGrid(*grid_, Model(), ChannelColumns(), kRows, {}, this);
     bound_->SetRowShown([this](int row) { return Channel(row).InUse(); });
-    const QString face = RegisterChannelFont();
+    // The program's own font draws the whole channel; without it the names still need a face
+    // whose half-width katakana are drawn at the grid's size, which the default's fallback
+    // may not be.
+    QString face = RegisterChannelFont();
+    const int firstCol = face.isEmpty() ? kNameCol : kFreqCol;
+    const int lastCol = face.isEmpty() ? kNameCol : kPrefCol;
+    if (face.isEmpty())
+        face = KatakanaFace();
     if (!face.isEmpty()) {
-        grid_->SetCurrentColumn(kFreqCol);
+        grid_->SetCurrentColumn(firstCol);
         grid_->SetCurrentRow(1);
-        grid_->SetLastColumn(kPrefCol);
+        grid_->SetLastColumn(lastCol);
         grid_->SetLastRow(kRows);
         grid_->SetRangeMode(true);
         grid_->SetFontFace(face);
