@@ -83,12 +83,12 @@ CAutoBand::CAutoBand(CVR500Radio& radio, QWidget* parent)
         this);
     text->setWordWrap(true);
     text->setAlignment(Qt::AlignTop | Qt::AlignLeft);
-    text->setMinimumWidth(text->fontMetrics().averageCharWidth() * 24);
-    text->setMaximumWidth(text->fontMetrics().averageCharWidth() * 48);
+    text->setMinimumWidth(text->fontMetrics().averageCharWidth() * 30);
+    text->setMaximumWidth(text->fontMetrics().averageCharWidth() * 60);
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(grid_);
-    layout->addWidget(text);
-    layout->addStretch();
+    layout->addWidget(text, 1);
+    layout->addStretch(1);
 
     Fill();
 }

@@ -24,7 +24,9 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QStandardPaths>
+#include <QStyle>
 #include <QVBoxLayout>
+#include <algorithm>
 
 using namespace layout;
 
@@ -298,10 +300,16 @@ void CMemoryView::SizeColumns() {
         grid_->width() - grid_->verticalScrollBar()->sizeHint().width() - 2 * grid_->frameWidth();
     if (available <= 0)
         return;
+    // The row numbers need no more than "1000" on a wide window; the channels get the rest.
     const int shares[5] = {9, 23, 19, 31, 18};
-    int used = 0;
-    for (int c = 0; c < 4; ++c) {
-        const int width = available * shares[c] / 100;
+    const int numbers = std::min(available * shares[0] / 100,
+                                 grid_->fontMetrics().horizontalAdvance(QStringLiteral("00000")) +
+                                     2 * grid_->style()->pixelMetric(QStyle::PM_HeaderMargin));
+    grid_->SetColumnWidth(0, numbers);
+    const int rest = available - numbers;
+    int used = numbers;
+    for (int c = 1; c < 4; ++c) {
+        const int width = rest * shares[c] / (100 - shares[0]);
         grid_->SetColumnWidth(c, width);
         used += width;
     }

@@ -67,10 +67,9 @@ CPage2::CPage2(CVR500Radio& radio, QWidget* parent)
     for (const auto& [g, title] : {std::pair{&left_, QStringLiteral("Group A")},
                                    std::pair{&right_, QStringLiteral("Group B")}}) {
         auto* box = new QGroupBox(title, this);
-        auto* boxLayout = new QVBoxLayout(box);
-        boxLayout->addWidget(g->sheet, 0, Qt::AlignTop);
-        boxLayout->addStretch();
-        grids->addWidget(box);
+        box->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Maximum);
+        (new QVBoxLayout(box))->addWidget(g->sheet);
+        grids->addWidget(box, 0, Qt::AlignTop);
     }
     grids->addStretch();
     auto* channel = new QHBoxLayout;
