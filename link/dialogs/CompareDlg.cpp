@@ -87,7 +87,10 @@ CCompareDlg::CCompareDlg(const compare::Differences& differences, const QString&
     copy->setEnabled(!differences.Empty());
     connect(copy, &QPushButton::clicked, this,
             [this] { QApplication::clipboard()->setText(Text()); });
-    buttons->addButton(QStringLiteral("Close"), QDialogButtonBox::RejectRole)->setDefault(true);
+    // Enter on a difference shows it; it does not close the list (Escape does).
+    for (QPushButton* button :
+         {copy, buttons->addButton(QStringLiteral("Close"), QDialogButtonBox::RejectRole)})
+        button->setAutoDefault(false);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
     resize(720, 480);

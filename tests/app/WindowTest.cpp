@@ -143,6 +143,13 @@ TEST_F(AppTest, CompareStaysOpenAndADoubleClickShowsTheDifference) {
     EXPECT_EQ(Grid()->currentIndex().row(), 249);
     EXPECT_TRUE(Grid()->viewport()->rect().contains(Grid()->visualRect(Grid()->currentIndex())));
 
+    // Enter does the same and leaves the list open.
+    compare->List()->setCurrentItem(
+        compare->List()->findItems("Dual watch", Qt::MatchStartsWith | Qt::MatchRecursive)[0]);
+    QTest::keyClick(compare->List(), Qt::Key_Return);
+    EXPECT_EQ(Host()->Sheet()->GetActivePage(), dualWatch);
+    EXPECT_TRUE(compare->isVisible());
+
     ASSERT_TRUE(Frame()->close());
     QTest::qWait(0);
     EXPECT_EQ(Frame()->CompareWindow(), nullptr); // closed with the main window
