@@ -31,7 +31,7 @@ void CEditHistory::ReadEnded(const Image& before, bool succeeded) {
     pending_.clear();
     if (succeeded)
         history_.Reset(before);
-    history_.Record(radio_.EditImage(), tr("Get Data"), host_.Sheet()->indexOf(host_.MemoryView()));
+    history_.Record(radio_.EditImage(), tr("Get Data"), host_.Sheet()->IndexOf(host_.MemoryView()));
     Reloaded();
 }
 

@@ -21,6 +21,7 @@
 #include "radio/FileIo.h"
 #include "radio/Prompt.h"
 #include "radio/Radio.h"
+#include "radio/Settings.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -28,8 +29,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QIcon>
-#include <QLayout>
 #include <QMenuBar>
+#include <QScreen>
+#include <QSettings>
 #include <QStatusBar>
 #include <QToolBar>
 #include <algorithm>
@@ -75,12 +77,12 @@ CMainFrame::CMainFrame(CVR500Radio& radio, Prompt& prompt, QWidget* parent)
     BuildToolBar();
     BuildStatusBar();
     makePortChooser = [this] { return std::make_unique<CCommSetupDlg>(this); };
-    radio_.onTitle = [this](const QString& title) { setWindowTitle(title); };
+    radio_.onTitle = [this](const QString& title) { ShowTitle(title); };
     radio_.SetCommitHook([this] { return host_->CommitPages(); });
     radio_.SetChangedOnDiskHook(
         [this](const QString& notice) { statusBar()->showMessage(notice); });
-    setWindowTitle(radio_.Title());
-    FitToSheet();
+    ShowTitle(radio_.Title());
+    RestoreWindow();
 }
 
 CMainFrame::~CMainFrame() {
@@ -173,11 +175,32 @@ void CMainFrame::BuildStatusBar() {
     bar->showMessage(QString::fromLatin1(kReady));
 }
 
-// The window always takes the size that shows the largest page whole; the user cannot resize
-// it. A page whose controls grow once loaded (lists filled for the country) grows it too, so
-// nothing is ever cut off.
-void CMainFrame::FitToSheet() {
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
+void CMainFrame::RestoreWindow() {
+    const QByteArray saved =
+        settings::Open()->value(QLatin1String(settings::kWindowGeometry)).toByteArray();
+    if (!saved.isEmpty() && restoreGeometry(saved))
+        return;
+    QSize size = sizeHint();
+    if (const QScreen* shown = screen())
+        size = size.boundedTo(shown->availableSize() - frameSize() + geometry().size());
+    resize(size);
+}
+
+void CMainFrame::SaveWindow() const {
+    settings::Open()->setValue(QLatin1String(settings::kWindowGeometry), saveGeometry());
+}
+
+void CMainFrame::ShowTitle(const QString& title) {
+    setWindowTitle(title + QStringLiteral("[*]"));
+    UpdateModified();
+}
+
+void CMainFrame::UpdateModified() {
+    setWindowModified(radio_.IsChanged());
+}
+
+CCompareDlg* CMainFrame::CompareWindow() const {
+    return compare_.data();
 }
 
 HelpWindow* CMainFrame::Help() {
@@ -218,15 +241,15 @@ bool CMainFrame::PortReady() {
         return false;
     if (port_->IsOpen() || port_->Open(QString::fromLatin1(CCommPort::kSettings)))
         return true;
-    RunPortSetup();
-    return false;
+    // The user chose a port to go on with the transfer, not to start it again.
+    return RunPortSetup();
 }
 
-void CMainFrame::RunPortSetup() {
+bool CMainFrame::RunPortSetup() {
     if (!port_)
-        return;
+        return false;
     std::unique_ptr<PortChooser> chooser = makePortChooser();
-    port_->Setup(*chooser, QString::fromLatin1(CCommPort::kSettings));
+    return port_->Setup(*chooser, QString::fromLatin1(CCommPort::kSettings));
 }
 
 // ---- File commands ---------------------------------------------------------------------
@@ -273,7 +296,17 @@ void CMainFrame::OnOpenBackup() {
 void CMainFrame::OnCompareWith() {
     if (!CommitPages())
         return;
-    CCompareDlg::CompareWithFile(radio_, prompt_, this);
+    CCompareDlg* shown = CCompareDlg::CompareWithFile(radio_, prompt_, this);
+    if (!shown)
+        return;
+    if (compare_)
+        compare_->close(); // one comparison at a time: the newest
+    compare_ = shown;
+    connect(shown, &CCompareDlg::ShowPlace, this, [this](const compare::Place& place) {
+        activateWindow();
+        raise();
+        host_->ShowPlace(place.page, place.list, place.row);
+    });
 }
 
 bool CMainFrame::OpenPath(const QString& path) {
@@ -328,6 +361,7 @@ void CMainFrame::UpdateCommands() {
         ->setText(undo.isEmpty() ? QStringLiteral("&Undo") : QStringLiteral("&Undo %1").arg(undo));
     Action(ID_EDIT_REDO)
         ->setText(redo.isEmpty() ? QStringLiteral("&Redo") : QStringLiteral("&Redo %1").arg(redo));
+    UpdateModified();
 }
 
 void CMainFrame::OnImportChannels() {
@@ -513,6 +547,9 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
     }
     if (help_)
         help_->close();
+    if (compare_)
+        compare_->close();
+    SaveWindow();
     UnregisterChannelFont();
     event->accept();
 }

@@ -5,6 +5,7 @@
 // table (app/Commands.h); the flows below are what its rows run.
 
 #include <QMainWindow>
+#include <QPointer>
 #include <functional>
 #include <map>
 #include <memory>
@@ -14,6 +15,7 @@ struct Command;
 enum class When;
 } // namespace commands
 class CCommPort;
+class CCompareDlg;
 class CEditHistory;
 class CSheetHostWnd;
 class CVR500Radio;
@@ -82,6 +84,8 @@ public:
     }
     HelpWindow* Help();
     CEditHistory* History() const { return history_; }
+    // The Compare window while it is open, else nullptr.
+    CCompareDlg* CompareWindow() const;
 
     // ---- Command flows ----
     void OnFileNew();
@@ -134,15 +138,23 @@ private:
     void BuildMenus();
     void BuildToolBar();
     void BuildStatusBar();
-    void FitToSheet();
+    // The size, place and maximised state of the last session, or a size that shows the
+    // largest page whole on this screen.
+    void RestoreWindow();
+    void SaveWindow() const;
+    // The title names the file and marks unsaved changes.
+    void ShowTitle(const QString& title);
+    void UpdateModified();
     // Runs the command; one with an undo label as one step of that name.
     void Run(const commands::Command& command);
     bool Allowed(commands::When when) const;
     // What each command can do now, and the step Undo and Redo would take.
     void UpdateCommands();
-    // Opens the port for a transfer; when it cannot be opened, runs the port setup instead.
+    // Opens the port for a transfer; when it cannot be opened, runs the port setup and goes
+    // on with the port chosen there.
     bool PortReady();
-    void RunPortSetup();
+    // True when a port is open afterwards.
+    bool RunPortSetup();
 
     CVR500Radio& radio_;
     Prompt& prompt_;
@@ -150,5 +162,6 @@ private:
     CSheetHostWnd* host_;
     CEditHistory* history_;
     HelpWindow* help_ = nullptr;
+    QPointer<CCompareDlg> compare_; // the Compare window while it is open
     std::map<int, QAction*> actions_;
 };

@@ -7,10 +7,13 @@
 #include "pages/PageMain.h"
 #include "pages/PropertyPage.h"
 #include "pages/SkipFrequency.h"
+#include "pages/SpreadSheet.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QScrollArea>
 #include <QVBoxLayout>
+#include <algorithm>
 
 // ---- CSnapPropertySheet ----------------------------------------------------------------
 
@@ -19,14 +22,42 @@ CSnapPropertySheet::CSnapPropertySheet(QWidget* parent) : QTabWidget(parent) {
     connect(this, &QTabWidget::currentChanged, this, &CSnapPropertySheet::OnCurrentChanged);
 }
 
+namespace {
+
+// Asks for the room its page wants, so the window's first size shows the largest page whole.
+class PageScrollArea : public QScrollArea {
+public:
+    using QScrollArea::QScrollArea;
+    QSize sizeHint() const override {
+        return widget() ? widget()->sizeHint() + QSize(2 * frameWidth(), 2 * frameWidth())
+                        : QScrollArea::sizeHint();
+    }
+};
+
+} // namespace
+
+// Each page sits in a scroll area: on a small screen or at a large scale a page that cannot
+// shrink any further scrolls instead of being cut off, and one with room to spare grows.
 void CSnapPropertySheet::AddPage(CPropertyPage* page) {
+    auto* scroll = new PageScrollArea(this);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setWidget(page);
     switching_ = true; // the first page added becomes current without being entered yet
-    addTab(page, page->Title());
+    addTab(scroll, page->Title());
     switching_ = false;
 }
 
 CPropertyPage* CSnapPropertySheet::GetPage(int index) const {
-    return qobject_cast<CPropertyPage*>(widget(index));
+    auto* scroll = qobject_cast<QScrollArea*>(widget(index));
+    return scroll ? qobject_cast<CPropertyPage*>(scroll->widget()) : nullptr;
+}
+
+int CSnapPropertySheet::IndexOf(const CPropertyPage* page) const {
+    for (int i = 0; i < count(); ++i)
+        if (GetPage(i) == page)
+            return i;
+    return -1;
 }
 
 void CSnapPropertySheet::Start() {
@@ -93,8 +124,6 @@ CSheetHostWnd::CSheetHostWnd(CVR500Radio& radio, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(sheet_);
-    // Room for a page of controls even before the largest page asks for more.
-    sheet_->setMinimumSize(560, 380);
 
     memoryView_ = new CMemoryView(radio, sheet_);
     sheet_->AddPage(memoryView_);
@@ -104,7 +133,7 @@ CSheetHostWnd::CSheetHostWnd(CVR500Radio& radio, QWidget* parent)
 }
 
 bool CSheetHostWnd::ActivateMemoryView() {
-    return sheet_->SetActivePage(sheet_->indexOf(memoryView_));
+    return sheet_->SetActivePage(sheet_->IndexOf(memoryView_));
 }
 
 // A cell editor open on the page being left gives its text to the cell as the page hides,
@@ -130,6 +159,36 @@ void CSheetHostWnd::FocusFirstControl(QWidget* page) {
 
 void CSheetHostWnd::ReloadMemoryView() {
     memoryView_->FillGrid();
+}
+
+bool CSheetHostWnd::ShowPlace(const QString& page, int list, int row) {
+    int index = -1;
+    for (int i = 0; i < sheet_->count() && index < 0; ++i)
+        if (sheet_->GetPage(i)->Title() == page)
+            index = i;
+    if (!sheet_->SetActivePage(index))
+        return false;
+    CPropertyPage* shown = sheet_->GetPage(index);
+    if (row <= 0)
+        return true;
+    if (shown->layout())
+        shown->layout()->activate();
+    // The page's grids from left to right, top to bottom within a column.
+    QList<CSpreadSheet*> grids = shown->findChildren<CSpreadSheet*>();
+    std::ranges::stable_sort(grids, [shown](const CSpreadSheet* a, const CSpreadSheet* b) {
+        const QPoint pa = a->mapTo(shown, QPoint()), pb = b->mapTo(shown, QPoint());
+        return std::pair(pa.x(), pa.y()) < std::pair(pb.x(), pb.y());
+    });
+    if (list < 0 || list >= grids.size())
+        return true;
+    CSpreadSheet* grid = grids[list];
+    const QModelIndex cell = grid->model()->index(row - 1, 0);
+    if (!cell.isValid())
+        return true;
+    grid->setCurrentIndex(cell);
+    grid->scrollTo(cell, QAbstractItemView::PositionAtCenter);
+    grid->setFocus(Qt::OtherFocusReason);
+    return true;
 }
 
 int CSheetHostWnd::ActiveHelpContext() const {

@@ -19,6 +19,8 @@ public:
     void AddPage(CPropertyPage* page);
     CPropertyPage* GetPage(int index) const;
     CPropertyPage* GetActivePage() const { return GetPage(active_); }
+    // The tab that holds page (pages sit in scroll areas), or -1.
+    int IndexOf(const CPropertyPage* page) const;
     int GetActiveIndex() const { return active_; }
     // Activates the first page (loads its controls); the sheet's first showing.
     void Start();
@@ -50,6 +52,9 @@ public:
     // The Memory View page reloads its grid from the image.
     void ReloadMemoryView();
     int GetActivePageIndex() const { return sheet_->GetActiveIndex(); }
+    // Shows the page titled page and, when row is not 0, puts the cursor on that row of its
+    // list-th grid (0 the leftmost); false when the page is not there or would not be shown.
+    bool ShowPlace(const QString& page, int list, int row);
     // The help topic of the active page (101..106).
     int ActiveHelpContext() const;
 

@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QHBoxLayout>
+#include <QLabel>
 
 using namespace layout;
 
@@ -73,9 +74,21 @@ CAutoBand::CAutoBand(CVR500Radio& radio, QWidget* parent)
     WatchGrid(*grid_);
 
     FitWidthToColumns(*grid_);
+    // The grid takes the page's height; beside it, how the rows are read.
+    auto* text = new QLabel(
+        tr("Each row is a band, from its receive frequency up to the next row's. Tuned inside "
+           "a band, the receiver takes that row's receive mode and step size.\n\n"
+           "A frequency typed into a row moves the row to its place in order. The lowest and "
+           "highest frequencies are fixed."),
+        this);
+    text->setWordWrap(true);
+    text->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+    text->setMinimumWidth(text->fontMetrics().averageCharWidth() * 30);
+    text->setMaximumWidth(text->fontMetrics().averageCharWidth() * 60);
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(grid_);
-    layout->addStretch();
+    layout->addWidget(text, 1);
+    layout->addStretch(1);
 
     Fill();
 }
@@ -103,9 +116,11 @@ bool CAutoBand::OnSetActive() {
     return CPropertyPage::OnSetActive();
 }
 
+// The cells keep what the user was shown (an accepted edge with its 50 Hz digits) while the
+// page stays up, though every edit is stored at once; the next activation shows the stored,
+// whole-kilohertz edges.
 bool CAutoBand::OnKillActive() {
     bound_->Store();
-    Fill();
     return CPropertyPage::OnKillActive();
 }
 

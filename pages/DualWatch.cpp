@@ -30,10 +30,13 @@ CDualWatch::CDualWatch(CVR500Radio& radio, QWidget* parent)
     : CPropertyPage(radio, tr("Dual Watch"), 103, parent) {
     grid_ = new CSpreadSheet(this);
     grid_->setAccessibleName(tr("Dual watch pairs"));
-    const QString frequency = tr("Receive\nFrequency"), mode = tr("Receive\nMode"),
-                  step = tr("Step\nSize");
+    // Each column names its side of the pair, A or B, on screen and to a screen reader.
     std::vector<GridColumn> columns;
     for (int side : {0, 1}) {
+        const QString letter = side == 0 ? QStringLiteral("A") : QStringLiteral("B");
+        const QString frequency = tr("Receive\nFrequency %1").arg(letter),
+                      mode = tr("Receive\nMode %1").arg(letter),
+                      step = tr("Step\nSize %1").arg(letter);
         const ColumnsOf<GroupEntry> pair([this, side](int row) {
             return records::DualWatchSide(Model().EditRadio(), row - 1, side);
         });
@@ -50,6 +53,8 @@ CDualWatch::CDualWatch(CVR500Radio& radio, QWidget* parent)
     FrequencyCellRule rule;
     rule.acceptAsTyped = IsAirbandEnd;
     bound_ = new BoundGrid(*grid_, radio, columns, kRows, rule, this);
+    // Rows carry the pair numbers the receiver and the pair choice use.
+    grid_->SetFirstRowNumber(0);
 
     QStringList pairs;
     for (int k = 0; k < kRows; ++k)
@@ -66,7 +71,8 @@ CDualWatch::CDualWatch(CVR500Radio& radio, QWidget* parent)
 
     auto* text = new QLabel(tr("The Dual Watch feature allows you to monitor two frequencies, "
                                "with the radio rapidly switching between the two channels, "
-                               "looking for activity. "),
+                               "looking for activity. Each row is a pair, numbered 0 to 9: "
+                               "frequency A and frequency B are watched in turn."),
                             this);
     text->setWordWrap(true);
 

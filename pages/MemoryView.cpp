@@ -24,7 +24,9 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QStandardPaths>
+#include <QStyle>
 #include <QVBoxLayout>
+#include <algorithm>
 
 using namespace layout;
 
@@ -51,6 +53,17 @@ public:
 int g_fontId = -1;
 
 } // namespace
+
+QString KatakanaFace() {
+    // Faces with the JIS X 0201 half-width forms that Debian installs (fonts-noto-cjk first).
+    static const char* const kFaces[] = {"Noto Sans Mono CJK JP", "Noto Sans CJK JP", "IPAGothic",
+                                         "TakaoGothic", "VL Gothic"};
+    const QStringList installed = QFontDatabase::families();
+    for (const char* face : kFaces)
+        if (installed.contains(QLatin1String(face)))
+            return QLatin1String(face);
+    return {};
+}
 
 QString RegisterChannelFont() {
     static QString face;
@@ -105,11 +118,18 @@ void CMemoryView::BuildGrid() {
     grid_->setAccessibleName(tr("Memory channels"));
     bound_ = new BoundGrid(*grid_, Model(), ChannelColumns(), kRows, {}, this);
     bound_->SetRowShown([this](int row) { return Channel(row).InUse(); });
-    const QString face = RegisterChannelFont();
+    // The program's own font draws the whole channel; without it the names still need a face
+    // whose half-width katakana are drawn at the grid's size, which the default's fallback
+    // may not be.
+    QString face = RegisterChannelFont();
+    const int firstCol = face.isEmpty() ? kNameCol : kFreqCol;
+    const int lastCol = face.isEmpty() ? kNameCol : kPrefCol;
+    if (face.isEmpty())
+        face = KatakanaFace();
     if (!face.isEmpty()) {
-        grid_->SetCurrentColumn(kFreqCol);
+        grid_->SetCurrentColumn(firstCol);
         grid_->SetCurrentRow(1);
-        grid_->SetLastColumn(kPrefCol);
+        grid_->SetLastColumn(lastCol);
         grid_->SetLastRow(kRows);
         grid_->SetRangeMode(true);
         grid_->SetFontFace(face);
@@ -280,10 +300,16 @@ void CMemoryView::SizeColumns() {
         grid_->width() - grid_->verticalScrollBar()->sizeHint().width() - 2 * grid_->frameWidth();
     if (available <= 0)
         return;
+    // The row numbers need no more than "1000" on a wide window; the channels get the rest.
     const int shares[5] = {9, 23, 19, 31, 18};
-    int used = 0;
-    for (int c = 0; c < 4; ++c) {
-        const int width = available * shares[c] / 100;
+    const int numbers = std::min(available * shares[0] / 100,
+                                 grid_->fontMetrics().horizontalAdvance(QStringLiteral("00000")) +
+                                     2 * grid_->style()->pixelMetric(QStyle::PM_HeaderMargin));
+    grid_->SetColumnWidth(0, numbers);
+    const int rest = available - numbers;
+    int used = numbers;
+    for (int c = 1; c < 4; ++c) {
+        const int width = rest * shares[c] / (100 - shares[0]);
         grid_->SetColumnWidth(c, width);
         used += width;
     }

@@ -104,6 +104,9 @@ private:
 // is missing or brings no font; the main window unregisters it when it closes.
 QString RegisterChannelFont();
 void UnregisterChannelFont();
+// Without that file: an installed face that draws half-width katakana, for the names, or an
+// empty string when there is none.
+QString KatakanaFace();
 
 // The Print command: runs the Print Setup dialog, then the system's print dialog (or, with
 // Preview, a print preview) and prints the memory list: its title and the date on top, the

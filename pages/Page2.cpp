@@ -8,11 +8,13 @@
 #include "radio/Settings.h"
 
 #include <QComboBox>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <utility>
 
 using namespace layout::ri;
 using records::GroupEntry;
@@ -60,9 +62,15 @@ CPage2::CPage2(CVR500Radio& radio, QWidget* parent)
     channels_->setAccessibleName(QStringLiteral("Weather Channel"));
     connect(channels_, &QComboBox::activated, this, &CPage2::PageEdited);
 
+    // Each grid under the name of its preset group; the rows number the group's entries.
     auto* grids = new QHBoxLayout;
-    grids->addWidget(left_.sheet, 0, Qt::AlignTop);
-    grids->addWidget(right_.sheet, 0, Qt::AlignTop);
+    for (const auto& [g, title] : {std::pair{&left_, QStringLiteral("Group A")},
+                                   std::pair{&right_, QStringLiteral("Group B")}}) {
+        auto* box = new QGroupBox(title, this);
+        box->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Maximum);
+        (new QVBoxLayout(box))->addWidget(g->sheet);
+        grids->addWidget(box, 0, Qt::AlignTop);
+    }
     grids->addStretch();
     auto* channel = new QHBoxLayout;
     channel->addWidget(channelLabel_);

@@ -170,6 +170,8 @@ CPageMain::CPageMain(CVR500Radio& radio, QWidget* parent)
     columns->addLayout(left);
     columns->addLayout(middle);
     columns->addLayout(right);
+    // On a wide window the room left over stays to the right; fields keep a readable width.
+    columns->addStretch(1);
 
     t.OnChanged([this] { PageEdited(); });
     for (QLineEdit* field : {message_, static_cast<QLineEdit*>(lower_),

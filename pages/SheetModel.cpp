@@ -218,7 +218,7 @@ QVariant SheetModel::headerData(int section, Qt::Orientation o, int role) const 
     if (role != Qt::DisplayRole)
         return QAbstractTableModel::headerData(section, o, role);
     if (o == Qt::Vertical)
-        return QString::number(section + 1);
+        return QString::number(section + firstRowNumber);
     return (section >= 0 && section < cols) ? columns[section + 1].header : QString();
 }
 

@@ -40,6 +40,7 @@ public:
     explicit SheetModel(QObject* parent) : QAbstractTableModel(parent) {}
 
     int cols = 0, rows = 0;
+    int firstRowNumber = 1;                          // the number the first row's header shows
     std::vector<SheetColumn> columns{SheetColumn{}}; // index 0 unused: columns count from 1
 
     void Reshape(int c, int r);

@@ -184,6 +184,8 @@ void CSkipFrequency::LayOut() {
     layout->addWidget(skipBox);
     layout->addLayout(middle);
     layout->addLayout(right);
+    // On a wide window the room left over stays to the right; fields keep a readable width.
+    layout->addStretch(1);
 }
 
 CSkipFrequency::~CSkipFrequency() = default;

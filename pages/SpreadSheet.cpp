@@ -38,6 +38,11 @@ void CSpreadSheet::SetShape(int columns, int rows) {
     curCol_ = curRow_ = lastCol_ = lastRow_ = 1;
 }
 
+void CSpreadSheet::SetFirstRowNumber(int number) {
+    model_->firstRowNumber = number;
+    emit model_->headerDataChanged(Qt::Vertical, 0, std::max(model_->rows - 1, 0));
+}
+
 int CSpreadSheet::ColumnCount() const {
     return model_->cols;
 }

@@ -79,6 +79,9 @@ public:
     void SetShape(int columns, int rows);
     int ColumnCount() const;
     int RowCount() const;
+    // The row headers count from number (1 unless set), as the list's entries are numbered
+    // elsewhere; cells are still addressed from row 1.
+    void SetFirstRowNumber(int number);
     void SetColumnKind(int column, CellKind kind);
     CellKind ColumnKind(int column) const;
     // Text cells: the longest text and the characters a cell accepts (typed, pasted, dropped).

@@ -48,6 +48,7 @@ constexpr char kSetting[] = "Setting";
 constexpr char kVfoScan[] = "VFO Scan";
 constexpr char kPresetMode[] = "Preset Mode";
 constexpr char kDualWatch[] = "Dual Watch";
+constexpr char kAutoBand[] = "Auto Band";
 
 constexpr char kOnOff[] = "off|on";
 constexpr char kOnOffInverted[] = "on|off"; // boxes stored as 0 when checked
@@ -177,7 +178,12 @@ public:
     }
 
 private:
-    void Add(Area area, const QString& text) { result_.items.push_back({area, text}); }
+    void Add(Area area, const QString& text, Place place = {}) {
+        result_.items.push_back({area, text, std::move(place)});
+    }
+    static Place On(const char* page, int list = 0, int row = 0) {
+        return {QString::fromLatin1(page), list, row};
+    }
     void Cover(int riOffset, int size, Byte mask = 0xFF) {
         for (int i = 0; i < size; ++i)
             covered_[kRadioImage + riOffset + i] |= mask;
@@ -232,9 +238,11 @@ private:
             const QString head =
                 QStringLiteral("Channel %1 (bank %2)").arg(n).arg((n - 1) / ri::kBankSize);
             if (inA && !inB)
-                Add(Area::Channel, head + QStringLiteral(" removed: ") + ChannelText(a_, n));
+                Add(Area::Channel, head + QStringLiteral(" removed: ") + ChannelText(a_, n),
+                    On(kMemoryView, 0, n));
             else if (!inA && inB)
-                Add(Area::Channel, head + QStringLiteral(" added: ") + ChannelText(b_, n));
+                Add(Area::Channel, head + QStringLiteral(" added: ") + ChannelText(b_, n),
+                    On(kMemoryView, 0, n));
             else if (inA && inB)
                 ChangedChannel(n, head);
         }
@@ -264,7 +272,8 @@ private:
                          .arg(kArrow)
                          .arg(fb & kOtherFlags, 2, 16, QLatin1Char('0'));
         if (!parts.isEmpty())
-            Add(Area::Channel, head + QStringLiteral(": ") + parts.join(QStringLiteral(", ")));
+            Add(Area::Channel, head + QStringLiteral(": ") + parts.join(QStringLiteral(", ")),
+                On(kMemoryView, 0, n));
     }
 
     // ---- Settings ----
@@ -334,7 +343,8 @@ private:
                 TvChannels(b_) ? QStringLiteral("TV Channels") : QStringLiteral("Weather Channels");
         Add(Area::Setting,
             QStringLiteral("%1 (%2 page): ").arg(label, QString::fromUtf8(row.page)) +
-                SettingValue(row, a_) + kArrow + SettingValue(row, b_));
+                SettingValue(row, a_) + kArrow + SettingValue(row, b_),
+            On(row.page));
     }
 
     // ---- The lists ----
@@ -369,8 +379,10 @@ private:
                 return GroupEntry(radio, ri::kVfoLower, k) + QStringLiteral(" to ") +
                        GroupEntry(radio, ri::kVfoUpper, k);
             };
-            Add(Area::Setting, QStringLiteral("Search limits row %1 (VFO Scan page): ").arg(k + 1) +
-                                   pair(a_) + kArrow + pair(b_));
+            Add(Area::Setting,
+                QStringLiteral("Search limits row %1 (VFO Scan page): ").arg(k + 1) + pair(a_) +
+                    kArrow + pair(b_),
+                On(kVfoScan, 1, k + 1));
         }
     }
 
@@ -391,7 +403,8 @@ private:
             if (before != after)
                 Add(Area::Setting,
                     QStringLiteral("Skip frequency row %1 (VFO Scan page): ").arg(i + 1) + before +
-                        kArrow + after);
+                        kArrow + after,
+                    On(kVfoScan, 0, i + 1));
         }
     }
 
@@ -404,13 +417,15 @@ private:
             const QString where = k == 0 ? QStringLiteral("Preset A, the entry the page keeps: ")
                                          : QStringLiteral("Preset A row %1: ").arg(k);
             Add(Area::Setting,
-                where + GroupEntry(a_, ri::kPresetA, k) + kArrow + GroupEntry(b_, ri::kPresetA, k));
+                where + GroupEntry(a_, ri::kPresetA, k) + kArrow + GroupEntry(b_, ri::kPresetA, k),
+                On(kPresetMode, 0, k));
         }
         for (int k = 0; k < ri::kGroupEntries; ++k)
             if (!GroupEntrySame(ri::kPresetB, k))
-                Add(Area::Setting, QStringLiteral("Preset B row %1: ").arg(k + 1) +
-                                       GroupEntry(a_, ri::kPresetB, k) + kArrow +
-                                       GroupEntry(b_, ri::kPresetB, k));
+                Add(Area::Setting,
+                    QStringLiteral("Preset B row %1: ").arg(k + 1) +
+                        GroupEntry(a_, ri::kPresetB, k) + kArrow + GroupEntry(b_, ri::kPresetB, k),
+                    On(kPresetMode, 1, k + 1));
     }
 
     void DualWatchPairs() {
@@ -418,9 +433,10 @@ private:
             for (const auto& [group, side] :
                  {std::pair{ri::kDualA, 'A'}, std::pair{ri::kDualB, 'B'}}) {
                 if (!GroupEntrySame(group, k))
-                    Add(Area::Setting, QStringLiteral("Dual watch pair %1 %2: ").arg(k).arg(side) +
-                                           GroupEntry(a_, group, k) + kArrow +
-                                           GroupEntry(b_, group, k));
+                    Add(Area::Setting,
+                        QStringLiteral("Dual watch pair %1 %2: ").arg(k).arg(side) +
+                            GroupEntry(a_, group, k) + kArrow + GroupEntry(b_, group, k),
+                        On(kDualWatch, 0, k + 1));
             }
         }
     }
@@ -446,8 +462,10 @@ private:
                 parts << QStringLiteral("step ") + BandStepText(a_[attr] >> 4) + kArrow +
                              BandStepText(b_[attr] >> 4);
             if (!parts.isEmpty())
-                Add(Area::Setting, QStringLiteral("Auto Band row %1: ").arg(row) +
-                                       parts.join(QStringLiteral(", ")));
+                Add(Area::Setting,
+                    QStringLiteral("Auto Band row %1: ").arg(row) +
+                        parts.join(QStringLiteral(", ")),
+                    On(kAutoBand, 0, row));
         }
     }
 

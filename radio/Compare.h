@@ -17,9 +17,18 @@ enum class Area {
     Hidden,  // bytes no page shows
 };
 
+// Where a difference is shown: the page's title, which of its lists in reading order (0 the
+// first) and the row of that list (from 1; 0 for a setting outside the lists).
+struct Place {
+    QString page; // empty: no page shows it
+    int list = 0;
+    int row = 0;
+};
+
 struct Difference {
     Area area;
     QString text; // one line, old value before "→", new value after it
+    Place place = {};
 };
 
 struct Differences {

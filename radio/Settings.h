@@ -13,6 +13,8 @@ inline constexpr char kCommPort[] = "CommPort";
 inline constexpr char kCountry[] = "Country";
 inline constexpr char kWideband[] = "Wideband";
 inline constexpr char kDataDir[] = "DataDir";
+// The main window's size, place and maximised state, as the window saves them.
+inline constexpr char kWindowGeometry[] = "WindowGeometry";
 
 inline constexpr int kDefaultCountry = 4;
 inline constexpr int kDefaultWideband = 0;

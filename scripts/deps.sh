@@ -9,6 +9,8 @@ set -euo pipefail
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-serialport-dev libgl-dev
           libgtest-dev libbenchmark-dev libyaml-cpp-dev
           qt6-qpa-plugins libqt6svg6 adwaita-icon-theme
+          # Channel names in half-width katakana when the receiver's own font is not there.
+          fonts-noto-cjk
           xvfb xauth desktop-file-utils shared-mime-info
           # Printing: the print test runs its own CUPS server with a cups-pdf queue and reads
           # the printout back with pdftotext.

@@ -14,8 +14,10 @@
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
+#include <QScreen>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 
@@ -55,14 +57,29 @@ CCompareDlg::CCompareDlg(const compare::Differences& differences, const QString&
             continue;
         auto* top = new QTreeWidgetItem(
             list_, {QStringLiteral("%1 (%2)").arg(QString::fromLatin1(group.title)).arg(count)});
-        for (const compare::Difference& d : differences.items)
-            if (d.area == group.area)
-                new QTreeWidgetItem(top, {d.text});
+        for (std::size_t i = 0; i < differences.items.size(); ++i) {
+            const compare::Difference& d = differences.items[i];
+            if (d.area != group.area)
+                continue;
+            auto* item = new QTreeWidgetItem(top, {d.text});
+            item->setData(0, Qt::UserRole, static_cast<int>(i));
+            if (!d.place.page.isEmpty())
+                item->setToolTip(
+                    0, QStringLiteral("Double-click to show it on the %1 page").arg(d.place.page));
+        }
         top->setExpanded(true);
     }
     if (list_->topLevelItemCount() > 0)
         list_->setCurrentItem(list_->topLevelItem(0));
     layout->addWidget(list_, 1);
+    connect(list_, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem* item) {
+        const QVariant index = item->data(0, Qt::UserRole);
+        if (!index.isValid())
+            return;
+        const compare::Place& place = differences_.items.at(index.toInt()).place;
+        if (!place.page.isEmpty())
+            emit ShowPlace(place);
+    });
 
     auto* buttons = new QDialogButtonBox(this);
     QPushButton* copy =
@@ -70,7 +87,10 @@ CCompareDlg::CCompareDlg(const compare::Differences& differences, const QString&
     copy->setEnabled(!differences.Empty());
     connect(copy, &QPushButton::clicked, this,
             [this] { QApplication::clipboard()->setText(Text()); });
-    buttons->addButton(QStringLiteral("Close"), QDialogButtonBox::RejectRole)->setDefault(true);
+    // Enter on a difference shows it; it does not close the list (Escape does).
+    for (QPushButton* button :
+         {copy, buttons->addButton(QStringLiteral("Close"), QDialogButtonBox::RejectRole)})
+        button->setAutoDefault(false);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
     resize(720, 480);
@@ -81,7 +101,7 @@ QString CCompareDlg::Text() const {
     return lines.isEmpty() ? QString() : lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
 }
 
-void CCompareDlg::CompareWithFile(CVR500Radio& radio, Prompt& prompt, QWidget* parent) {
+CCompareDlg* CCompareDlg::CompareWithFile(CVR500Radio& radio, Prompt& prompt, QWidget* parent) {
     const QString path = prompt.OpenFileName(
         {QStringLiteral("Compare With"),
          radio.DataDir(),
@@ -89,20 +109,40 @@ void CCompareDlg::CompareWithFile(CVR500Radio& radio, Prompt& prompt, QWidget* p
          {QStringLiteral("Radio Files (*.rdf)"), QStringLiteral("All files (*.*)")},
          QStringLiteral("rdf")});
     if (path.isEmpty())
-        return;
+        return nullptr;
     if (const QString refused = NotRegularFile(QStringLiteral("Cannot open file:"), path);
         !refused.isEmpty()) {
         prompt.Message(refused, QString(), PromptButtons::Ok, PromptIcon::Stop);
-        return;
+        return nullptr;
     }
     CVR500Radio other;
     other.SetPrompt(&prompt);
     if (!other.LoadFile(path))
+        return nullptr;
+    auto* dialog = new CCompareDlg(compare::CompareImages(other.EditImage(), radio.EditImage()),
+                                   QFileInfo(path).fileName(),
+                                   QStringLiteral("the data in the window"), parent);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->PlaceBeside(parent);
+    dialog->show();
+    return dialog;
+}
+
+// Beside the window it compares, on the side with room for it; where there is none, over it
+// as any dialog.
+void CCompareDlg::PlaceBeside(QWidget* owner) {
+    if (!owner || !owner->isVisible())
         return;
-    CCompareDlg dialog(compare::CompareImages(other.EditImage(), radio.EditImage()),
-                       QFileInfo(path).fileName(), QStringLiteral("the data in the window"),
-                       parent);
-    dialog.exec();
+    const QRect frame = owner->frameGeometry();
+    const QScreen* screen = owner->screen();
+    if (!screen)
+        return;
+    const QRect room = screen->availableGeometry();
+    const int width = std::min(this->width(), room.width());
+    if (frame.right() + width < room.right())
+        move(frame.right() + 1, frame.top());
+    else if (frame.left() - width > room.left())
+        move(frame.left() - width, frame.top());
 }
 
 CCompareDlg::SendSummary CCompareDlg::SummaryBeforeSending(const CRadio& radio) {

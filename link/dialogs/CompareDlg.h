@@ -20,9 +20,10 @@ public:
                 const QString& after, QWidget* parent = nullptr);
 
     // File > Compare With...: asks for a data file and shows what differs from it to the data
-    // in the window (EditImage, which the caller has brought up to date). A file that cannot
-    // be read is reported through prompt and nothing is shown.
-    static void CompareWithFile(CVR500Radio& radio, Prompt& prompt, QWidget* parent);
+    // in the window (EditImage, which the caller has brought up to date) in a window that
+    // stays open beside parent and deletes itself when closed. A file that cannot be read is
+    // reported through prompt and nothing is shown (nullptr).
+    static CCompareDlg* CompareWithFile(CVR500Radio& radio, Prompt& prompt, QWidget* parent);
 
     // What a write of radio's EditImage would change on the receiver, judged against the newest
     // backup of a read (the data last read from it): one sentence, and the differences.
@@ -38,7 +39,13 @@ public:
     // The whole list as text, one difference a line.
     QString Text() const;
 
+signals:
+    // The user double-clicked (or pressed Enter on) a difference a page shows.
+    void ShowPlace(const compare::Place& place);
+
 private:
+    void PlaceBeside(QWidget* owner);
+
     compare::Differences differences_;
     QTreeWidget* list_;
 };

@@ -62,7 +62,7 @@ TEST_F(FileKinds, OpenCompareAndSaveRefuseAPipeAtOnce) {
     Frame()->OnFileOpen();
     ASSERT_EQ(prompt.messages.size(), 2u);
     EXPECT_EQ(prompt.LastText(), "Cannot open file:\n" + fifo + kNotRegular);
-    EXPECT_EQ(Frame()->windowTitle(), "Corvinel - NONAME.RDF");
+    EXPECT_EQ(Frame()->windowTitle(), "Corvinel - NONAME.RDF[*]");
     EXPECT_EQ(CellText(3), "145.50000");
 
     prompt.answers = {PromptAnswer::No};

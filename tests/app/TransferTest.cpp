@@ -54,6 +54,21 @@ TEST_F(AppTransfer, GetDataFillsTheGridWithWhatTheReceiverSent) {
               RadioPart(ReadFile(file)));
 }
 
+// With no port stored, Get Data asks for one and reads through it once it is chosen.
+TEST_F(AppTransfer, GetDataAsksForThePortThenReads) {
+    const QString file = MakeDataFile("radio.rdf", 433'500'000);
+    chooserAnswer = sim.Start({"send", file, "--start-delay", kStartDelay});
+    ASSERT_FALSE(chooserAnswer->isEmpty());
+    Start();
+    ASSERT_FALSE(app->Port()->IsOpen());
+    Frame()->Action(CMainFrame::ID_READ)->trigger();
+    EXPECT_EQ(chooserCalls, 1);
+    EXPECT_TRUE(prompt.messages.empty()) << prompt.LastText().toStdString();
+    EXPECT_EQ(CellText(1), "433.50000");
+    EXPECT_EQ(ReadCommPort(), *chooserAnswer);
+    EXPECT_FALSE(Frame()->isWindowModified());
+}
+
 // A read that fails keeps the data set, the file name and the unsaved edits as they were.
 TEST_F(AppTransfer, AReadThatTimesOutKeepsTheDataShown) {
     const QString file = MakeDataFile("radio.rdf", 433'500'000);
@@ -67,7 +82,7 @@ TEST_F(AppTransfer, AReadThatTimesOutKeepsTheDataShown) {
     EXPECT_TRUE(prompt.messages[1].text.contains("Check that the receiver is in clone mode"));
     EXPECT_EQ(CellText(1), "145.00000");
     EXPECT_EQ(CellText(8), "145.50000");
-    EXPECT_EQ(Frame()->windowTitle(), "Corvinel - mine.rdf");
+    EXPECT_EQ(Frame()->windowTitle(), "Corvinel - mine.rdf[*]");
     EXPECT_TRUE(Radio().IsChanged()); // Exit still asks
     EXPECT_EQ(Radio().GetChannel(8)->frequencyHz, 145'500'000);
 }

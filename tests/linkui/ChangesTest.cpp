@@ -13,6 +13,7 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -126,18 +127,16 @@ TEST_F(Changes, CompareWithAFileListsWhatDiffersFromIt) {
     radio.SetPrompt(&prompt);
 
     prompt.openPaths = {dir.filePath("saved.rdf"), dir.filePath("missing.rdf")};
-    QStringList shown;
-    QTimer::singleShot(0, [&] {
-        auto* list = qobject_cast<CCompareDlg*>(QApplication::activeModalWidget());
-        ASSERT_NE(list, nullptr);
-        shown = Items(list->List());
-        EXPECT_EQ(list->Text(), "Contrast (Setting page): 7 → 1\n");
-        list->reject();
-    });
-    CCompareDlg::CompareWithFile(radio, prompt, nullptr);
+    QPointer<CCompareDlg> list = CCompareDlg::CompareWithFile(radio, prompt, nullptr);
+    ASSERT_NE(list, nullptr);
     EXPECT_EQ(prompt.openRequests.at(0).title, "Compare With");
-    EXPECT_EQ(shown, QStringList({"Settings and lists (1)", "  Contrast (Setting page): 7 → 1"}));
+    EXPECT_EQ(Items(list->List()),
+              QStringList({"Settings and lists (1)", "  Contrast (Setting page): 7 → 1"}));
+    EXPECT_EQ(list->Text(), "Contrast (Setting page): 7 → 1\n");
+    list->close(); // it stays open until closed, then goes
+    QTest::qWait(0);
+    EXPECT_TRUE(list.isNull());
 
-    CCompareDlg::CompareWithFile(radio, prompt, nullptr); // a file that is not there
+    EXPECT_EQ(CCompareDlg::CompareWithFile(radio, prompt, nullptr), nullptr); // not there
     EXPECT_EQ(prompt.LastText(), "Cannot open file:\n" + dir.filePath("missing.rdf"));
 }
