@@ -30,10 +30,13 @@ CDualWatch::CDualWatch(CVR500Radio& radio, QWidget* parent)
     : CPropertyPage(radio, tr("Dual Watch"), 103, parent) {
     grid_ = new CSpreadSheet(this);
     grid_->setAccessibleName(tr("Dual watch pairs"));
-    const QString frequency = tr("Receive\nFrequency"), mode = tr("Receive\nMode"),
-                  step = tr("Step\nSize");
     std::vector<GridColumn> columns;
     for (int side : {0, 1}) {
+        // Each header says its side, so the pair's halves differ to a listener as well.
+        const QString letter = side == 0 ? tr("A") : tr("B");
+        const QString frequency = tr("Receive\nFrequency %1").arg(letter),
+                      mode = tr("Receive\nMode %1").arg(letter),
+                      step = tr("Step\nSize %1").arg(letter);
         const ColumnsOf<GroupEntry> pair([this, side](int row) {
             return records::DualWatchSide(Model().EditRadio(), row - 1, side);
         });
