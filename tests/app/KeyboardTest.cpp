@@ -187,6 +187,16 @@ TEST_F(Keyboard, CommandKeysAndTheGridMenuKeysWork) {
     EXPECT_EQ(QApplication::focusWidget(), Grid());
     EXPECT_EQ(Grid()->currentIndex(), FrequencyCell(3));
     EXPECT_EQ(CellText(3), "");
+    // The same from a drop-down list cell and a name cell, opened with F2.
+    for (int column : {1, 2}) {
+        const QModelIndex cell = Grid()->model()->index(2, column);
+        Grid()->setCurrentIndex(cell);
+        QTest::keyClick(Grid(), Qt::Key_F2);
+        ASSERT_NE(QApplication::focusWidget(), Grid()) << column;
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        EXPECT_EQ(QApplication::focusWidget(), Grid()) << column;
+        EXPECT_EQ(Grid()->currentIndex(), cell);
+    }
 }
 
 TEST_F(Keyboard, FinishedCommandsSayWhatTheyDidToScreenReaders) {
