@@ -190,6 +190,9 @@ TEST_F(Keyboard, CommandKeysAndTheGridMenuKeysWork) {
         EXPECT_EQ(QApplication::focusWidget(), Grid()) << column;
         EXPECT_EQ(Grid()->currentIndex(), cell);
     }
+
+    QTest::keyClick(Frame(), Qt::Key_Q, Qt::ControlModifier); // nothing changed: no question
+    EXPECT_FALSE(Frame()->isVisible());
 }
 
 TEST_F(Keyboard, FinishedCommandsSayWhatTheyDidToScreenReaders) {
