@@ -1,6 +1,7 @@
 #include "app/BackgroundWork.h"
 
 #include <QEventLoop>
+#include <QProgressBar>
 #include <QProgressDialog>
 #include <QTimer>
 #include <memory>
@@ -39,6 +40,9 @@ bool RunInBackground(QWidget* parent, const QString& label, std::function<void(W
     }).detach();
 
     QProgressDialog dialog(label, QStringLiteral("Cancel"), 0, 0, parent);
+    auto* bar = new QProgressBar(&dialog);
+    bar->setAccessibleName(label);
+    dialog.setBar(bar);
     dialog.setWindowModality(Qt::WindowModal);
     dialog.setMinimumDuration(400); // quick work shows no dialog
     dialog.setAutoReset(false);

@@ -1,5 +1,6 @@
 #include "app/HelpWindow.h"
 
+#include <QAccessibleWidget>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QTextBrowser>
@@ -8,9 +9,18 @@
 namespace {
 const char* const kTopics[] = {"memory-view", "vfo-scan", "dual-watch",
                                "auto-band",   "setting",  "preset-mode"};
+
+// A plain widget is a filler to screen readers; this one is a window of its own.
+QAccessibleInterface* HelpWindowAccessible(const QString& className, QObject* object) {
+    if (className == QLatin1String("HelpWindow") && object && object->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
+    return nullptr;
 }
+} // namespace
 
 HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window), browser_(new QTextBrowser) {
+    static const bool accessible = (QAccessible::installFactory(&HelpWindowAccessible), true);
+    Q_UNUSED(accessible);
     setWindowTitle(QStringLiteral("Corvinel Help"));
     browser_->setAccessibleName(QStringLiteral("Help text"));
     browser_->setOpenLinks(true);

@@ -4,8 +4,6 @@
 #include "radio/Prompt.h"
 #include "radio/Radio.h"
 
-#include <QStatusBar>
-
 void FinishImport(CMainFrame& frame, Prompt& prompt, CVR500Radio& radio, CVR500Radio& copy,
                   const csv::Plan& plan, bool skipRefused, const QString& caption) {
     const csv::ImportResult result = csv::ApplyPlan(copy, plan, skipRefused);
@@ -24,8 +22,9 @@ void FinishImport(CMainFrame& frame, Prompt& prompt, CVR500Radio& radio, CVR500R
     }
     radio.SetEditImage(copy.EditImage());
     frame.DataSetReplaced();
-    frame.statusBar()->showMessage(QStringLiteral("%1 channels imported").arg(result.channelsSet),
-                                   5000);
+    frame.Announce(result.channelsSet == 1
+                       ? QStringLiteral("1 channel imported")
+                       : QStringLiteral("%1 channels imported").arg(result.channelsSet));
     if (!result.skipped.empty())
         ShowList(prompt,
                  QStringLiteral("%1 channels imported. Rows left out:").arg(result.channelsSet),

@@ -15,14 +15,17 @@
 #include "link/dialogs/CommSetupDlg.h"
 #include "link/dialogs/CompareDlg.h"
 #include "pages/MemoryView.h"
+#include "pages/SpreadSheet.h"
 #include "radio/Backups.h"
 #include "radio/ConfigText.h"
 #include "radio/Csv.h"
 #include "radio/FileIo.h"
+#include "radio/Layout.h"
 #include "radio/Prompt.h"
 #include "radio/Radio.h"
 #include "radio/Settings.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QCloseEvent>
 #include <QDir>
@@ -47,6 +50,17 @@ const char kReady[] = "Ready";
 QIcon ToolIcon(const char* themeName, const char* builtIn) {
     const QIcon own(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(builtIn)));
     return themeName ? QIcon::fromTheme(QLatin1String(themeName), own) : own;
+}
+
+int ChannelsInUse(const CVR500Radio& radio) {
+    int used = 0;
+    for (int n = 1; n <= layout::ri::kChannelCount; ++n)
+        used += radio.IsChannelUsed(n) ? 1 : 0;
+    return used;
+}
+
+QString Channels(int count) {
+    return count == 1 ? QStringLiteral("1 channel") : QStringLiteral("%1 channels").arg(count);
 }
 
 FileDialogRequest CsvRequest(const QString& title, const QString& folder) {
@@ -165,12 +179,17 @@ void CMainFrame::BuildToolBar() {
 
 void CMainFrame::BuildStatusBar() {
     QStatusBar* bar = statusBar();
-    bar->setAccessibleName(QStringLiteral("Status"));
     bar->setSizeGripEnabled(false);
-    // The idle prompt comes back whenever a command's prompt goes away.
+    // The idle prompt comes back whenever a command's prompt goes away. The bar paints its
+    // message itself, with no text object a screen reader could read, so the message is also
+    // the bar's accessible name and description; setting them sends readers the change.
     connect(bar, &QStatusBar::messageChanged, bar, [bar](const QString& text) {
-        if (text.isEmpty())
+        if (text.isEmpty()) {
             bar->showMessage(QString::fromLatin1(kReady));
+            return;
+        }
+        bar->setAccessibleName(text);
+        bar->setAccessibleDescription(text);
     });
     bar->showMessage(QString::fromLatin1(kReady));
 }
@@ -203,6 +222,13 @@ CCompareDlg* CMainFrame::CompareWindow() const {
     return compare_.data();
 }
 
+void CMainFrame::Announce(const QString& text) {
+    statusBar()->showMessage(text);
+    // This Qt has no announcement event; an alert from the bar is the nearest it offers.
+    QAccessibleEvent event(statusBar(), QAccessible::Alert);
+    QAccessible::updateAccessibility(&event);
+}
+
 HelpWindow* CMainFrame::Help() {
     if (!help_)
         help_ = new HelpWindow(this);
@@ -220,7 +246,10 @@ void CMainFrame::DataSetReplaced() {
 }
 
 bool CMainFrame::SaveEdits(bool saveAs) {
-    return saveAs ? radio_.OnFileSaveAs() : radio_.OnFileSave();
+    if (!(saveAs ? radio_.OnFileSaveAs() : radio_.OnFileSave()))
+        return false;
+    Announce(QStringLiteral("Saved %1").arg(VisibleText(radio_.FileName())));
+    return true;
 }
 
 bool CMainFrame::QuerySaveChanges(const QString& text, const QString& caption) {
@@ -274,23 +303,30 @@ bool CMainFrame::ReplaceDataSet(const std::function<bool()>& load) {
 }
 
 void CMainFrame::OnFileNew() {
-    ReplaceDataSet([this] {
-        radio_.NewImage();
-        return true;
-    });
+    if (ReplaceDataSet([this] {
+            radio_.NewImage();
+            return true;
+        }))
+        Announce(QStringLiteral("New data set"));
+}
+
+void CMainFrame::AnnounceOpened() {
+    Announce(QStringLiteral("Opened %1").arg(VisibleText(radio_.FileName())));
 }
 
 void CMainFrame::OnFileOpen() {
-    ReplaceDataSet([this] { return radio_.OnFileOpen(); });
+    if (ReplaceDataSet([this] { return radio_.OnFileOpen(); }))
+        AnnounceOpened();
 }
 
 // Open with the backups folder in the dialog. A backup opened is saved under a new name, so
 // what the receiver held stays as it was read.
 void CMainFrame::OnOpenBackup() {
-    ReplaceDataSet([this] {
-        QDir().mkpath(backups::Folder());
-        return radio_.OpenFromFolder(backups::Folder());
-    });
+    if (ReplaceDataSet([this] {
+            QDir().mkpath(backups::Folder());
+            return radio_.OpenFromFolder(backups::Folder());
+        }))
+        AnnounceOpened();
 }
 
 void CMainFrame::OnCompareWith() {
@@ -310,7 +346,10 @@ void CMainFrame::OnCompareWith() {
 }
 
 bool CMainFrame::OpenPath(const QString& path) {
-    return ReplaceDataSet([this, &path] { return radio_.OpenFile(path); });
+    if (!ReplaceDataSet([this, &path] { return radio_.OpenFile(path); }))
+        return false;
+    AnnounceOpened();
+    return true;
 }
 
 bool CMainFrame::OnFileSave() {
@@ -326,7 +365,11 @@ bool CMainFrame::OnFileSaveAs() {
 }
 
 void CMainFrame::OnFilePrint() {
-    PrintMemoryList(*host_->MemoryView(), this);
+    if (!PrintMemoryList(*host_->MemoryView(), this))
+        return;
+    const int pages = host_->MemoryView()->Grid()->LastPrintResult();
+    Announce(pages == 1 ? QStringLiteral("Printed 1 page")
+                        : QStringLiteral("Printed %1 pages").arg(pages));
 }
 
 void CMainFrame::Run(const commands::Command& command) {
@@ -440,8 +483,12 @@ void CMainFrame::OnExportChannels() {
             *failure = SaveWholeFile(path, bytes);
         }))
         return;
-    if (!failure->isEmpty())
+    if (!failure->isEmpty()) {
         prompt_.Message(*failure, QString(), PromptButtons::Ok, PromptIcon::Stop);
+        return;
+    }
+    Announce(QStringLiteral("Exported %1 to %2")
+                 .arg(Channels(ChannelsInUse(radio_)), VisibleText(QFileInfo(path).fileName())));
 }
 
 // The whole data set from its text form, applied onto the data open now: every value is
@@ -472,8 +519,7 @@ void CMainFrame::ImportText(const QString& path) {
     }
     radio_.SetEditImage(applied->image);
     DataSetReplaced();
-    statusBar()->showMessage(
-        QStringLiteral("Data set read from %1").arg(QFileInfo(path).fileName()), 5000);
+    Announce(QStringLiteral("Data set read from %1").arg(VisibleText(QFileInfo(path).fileName())));
 }
 
 // ---- Radio commands --------------------------------------------------------------------
@@ -498,16 +544,23 @@ void CMainFrame::OnGetData() {
     radio_.MarkSaved();
     DataSetReplaced();
     history_->ReadEnded(before, true);
+    Announce(QStringLiteral("Read %1 from %2").arg(Channels(ChannelsInUse(radio_)), PortName()));
+}
+
+QString CMainFrame::PortName() const {
+    return VisibleText(port_->DeviceName());
 }
 
 void CMainFrame::OnSendData() {
     if (!CommitPages() || !PortReady())
         return;
     CCloneWriteDlg dialog(radio_, *port_, prompt_, this);
-    dialog.exec();
+    const bool sent = dialog.exec() == CCloneWriteDlg::kEnded && dialog.Succeeded();
     // The dialog clears the bytes the receiver must get as zero; the pages show that too.
     DataSetReplaced();
     history_->TakeIn();
+    if (sent)
+        Announce(QStringLiteral("Sent %1 to %2").arg(Channels(ChannelsInUse(radio_)), PortName()));
 }
 
 void CMainFrame::OnCommSetup() {

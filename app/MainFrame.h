@@ -127,6 +127,8 @@ public:
     bool ReplaceDataSet(const std::function<bool()>& load);
     // When the data have changed, asks whether to save them first. True to go on.
     bool QuerySaveChanges(const QString& text, const QString& caption);
+    // Says in the status bar, and to screen readers, how a command ended.
+    void Announce(const QString& text);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -155,6 +157,8 @@ private:
     bool PortReady();
     // True when a port is open afterwards.
     bool RunPortSetup();
+    void AnnounceOpened();
+    QString PortName() const; // the transfer port's device, as the user reads it
 
     CVR500Radio& radio_;
     Prompt& prompt_;

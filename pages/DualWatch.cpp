@@ -30,10 +30,10 @@ CDualWatch::CDualWatch(CVR500Radio& radio, QWidget* parent)
     : CPropertyPage(radio, tr("Dual Watch"), 103, parent) {
     grid_ = new CSpreadSheet(this);
     grid_->setAccessibleName(tr("Dual watch pairs"));
-    // Each column names its side of the pair, A or B, on screen and to a screen reader.
     std::vector<GridColumn> columns;
     for (int side : {0, 1}) {
-        const QString letter = side == 0 ? QStringLiteral("A") : QStringLiteral("B");
+        // Each header says its side, so the pair's halves differ to a listener as well.
+        const QString letter = side == 0 ? tr("A") : tr("B");
         const QString frequency = tr("Receive\nFrequency %1").arg(letter),
                       mode = tr("Receive\nMode %1").arg(letter),
                       step = tr("Step\nSize %1").arg(letter);

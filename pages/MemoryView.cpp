@@ -170,14 +170,14 @@ void CMemoryView::AddScanControls(QVBoxLayout& buttons) {
     modeScan_ = new QComboBox(this);
     modeScan_->addItems(
         {tr("OFF"), tr("NFM"), tr("WFM"), tr("AM"), tr("LSB"), tr("USB"), tr("CW")});
-    auto* modeLabel = new QLabel(tr("M&ode Scan"), this);
+    auto* modeLabel = new QLabel(tr("&Mode Scan"), this);
     modeLabel->setBuddy(modeScan_);
     modeScan_->setAccessibleName(tr("Mode Scan"));
     buttons.addWidget(modeLabel);
     buttons.addWidget(modeScan_);
 
     auto* bankScanBox = new QGroupBox(tr("Bank Scan"), this);
-    bankScanOff_ = new QRadioButton(tr("O&ff"), bankScanBox);
+    bankScanOff_ = new QRadioButton(tr("&Off"), bankScanBox);
     bankScanOn_ = new QRadioButton(tr("O&n"), bankScanBox);
     bankScanGroup_ = new QButtonGroup(this);
     bankScanGroup_->addButton(bankScanOff_, 0);
@@ -525,7 +525,7 @@ void CMemoryView::OnPaste() {
     ClipboardCommand(CSpreadSheet::OpClipboardPaste);
 }
 
-// One undo step, and one message for everything the paste left out.
+// One message for everything the paste left out (WatchGrid names the undo step).
 void CMemoryView::OnPasted(bool dropped) {
     const CSpreadSheet::PasteReport& report = grid_->LastPaste();
     Prompt* prompt = Model().GetPrompt();
@@ -543,5 +543,4 @@ void CMemoryView::OnPasted(bool dropped) {
         ShowList(*prompt, tr("Not everything was pasted:"), lines,
                  dropped ? tr("Drop") : tr("Paste"), PromptButtons::Ok, PromptIcon::Exclamation);
     }
-    emit Edited(dropped ? tr("Drop") : tr("Paste"));
 }

@@ -104,6 +104,14 @@ CPageMain::CPageMain(CVR500Radio& radio, QWidget* parent)
       table_(std::make_unique<ControlTable>(SettingRows(), this)) {
     ControlTable& t = *table_;
 
+    // The table names the rows; the labels add the keys that reach them.
+    const std::pair<const char*, const char*> mnemonics[] = {
+        {"RF Squelch", "RF &Squelch"},       {"Off Timer", "Off &Timer"},
+        {"Battery Saver", "&Battery Saver"}, {"Contrast", "C&ontrast"},
+        {"Opening Bell", "Openin&g Bell"},   {"# of Channels", "# of &Channels"}};
+    for (const auto& [name, text] : mnemonics)
+        t.Label(name)->setText(QString::fromLatin1(text));
+
     auto* lists = new QFormLayout;
     for (const char* name :
          {"RF Squelch", "Off Timer", "Battery Saver", "Contrast", "Opening Bell"})
@@ -142,10 +150,11 @@ CPageMain::CPageMain(CVR500Radio& radio, QWidget* parent)
     auto* limits = new QFormLayout;
     FrequencyField** fields[] = {&lower_, &start_, &upper_};
     const char* limitNames[] = {"Lower", "Start", "Upper"};
+    const char* limitLabels[] = {"&Lower", "St&art", "&Upper"};
     for (int i = 0; i < 3; ++i) {
         auto* field = new FrequencyField(radio, kFrequencyLength, this);
         field->setAccessibleName(QStringLiteral("Smart Search ") + limitNames[i]);
-        auto* label = new QLabel(limitNames[i], this);
+        auto* label = new QLabel(limitLabels[i], this);
         label->setBuddy(field);
         limits->addRow(label, field);
         *fields[i] = field;

@@ -1,6 +1,9 @@
 #include "pages/PropertyPage.h"
 
+#include "pages/FocusOrder.h"
 #include "pages/SpreadSheet.h"
+
+#include <QButtonGroup>
 
 CPropertyPage::CPropertyPage(CVR500Radio& radio, const QString& title, int helpContext,
                              QWidget* parent)
@@ -23,4 +26,15 @@ void CPropertyPage::WatchGrid(CSpreadSheet& grid) {
         emit Edited(header.simplified());
     });
     connect(&grid, &CSpreadSheet::BlockDropped, this, [this] { emit Edited(tr("Drag and Drop")); });
+    connect(&grid, &CSpreadSheet::Pasted, this,
+            [this](bool dropped) { emit Edited(dropped ? tr("Drop") : tr("Paste")); });
+}
+
+void CPropertyPage::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (std::exchange(keyboardOrdered_, true))
+        return;
+    OrderTabsByLayout(this);
+    for (QButtonGroup* group : findChildren<QButtonGroup*>())
+        TabToCheckedButton(group);
 }

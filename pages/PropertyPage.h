@@ -41,9 +41,12 @@ signals:
 protected:
     // A control of the page was changed by the user.
     void PageEdited() { emit Edited(EditLabel()); }
+    // The first showing sets the keyboard's way through the built page.
+    void showEvent(QShowEvent* event) override;
 
 private:
     CVR500Radio& radio_;
     QString title_;
     int helpContext_;
+    bool keyboardOrdered_ = false;
 };

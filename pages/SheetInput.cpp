@@ -1,6 +1,8 @@
 #include "pages/SheetModel.h"
 #include "pages/SpreadSheet.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QKeyEvent>
 #include <utility>
 
@@ -73,11 +75,74 @@ bool CSpreadSheet::MoveIfAllowed(const QModelIndex& to, QEvent* event,
     return true;
 }
 
+std::optional<CSpreadSheet::Operation> CSpreadSheet::ClipboardKeyOperation(const QKeyEvent* event) {
+    static constexpr std::pair<QKeySequence::StandardKey, Operation> kKeys[] = {
+        {QKeySequence::Copy, OpClipboardCopy},
+        {QKeySequence::Cut, OpClipboardCut},
+        {QKeySequence::Paste, OpClipboardPaste}};
+    for (const auto& [key, operation] : kKeys)
+        if (event->matches(key))
+            return operation;
+    return std::nullopt;
+}
+
+// The selected cells, or the current cell when nothing is selected.
+CSpreadSheet::Rect CSpreadSheet::SelectedRect() const {
+    const QModelIndex current = currentIndex();
+    Rect r{curCol_, curRow_, curCol_, curRow_};
+    if (current.isValid())
+        r = {current.column() + 1, current.row() + 1, current.column() + 1, current.row() + 1};
+    const QModelIndexList cells = selectionModel()->selectedIndexes();
+    if (cells.isEmpty())
+        return r;
+    r = {cells[0].column() + 1, cells[0].row() + 1, cells[0].column() + 1, cells[0].row() + 1};
+    for (const QModelIndex& index : cells) {
+        r.c1 = std::min(r.c1, index.column() + 1);
+        r.r1 = std::min(r.r1, index.row() + 1);
+        r.c2 = std::max(r.c2, index.column() + 1);
+        r.r2 = std::max(r.r2, index.row() + 1);
+    }
+    return r;
+}
+
+// Copy, Cut and Paste act when the key goes down, as in every other program: acting on the
+// release missed the copy whenever Ctrl came up first. Where the window's Edit commands apply,
+// their shortcuts take these keys before the grid sees them.
+void CSpreadSheet::RunClipboardKey(Operation operation) {
+    const Rect r = SelectedRect();
+    if (operation == OpClipboardPaste) {
+        PasteFromMime(QApplication::clipboard()->mimeData(), r.c1, r.r1);
+        return;
+    }
+    CopyToClipboard(r);
+    if (operation == OpClipboardCut)
+        ClearSelectedCells();
+}
+
+// Shift+F10 and the Menu key open the menu of the current cell. Where the platform turns the
+// Menu key into a context menu event of its own, that event has already opened it.
+bool CSpreadSheet::IsMenuKey(const QKeyEvent* event) {
+    return event->key() == Qt::Key_Menu ||
+           (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier);
+}
+
 void CSpreadSheet::keyPressEvent(QKeyEvent* event) {
     pressedKey_ = event->key();
-    if (event->matches(QKeySequence::Copy) || event->matches(QKeySequence::Cut) ||
-        event->matches(QKeySequence::Paste)) {
-        event->accept(); // the page decides what these do (KeyReleased)
+    const bool menuShown = std::exchange(keyboardMenuShown_, false);
+    if (IsMenuKey(event)) {
+        if (!menuShown || event->key() != Qt::Key_Menu) {
+            const QPoint at = visualRect(currentIndex()).center();
+            QContextMenuEvent menu(QContextMenuEvent::Keyboard, at, viewport()->mapToGlobal(at));
+            contextMenuEvent(&menu);
+            keyboardMenuShown_ = false;
+        }
+        event->accept();
+        return;
+    }
+    if (const auto operation = ClipboardKeyOperation(event)) {
+        if (state() != EditingState)
+            RunClipboardKey(*operation);
+        event->accept();
         return;
     }
     if (const auto action = CursorKeyAction(event->key())) {
@@ -166,6 +231,7 @@ void CSpreadSheet::contextMenuEvent(QContextMenuEvent* event) {
     }
     const int x = pos.x() * 1440 / std::max(1, logicalDpiX());
     const int y = pos.y() * 1440 / std::max(1, logicalDpiY());
+    keyboardMenuShown_ = event->reason() == QContextMenuEvent::Keyboard;
     emit RightClicked(0, index.column() + 1, index.row() + 1, x, y);
     event->accept();
 }

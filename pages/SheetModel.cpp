@@ -119,13 +119,10 @@ int SheetModel::columnCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : cols;
 }
 
-// Check cells show a box, no text; a screen reader hears their state.
-QVariant SheetModel::ShownText(int c, int r, int role) const {
-    if (Kind(c) != CellKind::Check)
-        return Text(c, r);
-    if (role == Qt::DisplayRole)
-        return {};
-    return At(c, r).text == QLatin1String("1") ? tr("Checked") : tr("Not checked");
+// Check cells show a box, no text: a screen reader hears their checked state, and the
+// column header names them.
+QVariant SheetModel::ShownText(int c, int r) const {
+    return Kind(c) == CellKind::Check ? QVariant() : QVariant(Text(c, r));
 }
 
 namespace {
@@ -151,7 +148,7 @@ QVariant SheetModel::data(const QModelIndex& index, int role) const {
     switch (role) {
     case Qt::DisplayRole:
     case Qt::AccessibleTextRole:
-        return ShownText(c, r, role);
+        return ShownText(c, r);
     case Qt::EditRole:
         return kind == CellKind::List ? QVariant(At(c, r).list) : QVariant(At(c, r).text);
     case Qt::CheckStateRole:
@@ -215,11 +212,13 @@ Qt::ItemFlags SheetModel::flags(const QModelIndex& index) const {
 }
 
 QVariant SheetModel::headerData(int section, Qt::Orientation o, int role) const {
-    if (role != Qt::DisplayRole)
+    if (role != Qt::DisplayRole && role != Qt::AccessibleTextRole && role != kHeaderLinesRole)
         return QAbstractTableModel::headerData(section, o, role);
     if (o == Qt::Vertical)
         return QString::number(section + firstRowNumber);
-    return (section >= 0 && section < cols) ? columns[section + 1].header : QString();
+    const QString header =
+        (section >= 0 && section < cols) ? columns[section + 1].header : QString();
+    return role == kHeaderLinesRole ? header : header.simplified();
 }
 
 QStringList SheetModel::mimeTypes() const {

@@ -38,6 +38,9 @@ class SheetModel : public QAbstractTableModel {
     Q_OBJECT
 public:
     explicit SheetModel(QObject* parent) : QAbstractTableModel(parent) {}
+    // A column header as written, line breaks kept; the display and accessible roles give it
+    // as one line, which is what screen readers say.
+    static constexpr int kHeaderLinesRole = Qt::UserRole + 1;
 
     int cols = 0, rows = 0;
     int firstRowNumber = 1;                          // the number the first row's header shows
@@ -83,7 +86,7 @@ signals:
 
 private:
     size_t Slot(int c, int r) const { return static_cast<size_t>(r - 1) * cols + c - 1; }
-    QVariant ShownText(int c, int r, int role) const;
+    QVariant ShownText(int c, int r) const;
     std::optional<SheetCell> Edited(int c, int r, const QVariant& value, int role) const;
 
     std::vector<SheetCell> cells_;

@@ -157,12 +157,12 @@ void CSkipFrequency::LayOut() {
     aLayout->addRow(controls_->Label(Name(kSweepStepsA)), controls_->Widget(Name(kSweepStepsA)));
     auto* bMode = new QGroupBox(tr("B Mode"), this);
     auto* bLayout = new QFormLayout(bMode);
-    controls_->Label(Name(kSweepStepsB))->setText(tr("Sw&eep Steps"));
+    controls_->Label(Name(kSweepStepsB))->setText(tr("Swee&p Steps"));
     bLayout->addRow(controls_->Label(Name(kSweepStepsB)), controls_->Widget(Name(kSweepStepsB)));
 
     auto* priorityBox = new QGroupBox(tr("Priority Channel"), this);
     auto* priorityLayout = new QFormLayout(priorityBox);
-    auto* frequencyLabel = new QLabel(tr("&Frequency"), priorityBox);
+    auto* frequencyLabel = new QLabel(tr("Fre&quency"), priorityBox);
     frequencyLabel->setBuddy(priority_);
     priorityLayout->addRow(frequencyLabel, priority_);
     controls_->Label(Name(kPriorityMode))->setText(tr("M&ode"));

@@ -7,9 +7,43 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QHeaderView>
+#include <QStyleOptionHeader>
 #include <algorithm>
 
+namespace {
+
+// Column headers keep their line breaks on screen, so columns stay narrow, while the model
+// gives each as one line to everyone else (screen readers above all).
+class SheetHeader : public QHeaderView {
+public:
+    explicit SheetHeader(QWidget* parent) : QHeaderView(Qt::Horizontal, parent) {}
+
+protected:
+    void initStyleOptionForIndex(QStyleOptionHeader* option, int logicalIndex) const override {
+        QHeaderView::initStyleOptionForIndex(option, logicalIndex);
+        option->text = Lines(logicalIndex);
+    }
+    QSize sectionSizeFromContents(int logicalIndex) const override {
+        QStyleOptionHeader option;
+        initStyleOption(&option);
+        initStyleOptionForIndex(&option, logicalIndex);
+        const QSize text = fontMetrics().size(0, option.text);
+        return style()->sizeFromContents(QStyle::CT_HeaderSection, &option, text, this);
+    }
+
+private:
+    QString Lines(int logicalIndex) const {
+        return model() ? model()
+                             ->headerData(logicalIndex, orientation(), SheetModel::kHeaderLinesRole)
+                             .toString()
+                       : QString();
+    }
+};
+
+} // namespace
+
 CSpreadSheet::CSpreadSheet(QWidget* parent) : QTableView(parent) {
+    setHorizontalHeader(new SheetHeader(this));
     model_ = new SheetModel(this);
     setModel(model_);
     delegate_ = new SheetDelegate(this, model_);

@@ -23,7 +23,8 @@
 //
 // What users can do with it: type into cells (any key or F2 starts editing), pick from
 // drop-down cells, toggle check cells with Space or a click, select rows with the row
-// headers, drag selected rows (Ctrl copies). The grid also reads whole rows from and writes
+// headers, drag selected rows (Ctrl copies), copy, cut and paste with the standard keys, open
+// the cell's menu with Shift+F10 or the Menu key. The grid also reads whole rows from and writes
 // them to the clipboard in a format of its own plus tab-separated text.
 
 #include <QPointer>
@@ -260,6 +261,10 @@ private:
     bool MoveIfAllowed(const QModelIndex& to, QEvent* event, const std::function<void()>& handle);
     void MoveByKey(QKeyEvent* event, CursorAction action);
     static std::optional<CursorAction> CursorKeyAction(int key);
+    static std::optional<Operation> ClipboardKeyOperation(const QKeyEvent* event);
+    static bool IsMenuKey(const QKeyEvent* event);
+    Rect SelectedRect() const;
+    void RunClipboardKey(Operation operation);
     void ClearSelectedCells();
 
     // Operations (SheetOperations.cpp)
@@ -306,6 +311,7 @@ private:
     bool reverting_ = false;                  // putting the cursor back after a refused move
     std::optional<CursorAction> pendingMove_; // Enter or Tab ended the editing
     int pressedKey_ = 0;                      // the last key whose press reached the grid
+    bool keyboardMenuShown_ = false;          // a keyboard context menu event came first
     QPointer<QWidget> editor_;
     QModelIndex editIndex_;
     QString editStartText_;

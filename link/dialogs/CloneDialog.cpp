@@ -23,6 +23,7 @@ CloneDialog::CloneDialog(CRadio& radio, CCommPort& port, Prompt& prompt, const Q
     progress_ = new QProgressBar(this);
     progress_->setRange(0, 100);
     progress_->setValue(0);
+    progress_->setAccessibleName(QStringLiteral("Transfer progress"));
     layout->addSpacing(8);
     layout->addWidget(progress_);
     buttons_ = new QDialogButtonBox(this);

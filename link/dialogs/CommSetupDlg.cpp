@@ -23,7 +23,9 @@ CCommSetupDlg::CCommSetupDlg(QWidget* parent, const QStringList& devices)
     setWindowTitle(QStringLiteral("Comm Port Setup"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(QStringLiteral("Select the communications (serial) port."), this));
+    auto* label = new QLabel(QStringLiteral("Select the communications (serial) &port."), this);
+    label->setBuddy(combo_);
+    layout->addWidget(label);
     combo_->setEditable(true);
     combo_->setInsertPolicy(QComboBox::NoInsert);
     combo_->addItem(QStringLiteral("None"));

@@ -47,6 +47,7 @@ CCompareDlg::CCompareDlg(const compare::Differences& differences, const QString&
     summary->setFont(bold);
     layout->addWidget(summary);
 
+    list_->setHeaderLabels({QStringLiteral("Difference")});
     list_->setHeaderHidden(true);
     list_->setAccessibleName(QStringLiteral("Differences"));
     list_->setUniformRowHeights(true);

@@ -243,8 +243,8 @@ TEST_F(Commands, ClipboardKeysAndTheGridMenuMoveWholeRows) {
     QStringList items;
     for (QAction* a : menu->actions())
         items << (a->text() + QLatin1Char('\t') + a->shortcut().toString()).trimmed();
-    EXPECT_EQ(items.join('|'), "Cu&t\tCtrl+X|&Copy\tCtrl+C|&Paste\tCtrl+V||&Sort|Move &Up|"
-                               "Move &Down|&Insert|Clea&r|&Delete||&Find Channel...\tCtrl+F|"
+    EXPECT_EQ(items.join('|'), "Cu&t\tCtrl+X|&Copy\tCtrl+C|&Paste\tCtrl+V||&Sort|&Move Up|"
+                               "Move D&own|&Insert|C&lear|&Delete||&Find Channel...\tCtrl+F|"
                                "Find &Next\tF3|&Hide Unused Channels\tCtrl+H");
     menu->actions()[9]->trigger(); // Delete
     menu->hide();
@@ -283,7 +283,7 @@ TEST_F(Commands, EditMenuInsertDeleteAndClearAreOneUndoStepEach) {
     const Image deleted = Radio().EditImage();
 
     Select(1, 2);
-    run("Clea&r");
+    run("C&lear");
     EXPECT_EQ(undo->text(), "&Undo Clear");
     EXPECT_FALSE(Radio().IsChannelUsed(1));
     EXPECT_FALSE(Radio().IsChannelUsed(2));

@@ -61,12 +61,13 @@ TEST_F(AppTest, StartUpShowsTheWholeWindow) {
                            "Compare &With...", "-", "&Print...", "-", "E&xit"}));
     EXPECT_EQ(MenuTexts(menus[1]->menu()),
               (QStringList{"&Undo", "&Redo", "-", "Cu&t", "&Copy", "&Paste", "-", "&Sort",
-                           "Move &Up", "Move &Down", "&Insert", "Clea&r", "&Delete", "-",
+                           "&Move Up", "Move D&own", "&Insert", "C&lear", "&Delete", "-",
                            "&Find Channel...", "Find &Next", "&Hide Unused Channels"}));
     EXPECT_EQ(MenuTexts(menus[2]->menu()),
               (QStringList{"&Get Data From...", "&Send Data To...", "&Comport Setup...", "-",
                            "Check Ca&ble...", "Save &Diagnostics..."}));
-    EXPECT_EQ(MenuTexts(menus[3]->menu()), (QStringList{"&Contents", "-", "&About..."}));
+    EXPECT_EQ(MenuTexts(menus[3]->menu()),
+              (QStringList{"&Contents", "Help on This &Page", "-", "&About..."}));
 
     QStringList toolbar;
     for (QAction* a : Frame()->findChild<QToolBar*>()->actions())

@@ -5,6 +5,7 @@
 
 #include <QDialogButtonBox>
 #include <QPushButton>
+#include <QStatusBar>
 
 using namespace layout;
 
@@ -48,6 +49,8 @@ TEST_F(AppTransfer, GetDataFillsTheGridWithWhatTheReceiverSent) {
     EXPECT_TRUE(prompt.messages.empty()) << prompt.LastText().toStdString();
     EXPECT_EQ(CellText(1), "433.50000");
     EXPECT_FALSE(Radio().IsChanged());
+    EXPECT_EQ(Frame()->statusBar()->currentMessage(),
+              "Read 1 channel from " + app->Port()->DeviceName());
     const Image& image = Radio().EditImage();
     EXPECT_EQ(std::vector<Byte>(image.begin() + kRadioImage,
                                 image.begin() + kRadioImage + kRadioImageSize),
@@ -96,6 +99,7 @@ TEST_F(AppTransfer, SendDataSendsTheFileByteForByte) {
     ASSERT_EQ(prompt.messages.size(), 1u);
     EXPECT_EQ(prompt.LastText(), "The data were written to the receiver.");
     EXPECT_FALSE(Radio().IsChanged());
+    EXPECT_TRUE(Frame()->statusBar()->currentMessage().startsWith("Sent "));
     app->Port()->Close(); // the simulator ends once the line is let go
     ASSERT_TRUE(sim.Result().startsWith("received 490 frames"));
     EXPECT_EQ(RadioPart(ReadFile(Path("got.rdf"))), RadioPart(ReadFile(file)));

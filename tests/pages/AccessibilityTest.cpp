@@ -1,3 +1,4 @@
+#include "GridInput.h"
 #include "pages/MemoryView.h"
 #include "pages/PrintSetupDlg.h"
 #include "pages/SortDlg.h"
@@ -9,6 +10,7 @@
 
 #include <QAccessible>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QScopeGuard>
@@ -61,8 +63,8 @@ TEST(AccessibilityTest, ScreenReadersReadAndEditTheGridAndFindEveryControlNamed)
     ASSERT_TRUE(cells);
     EXPECT_EQ(cells->rowCount(), 1000);
     EXPECT_EQ(cells->columnCount(), 4);
-    EXPECT_EQ(cells->columnDescription(0), "Receive\nFrequency");
-    EXPECT_EQ(cells->columnDescription(3), "Preferential\nScan");
+    EXPECT_EQ(cells->columnDescription(0), "Receive Frequency");
+    EXPECT_EQ(cells->columnDescription(3), "Preferential Scan");
     EXPECT_EQ(cells->rowDescription(200), "201");
 
     QAccessibleInterface* mode = cells->cellAt(200, 1);
@@ -77,7 +79,7 @@ TEST(AccessibilityTest, ScreenReadersReadAndEditTheGridAndFindEveryControlNamed)
                 QAccessible::registerAccessibleInterface(header));
     });
     ASSERT_EQ(headers.size(), 1);
-    EXPECT_EQ(headers[0]->text(QAccessible::Name), "Receive\nMode");
+    EXPECT_EQ(headers[0]->text(QAccessible::Name), "Receive Mode");
     QString freq;
     view.Grid()->ReadCell(1, 201, freq);
     EXPECT_EQ(cells->cellAt(200, 0)->text(QAccessible::Name), freq);
@@ -86,6 +88,7 @@ TEST(AccessibilityTest, ScreenReadersReadAndEditTheGridAndFindEveryControlNamed)
     cells->cellAt(0, 2)->setText(QAccessible::Value, QStringLiteral("HELLO"));
     cells->cellAt(0, 1)->setText(QAccessible::Value, QStringLiteral("USB"));
     QAccessibleInterface* check = cells->cellAt(0, 3);
+    EXPECT_EQ(check->text(QAccessible::Name), ""); // its state says it, not words
     EXPECT_TRUE(check->state().checkable);
     EXPECT_FALSE(check->state().checked);
     check->setText(QAccessible::Value, QStringLiteral("1"));
@@ -108,4 +111,54 @@ TEST(AccessibilityTest, ScreenReadersReadAndEditTheGridAndFindEveryControlNamed)
     CPrintSetupDlg printDialog(&prompt);
     EXPECT_EQ(Unnamed(&printDialog), QStringList());
     EXPECT_EQ(Name(printDialog.marginTop), "Top");
+}
+
+// Copy, Cut and Paste act on the key press: a copy whose Ctrl came up before the C still
+// copies, so the paste after it never brings back an older clipboard.
+TEST(AccessibilityTest, ClipboardKeysActOnPressAndMenuKeysOpenTheCellMenu) {
+    CSpreadSheet grid;
+    grid.SetShape(2, 6);
+    grid.SetColumnKind(1, CellKind::Frequency);
+    grid.resize(400, 300);
+    grid.show();
+    grid.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&grid));
+    grid.WriteCell(1, 1, QStringLiteral("145.00000"));
+    grid.WriteCell(2, 1, QStringLiteral("ONE"));
+    int pasted = 0;
+    QObject::connect(&grid, &CSpreadSheet::Pasted, [&] { ++pasted; });
+    QApplication::clipboard()->setText(QStringLiteral("stale"));
+
+    GoTo(grid, 1, 1);
+    grid.selectRow(0);
+    QTest::keyPress(&grid, Qt::Key_Control);
+    QTest::keyPress(&grid, Qt::Key_C, Qt::ControlModifier);
+    QTest::keyRelease(&grid, Qt::Key_Control, Qt::ControlModifier);
+    QTest::keyRelease(&grid, Qt::Key_C);
+    EXPECT_TRUE(QApplication::clipboard()->text().contains(QLatin1String("ONE")));
+
+    GoTo(grid, 1, 4);
+    QTest::keyPress(&grid, Qt::Key_V, Qt::ControlModifier); // no release yet
+    EXPECT_EQ(CellText(grid, 1, 4), "145.00000");
+    EXPECT_EQ(CellText(grid, 2, 4), "ONE");
+    EXPECT_EQ(pasted, 1);
+    QTest::keyRelease(&grid, Qt::Key_V);
+
+    GoTo(grid, 2, 4);
+    QTest::keyClick(&grid, Qt::Key_X, Qt::ControlModifier);
+    EXPECT_EQ(CellText(grid, 2, 4), "");
+    EXPECT_EQ(QApplication::clipboard()->text().trimmed(), "ONE");
+
+    // The menu of the current cell, once per press of either key.
+    QStringList menus;
+    QObject::connect(&grid, &CSpreadSheet::RightClicked, [&](short, int c, int r, int, int) {
+        menus << QStringLiteral("%1,%2").arg(c).arg(r);
+    });
+    GoTo(grid, 2, 3);
+    QTest::keyClick(&grid, Qt::Key_F10, Qt::ShiftModifier);
+    QTest::keyClick(&grid, Qt::Key_Menu);
+    QContextMenuEvent fromPlatform(QContextMenuEvent::Keyboard, QPoint(1, 1), QPoint(1, 1));
+    QApplication::sendEvent(&grid, &fromPlatform); // a platform that turns the key into this
+    QTest::keyClick(&grid, Qt::Key_Menu);          // ... sends the key after it
+    EXPECT_EQ(menus, (QStringList{"2,3", "2,3", "2,3"}));
 }

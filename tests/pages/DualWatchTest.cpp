@@ -38,6 +38,7 @@ TEST_F(DualWatchTest, AirbandEndsAreTakenAsTypedAndOtherFrequenciesChecked) {
     m.NewFor(kVersions[1]); // ham-band version: 30 to 50 and 108 to 144 MHz are closed
     Open();
     EXPECT_EQ(CellText(*grid, 3, 0), "Step\nSize A");
+    EXPECT_EQ(CellText(*grid, 6, 0), "Step\nSize B");
 
     TypeInto(*grid, 1, 1, QStringLiteral("30.00000"));
     EXPECT_EQ(CellText(*grid, 1, 1), "30.00000");
