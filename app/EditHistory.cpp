@@ -23,7 +23,7 @@ void CEditHistory::Reset() {
     // receiver's version) is a step the user can take back.
     history_.Reset(radio_.SavedImage());
     history_.Record(radio_.EditImage(), tr("Adjust to Receiver Version"),
-                    host_.Sheet()->indexOf(host_.MemoryView()));
+                    host_.Sheet()->IndexOf(host_.MemoryView()));
     Reloaded();
 }
 
