@@ -64,6 +64,9 @@ public:
         ID_EDIT_DELETE = 32792,
         ID_CHECK_CABLE = 32793,
         ID_SAVE_DIAGNOSTICS = 32794,
+        ID_EDIT_CHANNELS = 32850,
+        ID_FILL_DOWN = 32851,
+        ID_FILL_SERIES = 32852,
     };
 
     CMainFrame(CVR500Radio& radio, Prompt& prompt, QWidget* parent = nullptr);
