@@ -57,10 +57,16 @@ TEST_F(AppTest, StartUpShowsTheWholeWindow) {
               (QStringList{"&New", "&Open...", "Open &Backup...", "&Save", "Save &As...",
                            "&Import Channels...", "&Export Channels...", "Compare &With...", "-",
                            "&Print...", "-", "E&xit"}));
-    EXPECT_EQ(MenuTexts(menus[1]->menu()),
-              (QStringList{"&Undo", "&Redo", "-", "Cu&t", "&Copy", "&Paste", "-", "&Sort",
-                           "Move &Up", "Move &Down", "&Insert", "Clea&r", "&Delete", "-",
-                           "&Find Channel...", "Find &Next", "&Hide Unused Channels"}));
+    EXPECT_EQ(MenuTexts(menus[1]->menu()), (QStringList{"&Undo",      "&Redo",
+                                                        "-",          "Cu&t",
+                                                        "&Copy",      "&Paste",
+                                                        "-",          "&Sort",
+                                                        "Move &Up",   "Move &Down",
+                                                        "&Insert",    "Clea&r",
+                                                        "&Delete",    "&Edit Channels...",
+                                                        "Fill Do&wn", "Fi&ll Series...",
+                                                        "-",          "&Find Channel...",
+                                                        "Find &Next", "&Hide Unused Channels"}));
     EXPECT_EQ(MenuTexts(menus[2]->menu()),
               (QStringList{"&Get Data From...", "&Send Data To...", "&Comport Setup...", "-",
                            "Check Ca&ble...", "Save &Diagnostics..."}));

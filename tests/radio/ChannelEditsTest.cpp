@@ -1,9 +1,9 @@
 // Editing many channels at once: all or nothing, refused rows named, the frequency rule of the
-// grid applied to every result, and each operation one undo step.
+// grid applied to every result.
 
 #include "radio/ChannelEdits.h"
+#include "radio/Radio.h"
 #include "radio/Records.h"
-#include "radio/UndoHistory.h"
 #include "support/TempSettings.h"
 
 #include <gtest/gtest.h>
@@ -159,23 +159,4 @@ TEST(ChannelEdits, SeriesAcrossABlockedRangeSkipsItAndTheChannelsInUse) {
     EXPECT_EQ(end[0].hz, 145'000'000); // snapped to 50 Hz, as a typed frequency is
     EXPECT_EQ(end[2].channel, 1000);
     EXPECT_EQ(end[3].kind, SeriesRow::Refused);
-}
-
-TEST(ChannelEdits, OneUndoStepTakesABulkEditOfAllChannelsBack) {
-    Channels set;
-    for (int n = 1; n <= 1000; ++n)
-        set.Put(n, 145'000'000 + n * 12'500);
-    UndoHistory history;
-    history.Reset(set.radio.EditImage());
-    const Image before = set.radio.EditImage();
-    ChannelEdit edit;
-    edit.name = {NameEdit::Pattern, QStringLiteral("CH{n:04}")};
-    edit.preferential = true;
-    std::vector<int> all(1000);
-    for (int n = 1; n <= 1000; ++n)
-        all[n - 1] = n;
-    ASSERT_EQ(EditChannels(set.radio, all, edit).changed, 1000);
-    ASSERT_TRUE(history.Record(set.radio.EditImage(), QStringLiteral("Edit Channels"), 0));
-    history.Undo(set.radio);
-    EXPECT_TRUE(set.radio.EditImage() == before);
 }
