@@ -219,8 +219,6 @@ int SeriesCount(int startHz, int endHz, int stepHz) {
 
 std::vector<SeriesRow> PlanSeries(const CVR500Radio& radio, const SeriesPlan& plan) {
     std::vector<SeriesRow> rows;
-    const Byte* ri = radio.EditRadio();
-    const auto inUse = [&](int n) { return MemoryChannel(const_cast<Byte*>(ri), n).InUse(); };
     int channel = std::max(1, plan.firstChannel);
     int counter = 1;
     for (int i = 0; i < plan.count; ++i) {
@@ -231,7 +229,7 @@ std::vector<SeriesRow> PlanSeries(const CVR500Radio& radio, const SeriesPlan& pl
             rows.push_back({SeriesRow::Refused, hz, 0, 0, {}, FrequencyMessage(hz)});
             continue;
         }
-        while (!plan.overwrite && IsChannel(channel) && inUse(channel))
+        while (!plan.overwrite && IsChannel(channel) && radio.IsChannelUsed(channel))
             ++channel;
         if (!IsChannel(channel)) {
             const int left = plan.count - i - 1;
