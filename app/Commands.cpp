@@ -3,6 +3,7 @@
 #include "app/EditHistory.h"
 #include "app/MainFrame.h"
 #include "app/SheetHost.h"
+#include "pages/ChannelBulk.h"
 #include "pages/ChannelFinder.h"
 #include "pages/MemoryView.h"
 
@@ -25,6 +26,12 @@ template <auto slot> void Finder(CMainFrame& f) {
 }
 template <auto step> void History(CMainFrame& f) {
     (f.History()->*step)();
+}
+template <auto flow> void Bulk(CMainFrame& f) {
+    flow(*f.Host()->MemoryView(), &f);
+}
+void FillDown(CMainFrame& f) {
+    RunFillDown(*f.Host()->MemoryView());
 }
 void HideUnused(CMainFrame& f) {
     f.History()->Finder()->SetHideUnused(f.Action(F::ID_HIDE_UNUSED)->isChecked());
@@ -234,6 +241,37 @@ const std::vector<Command>& Table() {
          .run = &Channels<&CMemoryView::OnDelete>,
          .when = When::ChannelsShown,
          .undoLabel = "Delete",
+         .menu = Menu::Edit,
+         .group = 2,
+         .gridMenu = true},
+        {.id = F::ID_EDIT_CHANNELS,
+         .text = "Edit Ch&annels...",
+         .statusTip = "Set mode, scan, bank, name or frequency of the selected channels at once",
+         .toolTip = "Edit Channels",
+         .run = &Bulk<&RunEditChannels>,
+         .when = When::ChannelsShown,
+         .undoLabel = "Edit Channels",
+         .menu = Menu::Edit,
+         .group = 2,
+         .gridMenu = true},
+        {.id = F::ID_FILL_DOWN,
+         .text = "Fill Do&wn",
+         .statusTip = "Copy the first selected channel's value in this column to the others",
+         .toolTip = "Fill Down",
+         .keys = {QKeySequence(Qt::CTRL | Qt::Key_D)},
+         .run = &FillDown,
+         .when = When::ChannelsShown,
+         .undoLabel = "Fill Down",
+         .menu = Menu::Edit,
+         .group = 2,
+         .gridMenu = true},
+        {.id = F::ID_FILL_SERIES,
+         .text = "Fill S&eries...",
+         .statusTip = "Write a run of frequencies into channels from the selected one on",
+         .toolTip = "Fill Series",
+         .run = &Bulk<&RunFillSeries>,
+         .when = When::ChannelsShown,
+         .undoLabel = "Fill Series",
          .menu = Menu::Edit,
          .group = 2,
          .gridMenu = true},

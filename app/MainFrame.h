@@ -67,6 +67,9 @@ public:
         ID_CHECK_CABLE = 32793,
         ID_SAVE_DIAGNOSTICS = 32794,
         ID_FREQUENCY_LIBRARY = 32800,
+        ID_EDIT_CHANNELS = 32850,
+        ID_FILL_DOWN = 32851,
+        ID_FILL_SERIES = 32852,
     };
 
     CMainFrame(CVR500Radio& radio, Prompt& prompt, QWidget* parent = nullptr);

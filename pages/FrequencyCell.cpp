@@ -1,6 +1,7 @@
 #include "pages/FrequencyCell.h"
 
 #include "pages/SpreadSheet.h"
+#include "radio/ChannelEdits.h"
 #include "radio/Prompt.h"
 #include "radio/Radio.h"
 
@@ -15,7 +16,8 @@ int CheckFrequencyCell(CSpreadSheet& grid, CVR500Radio& radio, InvalidFrequencyG
         return 0;
     const bool asTyped = rule.acceptAsTyped && rule.acceptAsTyped(hz);
     if (!asTyped) {
-        if (radio.IsFrequencyBlocked(hz)) {
+        const bulk::FrequencyVerdict verdict = bulk::CheckFrequency(radio, hz);
+        if (!verdict.Accepted()) {
             // The guard covers the time the message is up. Our grid raises no leave-cell event
             // of its own for the message box, so the guard ends with the message; left set, it
             // would silently refuse the user's next move.
@@ -30,7 +32,7 @@ int CheckFrequencyCell(CSpreadSheet& grid, CVR500Radio& radio, InvalidFrequencyG
             cancel = true;
             return 0;
         }
-        hz = SnapTo50Hz(hz);
+        hz = verdict.hz;
         grid.WriteCellFrequency(column, row, hz);
     }
     FillModeFromBandPlan(grid, radio, column, row, hz, rule);

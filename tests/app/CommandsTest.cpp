@@ -166,6 +166,9 @@ TEST_F(Commands, EveryCommandIsOfferedWhereItsRowSaysAndRunsItsFlow) {
         {F::ID_EDIT_UNDO, {}, "channels"},
         {F::ID_EDIT_REDO, {}, "channels"},
         {F::ID_EDIT_SORT, {}, "dialog Sort"},
+        {F::ID_EDIT_CHANNELS, select(1, 2), "dialog Edit Channels"},
+        {F::ID_FILL_SERIES, {}, "dialog Fill Series"},
+        {F::ID_FILL_DOWN, [&] { Put(1, 146'500'000, 0, "ONE"); }, "channels"},
         {F::ID_EDIT_FIND, {}, "dialog Find Channel"},
         {F::ID_EDIT_REPEAT, {}, "dialog Find Channel"}, // nothing to look for again: it asks
         {F::ID_HIDE_UNUSED, {}, "rows hidden"},
@@ -244,7 +247,8 @@ TEST_F(Commands, ClipboardKeysAndTheGridMenuMoveWholeRows) {
     for (QAction* a : menu->actions())
         items << (a->text() + QLatin1Char('\t') + a->shortcut().toString()).trimmed();
     EXPECT_EQ(items.join('|'), "Cu&t\tCtrl+X|&Copy\tCtrl+C|&Paste\tCtrl+V||&Sort|&Move Up|"
-                               "Move D&own|&Insert|C&lear|&Delete||&Find Channel...\tCtrl+F|"
+                               "Move D&own|&Insert|C&lear|&Delete|Edit Ch&annels...|"
+                               "Fill Do&wn\tCtrl+D|Fill S&eries...||&Find Channel...\tCtrl+F|"
                                "Find &Next\tF3|&Hide Unused Channels\tCtrl+H");
     menu->actions()[9]->trigger(); // Delete
     menu->hide();

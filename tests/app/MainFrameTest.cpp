@@ -59,10 +59,16 @@ TEST_F(AppTest, StartUpShowsTheWholeWindow) {
               (QStringList{"&New", "&Open...", "Open &Backup...", "&Save", "Save &As...",
                            "&Import Channels...", "&Export Channels...", "Frequency &Library...",
                            "Compare &With...", "-", "&Print...", "-", "E&xit"}));
-    EXPECT_EQ(MenuTexts(menus[1]->menu()),
-              (QStringList{"&Undo", "&Redo", "-", "Cu&t", "&Copy", "&Paste", "-", "&Sort",
-                           "&Move Up", "Move D&own", "&Insert", "C&lear", "&Delete", "-",
-                           "&Find Channel...", "Find &Next", "&Hide Unused Channels"}));
+    EXPECT_EQ(MenuTexts(menus[1]->menu()), (QStringList{"&Undo",      "&Redo",
+                                                        "-",          "Cu&t",
+                                                        "&Copy",      "&Paste",
+                                                        "-",          "&Sort",
+                                                        "&Move Up",   "Move D&own",
+                                                        "&Insert",    "C&lear",
+                                                        "&Delete",    "Edit Ch&annels...",
+                                                        "Fill Do&wn", "Fill S&eries...",
+                                                        "-",          "&Find Channel...",
+                                                        "Find &Next", "&Hide Unused Channels"}));
     EXPECT_EQ(MenuTexts(menus[2]->menu()),
               (QStringList{"&Get Data From...", "&Send Data To...", "&Comport Setup...", "-",
                            "Check Ca&ble...", "Save &Diagnostics..."}));

@@ -1,0 +1,101 @@
+#include "pages/ChannelBulk.h"
+
+#include "pages/ChannelEditDlg.h"
+#include "pages/FillSeriesDlg.h"
+#include "pages/MemoryView.h"
+#include "pages/SpreadSheet.h"
+#include "radio/ChannelEdits.h"
+#include "radio/Csv.h"
+#include "radio/Prompt.h"
+#include "radio/Radio.h"
+
+#include <QCoreApplication>
+#include <QItemSelectionModel>
+#include <set>
+
+namespace {
+
+QString Tr(const char* text) {
+    return QCoreApplication::translate("ChannelBulk", text);
+}
+
+void ShowRefused(CMemoryView& view, const std::vector<bulk::Refusal>& refused,
+                 const QString& caption) {
+    Prompt* prompt = view.Model().GetPrompt();
+    if (!prompt)
+        return;
+    std::vector<csv::Problem> problems;
+    for (const bulk::Refusal& r : refused)
+        problems.push_back({r.channel, r.reason});
+    ShowList(*prompt, Tr("Nothing was changed. These channels cannot take the edit:"),
+             csv::ProblemLines(problems, Tr("Channel ")), caption, PromptButtons::Ok,
+             PromptIcon::Exclamation);
+}
+
+// The grid's own edits go into the image first, so the operation sees what the user sees.
+bool StoreGrid(CMemoryView& view) {
+    return view.Model().CommitEdits();
+}
+
+bool Shown(CMemoryView& view, const bulk::EditResult& result, const QString& caption) {
+    if (!result.Done()) {
+        ShowRefused(view, result.refused, caption);
+        return false;
+    }
+    if (result.changed > 0)
+        view.FillGrid();
+    return result.changed > 0;
+}
+
+} // namespace
+
+std::vector<int> SelectedChannels(const CSpreadSheet& grid) {
+    std::set<int> rows;
+    for (const QItemSelectionRange& range : grid.selectionModel()->selection())
+        for (int r = range.top(); r <= range.bottom(); ++r)
+            if (!grid.isRowHidden(r))
+                rows.insert(r + 1);
+    if (rows.empty() && grid.currentIndex().isValid())
+        rows.insert(grid.currentIndex().row() + 1);
+    return {rows.begin(), rows.end()};
+}
+
+bool RunEditChannels(CMemoryView& view, QWidget* parent) {
+    if (!StoreGrid(view))
+        return false;
+    const std::vector<int> channels = SelectedChannels(*view.Grid());
+    if (channels.empty())
+        return false;
+    CChannelEditDlg dialog(static_cast<int>(channels.size()), parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    return Shown(view, bulk::EditChannels(view.Model(), channels, dialog.Edit()),
+                 Tr("Edit Channels"));
+}
+
+bool RunFillDown(CMemoryView& view) {
+    if (!StoreGrid(view))
+        return false;
+    static constexpr bulk::ChannelField kColumns[] = {
+        bulk::ChannelField::Frequency, bulk::ChannelField::Mode, bulk::ChannelField::Name,
+        bulk::ChannelField::Preferential};
+    const int column = view.Grid()->currentIndex().column();
+    if (column < 0 || column >= static_cast<int>(std::size(kColumns)))
+        return false;
+    return Shown(view,
+                 bulk::FillDown(view.Model(), SelectedChannels(*view.Grid()), kColumns[column]),
+                 Tr("Fill Down"));
+}
+
+bool RunFillSeries(CMemoryView& view, QWidget* parent) {
+    if (!StoreGrid(view))
+        return false;
+    const std::vector<int> channels = SelectedChannels(*view.Grid());
+    CFillSeriesDlg dialog(view.Model(), channels.empty() ? 1 : channels.front(), parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    if (bulk::ApplySeries(view.Model(), dialog.Rows()) == 0)
+        return false;
+    view.FillGrid();
+    return true;
+}
