@@ -9,12 +9,12 @@
 #include <QPushButton>
 
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("About"));
+    setWindowTitle(tr("About"));
     auto* icon = new QLabel(this);
     icon->setPixmap(QIcon(QStringLiteral(":/icons/corvinel.svg")).pixmap(48, 48));
-    icon->setAccessibleName(QStringLiteral("Corvinel icon"));
-    auto* name = new QLabel(QStringLiteral("<b>Corvinel</b>"), this);
-    auto* version = new QLabel(QStringLiteral("Version ") + QLatin1String(kAppVersion), this);
+    icon->setAccessibleName(tr("Corvinel icon"));
+    auto* name = new QLabel(tr("<b>Corvinel</b>"), this);
+    auto* version = new QLabel(tr("Version ") + QLatin1String(kAppVersion), this);
     auto* maker = new QLabel(QStringLiteral("Programming tool for the Yaesu VR-500 receiver\n"
                                             "Made by Tarnwick"),
                              this);

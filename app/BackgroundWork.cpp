@@ -1,5 +1,6 @@
 #include "app/BackgroundWork.h"
 
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QProgressBar>
 #include <QProgressDialog>
@@ -39,7 +40,8 @@ bool RunInBackground(QWidget* parent, const QString& label, std::function<void(W
         shared->done = true;
     }).detach();
 
-    QProgressDialog dialog(label, QStringLiteral("Cancel"), 0, 0, parent);
+    QProgressDialog dialog(label, QCoreApplication::translate("BackgroundWork", "Cancel"), 0, 0,
+                           parent);
     auto* bar = new QProgressBar(&dialog);
     bar->setAccessibleName(label);
     dialog.setBar(bar);

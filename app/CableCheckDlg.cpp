@@ -18,14 +18,14 @@
 
 CCableCheckDlg::CCableCheckDlg(const QString& device, CCommPort* port, QWidget* parent)
     : QDialog(parent), device_(device), port_(port), report_(new QPlainTextEdit(this)) {
-    setWindowTitle(QStringLiteral("Check Cable"));
+    setWindowTitle(tr("Check Cable"));
     report_->setReadOnly(true);
     report_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     report_->setLineWrapMode(QPlainTextEdit::NoWrap);
-    report_->setAccessibleName(QStringLiteral("Cable check report"));
+    report_->setAccessibleName(tr("Cable check report"));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-    auto* copy = buttons->addButton(QStringLiteral("&Copy Report"), QDialogButtonBox::ActionRole);
-    auto* again = buttons->addButton(QStringLiteral("Check &Again"), QDialogButtonBox::ActionRole);
+    auto* copy = buttons->addButton(tr("&Copy Report"), QDialogButtonBox::ActionRole);
+    auto* again = buttons->addButton(tr("Check &Again"), QDialogButtonBox::ActionRole);
     connect(copy, &QPushButton::clicked, this,
             [this] { QGuiApplication::clipboard()->setText(Report()); });
     connect(again, &QPushButton::clicked, this, &CCableCheckDlg::Check);
@@ -65,16 +65,15 @@ void CMainFrame::OnSaveDiagnostics() {
                         QString(), PromptButtons::Ok, PromptIcon::Information);
         return;
     }
-    const QString path = prompt_.SaveFileName(
-        {QStringLiteral("Save Diagnostics"),
-         radio_.DataDir(),
-         QStringLiteral("corvinel-trace.txt"),
-         {QStringLiteral("Text files (*.txt)"), QStringLiteral("All files (*)")},
-         QStringLiteral("txt")});
+    const QString path = prompt_.SaveFileName({tr("Save Diagnostics"),
+                                               radio_.DataDir(),
+                                               QStringLiteral("corvinel-trace.txt"),
+                                               {tr("Text files (*.txt)"), tr("All files (*)")},
+                                               QStringLiteral("txt")});
     if (path.isEmpty())
         return;
     const QString failure = trace.SaveTo(path);
     if (!failure.isEmpty())
-        prompt_.Message(QStringLiteral("Cannot create file:\n%1\n%2").arg(path, failure), QString(),
+        prompt_.Message(tr("Cannot create file:\n%1\n%2").arg(path, failure), QString(),
                         PromptButtons::Ok, PromptIcon::Stop);
 }

@@ -4,6 +4,7 @@
 // menus, toolbar, keys and the channel grid's right-click menu from this table alone, so a
 // command is added, moved or renamed in one row.
 
+#include <QCoreApplication>
 #include <QKeySequence>
 #include <QList>
 #include <vector>
@@ -46,6 +47,11 @@ struct Command {
     bool gridMenu = false; // also in the channel grid's right-click menu
     bool checkable = false;
 };
+
+// A text of the table in the window's language.
+inline QString Text(const char* text) {
+    return QCoreApplication::translate("Commands", text);
+}
 
 // In menu order.
 const std::vector<Command>& Table();

@@ -21,15 +21,15 @@ QAccessibleInterface* HelpWindowAccessible(const QString& className, QObject* ob
 HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window), browser_(new QTextBrowser) {
     static const bool accessible = (QAccessible::installFactory(&HelpWindowAccessible), true);
     Q_UNUSED(accessible);
-    setWindowTitle(QStringLiteral("Corvinel Help"));
-    browser_->setAccessibleName(QStringLiteral("Help text"));
+    setWindowTitle(tr("Corvinel Help"));
+    browser_->setAccessibleName(tr("Help text"));
     browser_->setOpenLinks(true);
     browser_->setOpenExternalLinks(true);
     browser_->setSearchPaths({QStringLiteral(":/help")});
 
-    auto* contents = new QPushButton(QStringLiteral("&Contents"));
-    auto* back = new QPushButton(QStringLiteral("&Back"));
-    auto* close = new QPushButton(QStringLiteral("Close"));
+    auto* contents = new QPushButton(tr("&Contents"));
+    auto* back = new QPushButton(tr("&Back"));
+    auto* close = new QPushButton(tr("Close"));
     close->setShortcut(QKeySequence(Qt::Key_Escape));
     connect(contents, &QPushButton::clicked, this, &HelpWindow::ShowContents);
     connect(back, &QPushButton::clicked, browser_, &QTextBrowser::backward);

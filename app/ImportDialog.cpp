@@ -5,6 +5,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGridLayout>
@@ -23,16 +24,20 @@ namespace {
 
 // The placements in the order the box offers them.
 const std::pair<csv::Placement, const char*> kPlacements[] = {
-    {csv::Placement::ByNumber, "Channels the list names"},
-    {csv::Placement::At, "Channels from"},
-    {csv::Placement::Append, "Free channels, lowest first"},
-    {csv::Placement::Bank, "Replace bank"},
+    {csv::Placement::ByNumber, QT_TRANSLATE_NOOP("CImportDialog", "Channels the list names")},
+    {csv::Placement::At, QT_TRANSLATE_NOOP("CImportDialog", "Channels from")},
+    {csv::Placement::Append, QT_TRANSLATE_NOOP("CImportDialog", "Free channels, lowest first")},
+    {csv::Placement::Bank, QT_TRANSLATE_NOOP("CImportDialog", "Replace bank")},
 };
 
-const char* const kPreviewHeaders[] = {"Line", "Channel", "Frequency", "Mode", "Name", "Refused"};
+const char* const kPreviewHeaders[] = {
+    QT_TRANSLATE_NOOP("CImportDialog", "Line"),      QT_TRANSLATE_NOOP("CImportDialog", "Channel"),
+    QT_TRANSLATE_NOOP("CImportDialog", "Frequency"), QT_TRANSLATE_NOOP("CImportDialog", "Mode"),
+    QT_TRANSLATE_NOOP("CImportDialog", "Name"),      QT_TRANSLATE_NOOP("CImportDialog", "Refused")};
 
 QString ColumnTitle(const csv::Recognised& r, int column) {
-    const QString number = QStringLiteral("Column %1").arg(column + 1);
+    const QString number =
+        QCoreApplication::translate("CImportDialog", "Column %1").arg(column + 1);
     return r.hasHeader && column < r.headerCells.size()
                ? QStringLiteral("%1: %2").arg(number, VisibleText(r.headerCells[column].trimmed()))
                : number;
@@ -51,14 +56,14 @@ bool ImportNeedsChoices(const csv::Plan& plan) {
 CImportDialog::CImportDialog(CVR500Radio& radio, QByteArray text, const QString& source,
                              const csv::Options& start, QWidget* parent)
     : QDialog(parent), radio_(radio), text_(std::move(text)), options_(start) {
-    setWindowTitle(QStringLiteral("Import Channels - %1").arg(VisibleText(source)));
+    setWindowTitle(tr("Import Channels - %1").arg(VisibleText(source)));
 
-    auto* listBox = new QGroupBox(QStringLiteral("The list"), this);
+    auto* listBox = new QGroupBox(tr("The list"), this);
     auto* listForm = new QFormLayout(listBox);
     format_ = new QComboBox(listBox);
     for (const csv::Dialect& d : csv::Dialects())
         format_->addItem(QLatin1String(d.title), QLatin1String(d.key));
-    listForm->addRow(QStringLiteral("&Format:"), format_);
+    listForm->addRow(tr("&Format:"), format_);
     auto* mapping = new QGridLayout;
     for (int role = 0; role < csv::kRoleCount; ++role) {
         auto* label =
@@ -69,38 +74,36 @@ CImportDialog::CImportDialog(CVR500Radio& radio, QByteArray text, const QString&
         mapping->addWidget(columns_[role], role / 3, 2 * (role % 3) + 1);
         connect(columns_[role], &QComboBox::activated, this, &CImportDialog::MappingChosen);
     }
-    listForm->addRow(QStringLiteral("Columns:"), mapping);
-    fromZero_ =
-        new QCheckBox(QStringLiteral("Numbered from &0 (row 0 goes to channel 1)"), listBox);
-    header_ = new QCheckBox(QStringLiteral("The first line &names the columns"), listBox);
+    listForm->addRow(tr("Columns:"), mapping);
+    fromZero_ = new QCheckBox(tr("Numbered from &0 (row 0 goes to channel 1)"), listBox);
+    header_ = new QCheckBox(tr("The first line &names the columns"), listBox);
     listForm->addRow(header_);
     listForm->addRow(fromZero_);
 
-    auto* placeBox = new QGroupBox(QStringLiteral("Where the rows go"), this);
+    auto* placeBox = new QGroupBox(tr("Where the rows go"), this);
     auto* placeRow = new QHBoxLayout(placeBox);
     placement_ = new QComboBox(placeBox);
-    placement_->setAccessibleName(QStringLiteral("Placement"));
+    placement_->setAccessibleName(tr("Placement"));
     for (const auto& [placement, text] : kPlacements)
-        placement_->addItem(QLatin1String(text), static_cast<int>(placement));
+        placement_->addItem(tr(text), static_cast<int>(placement));
     channel_ = new QSpinBox(placeBox);
     channel_->setRange(1, ri::kChannelCount);
-    channel_->setAccessibleName(QStringLiteral("First channel"));
+    channel_->setAccessibleName(tr("First channel"));
     bank_ = new QSpinBox(placeBox);
     bank_->setRange(0, ri::kChannelCount / ri::kBankSize - 1);
-    bank_->setAccessibleName(QStringLiteral("Bank"));
+    bank_->setAccessibleName(tr("Bank"));
     placeRow->addWidget(placement_);
     placeRow->addWidget(channel_);
     placeRow->addWidget(bank_);
     placeRow->addStretch();
-    skipRefused_ =
-        new QCheckBox(QStringLiteral("Import the good rows and &leave the refused ones out"), this);
+    skipRefused_ = new QCheckBox(tr("Import the good rows and &leave the refused ones out"), this);
 
     preview_ = new QTableWidget(this);
-    preview_->setAccessibleName(QStringLiteral("Rows as they will land"));
+    preview_->setAccessibleName(tr("Rows as they will land"));
     preview_->setColumnCount(static_cast<int>(std::size(kPreviewHeaders)));
     QStringList headers;
     for (const char* h : kPreviewHeaders)
-        headers << QLatin1String(h);
+        headers << tr(h);
     preview_->setHorizontalHeaderLabels(headers);
     preview_->verticalHeader()->hide();
     preview_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -109,7 +112,7 @@ CImportDialog::CImportDialog(CVR500Radio& radio, QByteArray text, const QString&
     summary_->setWordWrap(true);
 
     buttons_ = new QDialogButtonBox(QDialogButtonBox::Cancel, this);
-    import_ = buttons_->addButton(QStringLiteral("&Import"), QDialogButtonBox::AcceptRole);
+    import_ = buttons_->addButton(tr("&Import"), QDialogButtonBox::AcceptRole);
     connect(buttons_, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons_, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
@@ -175,7 +178,7 @@ void CImportDialog::ShowMapping() {
     for (int role = 0; role < csv::kRoleCount; ++role) {
         QComboBox* box = columns_[role];
         box->clear();
-        box->addItem(QStringLiteral("(none)"), -1);
+        box->addItem(tr("(none)"), -1);
         for (int c = 0; c < width; ++c)
             box->addItem(ColumnTitle(r, c), c);
         box->setCurrentIndex(box->findData(r.columns[role]));
@@ -211,18 +214,18 @@ void CImportDialog::ShowPreview() {
     const int taken = static_cast<int>(plan_.rows.size()) - refused;
     QStringList text;
     if (!plan_.fileProblems.empty())
-        text << QStringLiteral("The list cannot be read: line %1: %2")
+        text << tr("The list cannot be read: line %1: %2")
                     .arg(plan_.fileProblems.front().line)
                     .arg(plan_.fileProblems.front().reason);
     else
-        text << QStringLiteral("%1 rows will be written, %2 refused.").arg(taken).arg(refused);
+        text << tr("%1 rows will be written, %2 refused.").arg(taken).arg(refused);
     if (refused > 0 && !options_.skipRefused)
         text << QStringLiteral("Nothing is written while rows are refused, unless the good rows "
                                "are imported alone.");
     if (options_.placement == csv::Placement::Bank)
-        text << QStringLiteral("The other channels of bank %1 are cleared.").arg(options_.bank);
+        text << tr("The other channels of bank %1 are cleared.").arg(options_.bank);
     if (!plan_.recognised.unknownColumns.isEmpty())
-        text << QStringLiteral("Columns not read: %1.")
+        text << tr("Columns not read: %1.")
                     .arg(plan_.recognised.unknownColumns.join(QStringLiteral(", ")));
     summary_->setText(text.join(QLatin1Char(' ')));
     import_->setEnabled(plan_.fileProblems.empty() && taken > 0 &&

@@ -11,23 +11,27 @@ void FinishImport(CMainFrame& frame, Prompt& prompt, CVR500Radio& radio, CVR500R
         prompt.Message(result.failure, QString(), PromptButtons::Ok, PromptIcon::Stop);
         return;
     }
-    const QString where = QStringLiteral("Line ");
+    const QString where = QCoreApplication::translate("ImportFlow", "Line ");
     if (!result.problems.empty()) {
         QStringList lines = csv::ProblemLines(result.problems, where);
         if (!result.acceptedRanges.isEmpty())
             lines << result.acceptedRanges;
-        ShowList(prompt, QStringLiteral("No channels were changed. Rows to correct:"), lines,
-                 caption, PromptButtons::Ok, PromptIcon::Stop);
+        ShowList(
+            prompt,
+            QCoreApplication::translate("ImportFlow", "No channels were changed. Rows to correct:"),
+            lines, caption, PromptButtons::Ok, PromptIcon::Stop);
         return;
     }
     radio.SetEditImage(copy.EditImage());
     frame.DataSetReplaced();
     frame.Announce(result.channelsSet == 1
-                       ? QStringLiteral("1 channel imported")
-                       : QStringLiteral("%1 channels imported").arg(result.channelsSet));
+                       ? QCoreApplication::translate("ImportFlow", "1 channel imported")
+                       : QCoreApplication::translate("ImportFlow", "%1 channels imported")
+                             .arg(result.channelsSet));
     if (!result.skipped.empty())
         ShowList(prompt,
-                 QStringLiteral("%1 channels imported. Rows left out:").arg(result.channelsSet),
+                 QCoreApplication::translate("ImportFlow", "%1 channels imported. Rows left out:")
+                     .arg(result.channelsSet),
                  csv::ProblemLines(result.skipped, where), caption, PromptButtons::Ok,
                  PromptIcon::Exclamation);
     if (!result.cutNames.empty())
@@ -38,3 +42,4 @@ void FinishImport(CMainFrame& frame, Prompt& prompt, CVR500Radio& radio, CVR500R
                  csv::ProblemLines(result.cutNames, where), caption, PromptButtons::Ok,
                  PromptIcon::Information);
 }
+#include <QCoreApplication>

@@ -25,24 +25,23 @@ constexpr int kPathRole = Qt::UserRole;
 
 CLibraryDialog::CLibraryDialog(CVR500Radio& radio, QWidget* parent)
     : QDialog(parent), radio_(radio) {
-    setWindowTitle(QStringLiteral("Frequency Library"));
+    setWindowTitle(tr("Frequency Library"));
 
     search_ = new QLineEdit(this);
-    search_->setPlaceholderText(QStringLiteral("Name, category, frequency..."));
+    search_->setPlaceholderText(tr("Name, category, frequency..."));
     folder_ = new QLineEdit(library::UserFolder(), this);
-    folder_->setPlaceholderText(QStringLiteral("A folder of CSV lists of your own"));
+    folder_->setPlaceholderText(tr("A folder of CSV lists of your own"));
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("&Search:"), search_);
-    form->addRow(QStringLiteral("Your &lists:"), folder_);
+    form->addRow(tr("&Search:"), search_);
+    form->addRow(tr("Your &lists:"), folder_);
 
     tree_ = new QTreeWidget(this);
-    tree_->setHeaderLabels({QStringLiteral("List"), QStringLiteral("Source")});
-    tree_->setAccessibleName(QStringLiteral("Lists"));
+    tree_->setHeaderLabels({tr("List"), tr("Source")});
+    tree_->setAccessibleName(tr("Lists"));
     rows_ = new QTableWidget(this);
-    rows_->setAccessibleName(QStringLiteral("Rows of the list"));
+    rows_->setAccessibleName(tr("Rows of the list"));
     rows_->setColumnCount(4);
-    rows_->setHorizontalHeaderLabels({QStringLiteral("Name"), QStringLiteral("Frequency"),
-                                      QStringLiteral("Mode"), QStringLiteral("Note")});
+    rows_->setHorizontalHeaderLabels({tr("Name"), tr("Frequency"), tr("Mode"), tr("Note")});
     rows_->verticalHeader()->hide();
     rows_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     rows_->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -54,7 +53,7 @@ CLibraryDialog::CLibraryDialog(CVR500Radio& radio, QWidget* parent)
     split->setSizes({300, 500});
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-    import_ = buttons->addButton(QStringLiteral("&Import Rows..."), QDialogButtonBox::ActionRole);
+    import_ = buttons->addButton(tr("&Import Rows..."), QDialogButtonBox::ActionRole);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(import_, &QPushButton::clicked, this, &CLibraryDialog::ImportRows);
 
@@ -62,7 +61,7 @@ CLibraryDialog::CLibraryDialog(CVR500Radio& radio, QWidget* parent)
     layout->addLayout(form);
     layout->addWidget(split, 1);
     layout->addWidget(
-        new QLabel(QStringLiteral("Select rows to import (none selected: the whole list)."), this));
+        new QLabel(tr("Select rows to import (none selected: the whole list)."), this));
     layout->addWidget(buttons);
     resize(800, 520);
 

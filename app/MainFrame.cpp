@@ -28,6 +28,7 @@
 #include <QAccessible>
 #include <QAction>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -41,10 +42,10 @@
 
 namespace {
 
-const char kDataChanged[] = "Data changed";
-const char kSaveBeforeClosing[] = "Save file before closing?";
-const char kSaveBeforeGetting[] = "Save file before getting data?";
-const char kReady[] = "Ready";
+const char kDataChanged[] = QT_TRANSLATE_NOOP("CMainFrame", "Data changed");
+const char kSaveBeforeClosing[] = QT_TRANSLATE_NOOP("CMainFrame", "Save file before closing?");
+const char kSaveBeforeGetting[] = QT_TRANSLATE_NOOP("CMainFrame", "Save file before getting data?");
+const char kReady[] = QT_TRANSLATE_NOOP("CMainFrame", "Ready");
 
 // The desktop theme's icon where it has one, else the one built into the program.
 QIcon ToolIcon(const char* themeName, const char* builtIn) {
@@ -60,16 +61,17 @@ int ChannelsInUse(const CVR500Radio& radio) {
 }
 
 QString Channels(int count) {
-    return count == 1 ? QStringLiteral("1 channel") : QStringLiteral("%1 channels").arg(count);
+    return count == 1 ? QCoreApplication::translate("CMainFrame", "1 channel")
+                      : QCoreApplication::translate("CMainFrame", "%1 channels").arg(count);
 }
 
 FileDialogRequest CsvRequest(const QString& title, const QString& folder) {
     return {title,
             folder,
             QStringLiteral("*.csv"),
-            {QStringLiteral("CSV Files (*.csv)"),
-             QStringLiteral("Whole Data File as Text (*.yaml *.yml)"),
-             QStringLiteral("All files (*.*)")},
+            {QCoreApplication::translate("CMainFrame", "CSV Files (*.csv)"),
+             QCoreApplication::translate("CMainFrame", "Whole Data File as Text (*.yaml *.yml)"),
+             QCoreApplication::translate("CMainFrame", "All files (*.*)")},
             QStringLiteral("csv")};
 }
 
@@ -109,11 +111,11 @@ CMainFrame::~CMainFrame() {
 
 void CMainFrame::BuildActions() {
     for (const commands::Command& command : commands::Table()) {
-        auto* action = new QAction(QString::fromUtf8(command.text), this);
+        auto* action = new QAction(commands::Text(command.text), this);
         action->setData(command.id);
-        action->setStatusTip(QString::fromUtf8(command.statusTip));
+        action->setStatusTip(commands::Text(command.statusTip));
         if (command.toolTip)
-            action->setToolTip(QString::fromUtf8(command.toolTip));
+            action->setToolTip(commands::Text(command.toolTip));
         action->setShortcuts(command.keys);
         action->setCheckable(command.checkable);
         if (command.icon.builtIn)
@@ -144,13 +146,13 @@ void CMainFrame::AddCommands(QMenu* menu,
 
 void CMainFrame::BuildMenus() {
     const std::pair<commands::Menu, const char*> menus[] = {
-        {commands::Menu::File, "&File"},
-        {commands::Menu::Edit, "&Edit"},
-        {commands::Menu::Radio, "&Radio"},
-        {commands::Menu::Help, "&Help"},
+        {commands::Menu::File, QT_TR_NOOP("&File")},
+        {commands::Menu::Edit, QT_TR_NOOP("&Edit")},
+        {commands::Menu::Radio, QT_TR_NOOP("&Radio")},
+        {commands::Menu::Help, QT_TR_NOOP("&Help")},
     };
     for (const auto& [which, title] : menus)
-        AddCommands(menuBar()->addMenu(QString::fromLatin1(title)),
+        AddCommands(menuBar()->addMenu(tr(title)),
                     [which](const commands::Command& c) { return c.menu == which; });
     // The channel grid's right-click menu offers the same actions.
     AddCommands(host_->MemoryView()->EditMenu(),
@@ -158,9 +160,9 @@ void CMainFrame::BuildMenus() {
 }
 
 void CMainFrame::BuildToolBar() {
-    QToolBar* bar = addToolBar(QStringLiteral("Toolbar"));
+    QToolBar* bar = addToolBar(tr("Toolbar"));
     bar->setObjectName(QStringLiteral("toolbar"));
-    bar->setAccessibleName(QStringLiteral("Toolbar"));
+    bar->setAccessibleName(tr("Toolbar"));
     bar->setMovable(false);
     bar->setFloatable(false);
     bar->toggleViewAction()->setEnabled(false);
@@ -185,13 +187,13 @@ void CMainFrame::BuildStatusBar() {
     // the bar's accessible name and description; setting them sends readers the change.
     connect(bar, &QStatusBar::messageChanged, bar, [bar](const QString& text) {
         if (text.isEmpty()) {
-            bar->showMessage(QString::fromLatin1(kReady));
+            bar->showMessage(tr(kReady));
             return;
         }
         bar->setAccessibleName(text);
         bar->setAccessibleDescription(text);
     });
-    bar->showMessage(QString::fromLatin1(kReady));
+    bar->showMessage(tr(kReady));
 }
 
 void CMainFrame::RestoreWindow() {
@@ -248,7 +250,7 @@ void CMainFrame::DataSetReplaced() {
 bool CMainFrame::SaveEdits(bool saveAs) {
     if (!(saveAs ? radio_.OnFileSaveAs() : radio_.OnFileSave()))
         return false;
-    Announce(QStringLiteral("Saved %1").arg(VisibleText(radio_.FileName())));
+    Announce(tr("Saved %1").arg(VisibleText(radio_.FileName())));
     return true;
 }
 
@@ -287,7 +289,7 @@ bool CMainFrame::RunPortSetup() {
 // changes: the data set may be replaced.
 bool CMainFrame::ReadyToReplace() {
     return host_->ActivateMemoryView() && CommitPages() &&
-           QuerySaveChanges(QString::fromLatin1(kSaveBeforeClosing), QString());
+           QuerySaveChanges(tr(kSaveBeforeClosing), QString());
 }
 
 // Replaces the data set by what load brings. The pages show the model whether or not it
@@ -307,11 +309,11 @@ void CMainFrame::OnFileNew() {
             radio_.NewImage();
             return true;
         }))
-        Announce(QStringLiteral("New data set"));
+        Announce(tr("New data set"));
 }
 
 void CMainFrame::AnnounceOpened() {
-    Announce(QStringLiteral("Opened %1").arg(VisibleText(radio_.FileName())));
+    Announce(tr("Opened %1").arg(VisibleText(radio_.FileName())));
 }
 
 void CMainFrame::OnFileOpen() {
@@ -368,8 +370,7 @@ void CMainFrame::OnFilePrint() {
     if (!PrintMemoryList(*host_->MemoryView(), this))
         return;
     const int pages = host_->MemoryView()->Grid()->LastPrintResult();
-    Announce(pages == 1 ? QStringLiteral("Printed 1 page")
-                        : QStringLiteral("Printed %1 pages").arg(pages));
+    Announce(pages == 1 ? tr("Printed 1 page") : tr("Printed %1 pages").arg(pages));
 }
 
 void CMainFrame::Run(const commands::Command& command) {
@@ -377,7 +378,7 @@ void CMainFrame::Run(const commands::Command& command) {
         command.run(*this);
         return;
     }
-    history_->RunStep(QString::fromUtf8(command.undoLabel), [&] { command.run(*this); });
+    history_->RunStep(commands::Text(command.undoLabel), [&] { command.run(*this); });
 }
 
 bool CMainFrame::Allowed(commands::When when) const {
@@ -400,17 +401,15 @@ void CMainFrame::UpdateCommands() {
     // The menu names the step Undo and Redo would take back or make again.
     const QString undo = history_->UndoLabel();
     const QString redo = history_->RedoLabel();
-    Action(ID_EDIT_UNDO)
-        ->setText(undo.isEmpty() ? QStringLiteral("&Undo") : QStringLiteral("&Undo %1").arg(undo));
-    Action(ID_EDIT_REDO)
-        ->setText(redo.isEmpty() ? QStringLiteral("&Redo") : QStringLiteral("&Redo %1").arg(redo));
+    Action(ID_EDIT_UNDO)->setText(undo.isEmpty() ? tr("&Undo") : tr("&Undo %1").arg(undo));
+    Action(ID_EDIT_REDO)->setText(redo.isEmpty() ? tr("&Redo") : tr("&Redo %1").arg(redo));
     UpdateModified();
 }
 
 void CMainFrame::OnImportChannels() {
     if (!CommitPages())
         return;
-    const QString caption = QStringLiteral("Import Channels");
+    const QString caption = tr("Import Channels");
     const QString path = prompt_.OpenFileName(CsvRequest(caption, radio_.DataDir()));
     if (path.isEmpty())
         return;
@@ -429,7 +428,7 @@ void CMainFrame::OnImportChannels() {
     };
     auto read = std::make_shared<Read>();
     const QString name = QFileInfo(path).fileName();
-    const QString label = QStringLiteral("Reading %1...").arg(VisibleText(name));
+    const QString label = tr("Reading %1...").arg(VisibleText(name));
     if (!RunInBackground(this, label, [copy, read, path](WorkState& state) {
             read->bytes = csv::ReadListFile(path, read->failure);
             if (read->failure.isEmpty())
@@ -462,13 +461,13 @@ void CMainFrame::OnFrequencyLibrary() {
     CLibraryDialog library(copy, this);
     if (library.exec() == QDialog::Accepted)
         FinishImport(*this, prompt_, radio_, copy, library.ChosenPlan(), library.SkipRefused(),
-                     QStringLiteral("Frequency Library"));
+                     tr("Frequency Library"));
 }
 
 void CMainFrame::OnExportChannels() {
     if (!CommitPages())
         return;
-    FileDialogRequest request = CsvRequest(QStringLiteral("Export Channels"), radio_.DataDir());
+    FileDialogRequest request = CsvRequest(tr("Export Channels"), radio_.DataDir());
     request.fileName = radio_.ProposedFileName(QStringLiteral("csv"));
     const QString path = prompt_.SaveFileName(request);
     if (path.isEmpty())
@@ -477,8 +476,7 @@ void CMainFrame::OnExportChannels() {
     const QByteArray bytes =
         IsTextForm(path) ? configtext::Dump(radio_.EditImage()) : csv::ExportChannels(radio_);
     auto failure = std::make_shared<QString>();
-    const QString label =
-        QStringLiteral("Writing %1...").arg(VisibleText(QFileInfo(path).fileName()));
+    const QString label = tr("Writing %1...").arg(VisibleText(QFileInfo(path).fileName()));
     if (!RunInBackground(this, label, [bytes, failure, path](WorkState&) {
             *failure = SaveWholeFile(path, bytes);
         }))
@@ -487,7 +485,7 @@ void CMainFrame::OnExportChannels() {
         prompt_.Message(*failure, QString(), PromptButtons::Ok, PromptIcon::Stop);
         return;
     }
-    Announce(QStringLiteral("Exported %1 to %2")
+    Announce(tr("Exported %1 to %2")
                  .arg(Channels(ChannelsInUse(radio_)), VisibleText(QFileInfo(path).fileName())));
 }
 
@@ -497,12 +495,11 @@ void CMainFrame::ImportText(const QString& path) {
     auto applied = std::make_shared<configtext::Applied>();
     auto failure = std::make_shared<QString>();
     const Image base = radio_.EditImage();
-    const QString label =
-        QStringLiteral("Reading %1...").arg(VisibleText(QFileInfo(path).fileName()));
+    const QString label = tr("Reading %1...").arg(VisibleText(QFileInfo(path).fileName()));
     if (!RunInBackground(this, label, [applied, failure, base, path](WorkState&) {
             QFile file(path);
             if (!file.open(QIODevice::ReadOnly)) {
-                *failure = QStringLiteral("Cannot open file:\n%1").arg(path);
+                *failure = tr("Cannot open file:\n%1").arg(path);
                 return;
             }
             *applied = configtext::Apply(file.read(configtext::kMaxTextSize + 1), &base);
@@ -510,7 +507,7 @@ void CMainFrame::ImportText(const QString& path) {
         return;
     const QString refusal = !failure->isEmpty() ? *failure
                             : applied->Ok()     ? QString()
-                                                : QStringLiteral("Nothing was changed. %1:\n%2")
+                                                : tr("Nothing was changed. %1:\n%2")
                                                   .arg(VisibleText(QFileInfo(path).fileName()),
                                                        VisibleText(applied->error));
     if (!refusal.isEmpty()) {
@@ -519,15 +516,14 @@ void CMainFrame::ImportText(const QString& path) {
     }
     radio_.SetEditImage(applied->image);
     DataSetReplaced();
-    Announce(QStringLiteral("Data set read from %1").arg(VisibleText(QFileInfo(path).fileName())));
+    Announce(tr("Data set read from %1").arg(VisibleText(QFileInfo(path).fileName())));
 }
 
 // ---- Radio commands --------------------------------------------------------------------
 
 void CMainFrame::OnGetData() {
     if (!host_->ActivateMemoryView() || !CommitPages() ||
-        !QuerySaveChanges(QString::fromLatin1(kSaveBeforeGetting),
-                          QString::fromLatin1(kDataChanged)))
+        !QuerySaveChanges(tr(kSaveBeforeGetting), tr(kDataChanged)))
         return;
     if (!PortReady())
         return;
@@ -544,7 +540,7 @@ void CMainFrame::OnGetData() {
     radio_.MarkSaved();
     DataSetReplaced();
     history_->ReadEnded(before, true);
-    Announce(QStringLiteral("Read %1 from %2").arg(Channels(ChannelsInUse(radio_)), PortName()));
+    Announce(tr("Read %1 from %2").arg(Channels(ChannelsInUse(radio_)), PortName()));
 }
 
 QString CMainFrame::PortName() const {
@@ -560,7 +556,7 @@ void CMainFrame::OnSendData() {
     DataSetReplaced();
     history_->TakeIn();
     if (sent)
-        Announce(QStringLiteral("Sent %1 to %2").arg(Channels(ChannelsInUse(radio_)), PortName()));
+        Announce(tr("Sent %1 to %2").arg(Channels(ChannelsInUse(radio_)), PortName()));
 }
 
 void CMainFrame::OnCommSetup() {
@@ -593,8 +589,7 @@ void CMainFrame::OnPrevPage() {
 // ---- Close -----------------------------------------------------------------------------
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
-    if (!CommitPages() || !QuerySaveChanges(QString::fromLatin1(kSaveBeforeClosing),
-                                            QString::fromLatin1(kDataChanged))) {
+    if (!CommitPages() || !QuerySaveChanges(tr(kSaveBeforeClosing), tr(kDataChanged))) {
         event->ignore();
         return;
     }

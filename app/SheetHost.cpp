@@ -18,7 +18,7 @@
 // ---- CSnapPropertySheet ----------------------------------------------------------------
 
 CSnapPropertySheet::CSnapPropertySheet(QWidget* parent) : QTabWidget(parent) {
-    setAccessibleName(QStringLiteral("Pages"));
+    setAccessibleName(tr("Pages"));
     connect(this, &QTabWidget::currentChanged, this, &CSnapPropertySheet::OnCurrentChanged);
 }
 

@@ -1,6 +1,7 @@
 // corvinel: the desktop program.
 
 #include "app/RadioApp.h"
+#include "app/Translations.h"
 #include "radio/Codecs.h"
 #include "radio/Prompt.h"
 #include "radio/Version.h"
@@ -8,6 +9,7 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QIcon>
+#include <QLocale>
 #include <cstdio>
 #include <cstring>
 
@@ -51,6 +53,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QString::fromLatin1(kAppName));
     QApplication::setApplicationVersion(QString::fromLatin1(kAppVersion));
     QApplication::setDesktopFileName(QStringLiteral("corvinel"));
+    InstallTranslations(QLocale::system());
     // Outside a desktop that names one, still use the standard icons when they are installed.
     if (QIcon::themeName().isEmpty() || QIcon::themeName() == QLatin1String("hicolor"))
         QIcon::setThemeName(QStringLiteral("Adwaita"));

@@ -51,12 +51,14 @@ QByteArray EndFrame();
 
 // The first steps that put the receiver into clone mode, one per line; reading and writing
 // each add their own last step.
+// The window shows them translated (context "wire").
 inline constexpr char kCloneModeSteps[] =
-    "Starting clone mode.\n"
-    "1. Insert the cable into the speaker jack\n"
-    "2. Press and hold the 1,  8, and ENT keys and press PWR\n"
-    "3. Verify display shows \"1: RX CLONE 2: TX CLONE\"";
-inline constexpr char kReadStep[] = "4. Press the 2 key to start reading the data.";
+    QT_TRANSLATE_NOOP("wire", "Starting clone mode.\n"
+                              "1. Insert the cable into the speaker jack\n"
+                              "2. Press and hold the 1,  8, and ENT keys and press PWR\n"
+                              "3. Verify display shows \"1: RX CLONE 2: TX CLONE\"");
+inline constexpr char kReadStep[] =
+    QT_TRANSLATE_NOOP("wire", "4. Press the 2 key to start reading the data.");
 
 // Zeroes the set-mode bytes the receiver must get back as zero on every write.
 void ClearBeforeWrite(Byte* radioImage);

@@ -3,6 +3,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QRadioButton>
@@ -48,6 +49,16 @@ struct ControlTable::Entry {
     Byte loadedBits = 0;
 };
 
+namespace {
+
+// Labels and choices are marked in the pages' tables with the context "ControlTable".
+QString Shown(const QString& text) {
+    return text.isEmpty() ? text
+                          : QCoreApplication::translate("ControlTable", text.toUtf8().constData());
+}
+
+} // namespace
+
 ControlTable::ControlTable(std::vector<ControlRow> rows, QWidget* parent) {
     const auto changed = [this] {
         if (changed_)
@@ -56,11 +67,13 @@ ControlTable::ControlTable(std::vector<ControlRow> rows, QWidget* parent) {
     entries_.reserve(rows.size());
     for (ControlRow& row : rows) {
         Entry e{std::move(row)};
-        const QString& name = e.row.label;
+        // Rows are found by their English label; only the widgets show the translation.
+        const QString name = Shown(e.row.label);
         switch (e.row.kind) {
         case ControlRow::Kind::List:
             e.combo = new QComboBox(parent);
-            e.combo->addItems(e.row.choices);
+            for (const QString& choice : e.row.choices)
+                e.combo->addItem(Shown(choice));
             e.combo->setAccessibleName(name);
             e.label = new QLabel(name, parent);
             e.label->setBuddy(e.combo);
@@ -77,11 +90,12 @@ ControlTable::ControlTable(std::vector<ControlRow> rows, QWidget* parent) {
             auto* box = new QVBoxLayout(e.group);
             e.buttons = new QButtonGroup(e.group);
             for (int i = 0; i < e.row.choices.size(); ++i) {
-                auto* button = new QRadioButton(e.row.choices[i], e.group);
+                const QString choice = Shown(e.row.choices[i]);
+                auto* button = new QRadioButton(choice, e.group);
                 // A button without text still needs a name a screen reader can say.
                 button->setAccessibleName(e.row.choices[i].isEmpty()
                                               ? name + QLatin1Char(' ') + QString::number(i + 1)
-                                              : e.row.choices[i]);
+                                              : choice);
                 e.buttons->addButton(button, i);
                 box->addWidget(button);
             }

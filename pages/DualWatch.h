@@ -18,8 +18,10 @@ class CDualWatch : public CPropertyPage {
     Q_OBJECT
 public:
     static constexpr int kRows = 10;
-    static constexpr char kPairLabel[] = "Select Dual Watch memory pair";
-    static constexpr char kScanModeLabel[] = "Dual Watch Scan Mode";
+    static constexpr char kPairLabel[] =
+        QT_TRANSLATE_NOOP("ControlTable", "Select Dual Watch memory pair");
+    static constexpr char kScanModeLabel[] =
+        QT_TRANSLATE_NOOP("ControlTable", "Dual Watch Scan Mode");
 
     explicit CDualWatch(CVR500Radio& radio, QWidget* parent = nullptr);
     ~CDualWatch() override;

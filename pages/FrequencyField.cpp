@@ -49,7 +49,7 @@ void FrequencyField::Normalise() {
             prompt->Message(FrequencyText(hz) +
                                 QStringLiteral(" MHz cannot be stored: the highest frequency "
                                                "this field holds is ") +
-                                FrequencyText(kLargestFreq8Hz) + QStringLiteral(" MHz."),
+                                FrequencyText(kLargestFreq8Hz) + tr(" MHz."),
                             QString(), PromptButtons::Ok, PromptIcon::Exclamation);
         }
         SetHz(acceptedHz_);

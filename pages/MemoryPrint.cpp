@@ -8,6 +8,7 @@
 #include "radio/Prompt.h"
 #include "radio/Radio.h"
 
+#include <QCoreApplication>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
@@ -68,7 +69,7 @@ std::unique_ptr<QPrinter> DefaultPrinter(Prompt* prompt) {
         return nullptr;
     FileDialogRequest request;
     request.title = QObject::tr("Save Memory List as PDF");
-    request.fileName = QStringLiteral("Memory List.pdf");
+    request.fileName = QCoreApplication::translate("CMemoryView", "Memory List.pdf");
     request.filters = {QObject::tr("PDF Files (*.pdf)"), QObject::tr("All files (*.*)")};
     request.defaultSuffix = QStringLiteral("pdf");
     const QString path = prompt->SaveFileName(request);

@@ -45,7 +45,7 @@ bool TvChannelsInUse() {
 } // namespace
 
 CPage2::CPage2(CVR500Radio& radio, QWidget* parent)
-    : CPropertyPage(radio, QStringLiteral("Preset Mode"), kHelpContext, parent) {
+    : CPropertyPage(radio, tr("Preset Mode"), kHelpContext, parent) {
     // Entry 0 of the first group is not the user's to change, so its grid has no row for it.
     left_.group = 0;
     left_.firstEntry = 1;
@@ -53,19 +53,19 @@ CPage2::CPage2(CVR500Radio& radio, QWidget* parent)
     right_.group = 1;
     right_.firstEntry = 0;
     right_.rows = kGroupEntries;
-    SetUpGrid(left_, QStringLiteral("Preset group A"));
-    SetUpGrid(right_, QStringLiteral("Preset group B"));
+    SetUpGrid(left_, tr("Preset group A"));
+    SetUpGrid(right_, tr("Preset group B"));
 
-    channelLabel_ = new QLabel(QStringLiteral("Weather Channel"), this);
+    channelLabel_ = new QLabel(tr("Weather Channel"), this);
     channels_ = new QComboBox(this);
     channelLabel_->setBuddy(channels_);
-    channels_->setAccessibleName(QStringLiteral("Weather Channel"));
+    channels_->setAccessibleName(tr("Weather Channel"));
     connect(channels_, &QComboBox::activated, this, &CPage2::PageEdited);
 
     // Each grid under the name of its preset group; the rows number the group's entries.
     auto* grids = new QHBoxLayout;
-    for (const auto& [g, title] : {std::pair{&left_, QStringLiteral("Group A")},
-                                   std::pair{&right_, QStringLiteral("Group B")}}) {
+    for (const auto& [g, title] :
+         {std::pair{&left_, tr("Group A")}, std::pair{&right_, tr("Group B")}}) {
         auto* box = new QGroupBox(title, this);
         box->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Maximum);
         (new QVBoxLayout(box))->addWidget(g->sheet);
@@ -94,11 +94,11 @@ void CPage2::SetUpGrid(Group& g, const QString& name) {
     });
     g.bound = new BoundGrid(
         grid, Model(),
-        {GroupFrequencyColumn(entry, QStringLiteral("Receive\nFrequency")),
-         GroupModeColumn(entry, QStringLiteral("Receive\nMode")),
+        {GroupFrequencyColumn(entry, tr("Receive\nFrequency")),
+         GroupModeColumn(entry, tr("Receive\nMode")),
          // A step emptied by the user is "Auto", never a byte the receiver has no step for.
          entry.List(
-             QStringLiteral("Step\nSize"), PresetStepNames(),
+             tr("Step\nSize"), PresetStepNames(),
              [](const GroupEntry& e) { return int{e.StepByte()}; },
              [](GroupEntry& e, int step) { e.SetStepByte(static_cast<Byte>(std::max(step, 0))); })},
         g.rows, {}, this);
@@ -137,12 +137,11 @@ void CPage2::LoadChannel() {
     channels_->clear();
     if (tvList_) {
         for (int n = 1; n <= kTvChannels; ++n)
-            channels_->addItem(QStringLiteral("Chan %1").arg(n));
+            channels_->addItem(tr("Chan %1").arg(n));
     } else {
         channels_->addItems(WeatherChannels());
     }
-    const QString label =
-        tvList_ ? QStringLiteral("TV Channels") : QStringLiteral("Weather Channels");
+    const QString label = tvList_ ? tr("TV Channels") : tr("Weather Channels");
     channelLabel_->setText(label);
     channels_->setAccessibleName(label);
 

@@ -30,30 +30,58 @@ std::vector<ControlRow> SettingRows() {
     for (int level = 1; level <= 14; ++level)
         contrast << QString::number(level);
     return {
-        ControlRow::List("RF Squelch", kRfSquelch,
-                         {"Off", "1", "2", "3", "4", "5", "6", "7", "8", "9"}),
-        ControlRow::List("Off Timer", kOffTimer, {"Off", "30", "60", "90"}),
-        ControlRow::List(
-            "Battery Saver", kBatterySaver,
-            {"Off", "1:4 (1 sec)", "1:12 (3 sec)", "1:20 (5 sec)", "1:28 (7 sec)", "1:36 (9 sec)"}),
-        ControlRow::List("Contrast", kContrast, contrast),
+        ControlRow::List(QT_TRANSLATE_NOOP("ControlTable", "RF Squelch"), kRfSquelch,
+                         {QT_TRANSLATE_NOOP("ControlTable", "Off"), "1", "2", "3", "4", "5", "6",
+                          "7", "8", "9"}),
+        ControlRow::List(QT_TRANSLATE_NOOP("ControlTable", "Off Timer"), kOffTimer,
+                         {QT_TRANSLATE_NOOP("ControlTable", "Off"), "30", "60", "90"}),
+        ControlRow::List(QT_TRANSLATE_NOOP("ControlTable", "Battery Saver"), kBatterySaver,
+                         {QT_TRANSLATE_NOOP("ControlTable", "Off"),
+                          QT_TRANSLATE_NOOP("ControlTable", "1:4 (1 sec)"),
+                          QT_TRANSLATE_NOOP("ControlTable", "1:12 (3 sec)"),
+                          QT_TRANSLATE_NOOP("ControlTable", "1:20 (5 sec)"),
+                          QT_TRANSLATE_NOOP("ControlTable", "1:28 (7 sec)"),
+                          QT_TRANSLATE_NOOP("ControlTable", "1:36 (9 sec)")}),
+        ControlRow::List(QT_TRANSLATE_NOOP("ControlTable", "Contrast"), kContrast, contrast),
         // "Off" is the receiver's code 3; the three bells count from 0.
-        ControlRow::List("Opening Bell", kOpeningBell, {"Off", "1: Pi", "2: Po-Pi", "3: Pi-Pi"},
+        ControlRow::List(QT_TRANSLATE_NOOP("ControlTable", "Opening Bell"), kOpeningBell,
+                         {QT_TRANSLATE_NOOP("ControlTable", "Off"),
+                          QT_TRANSLATE_NOOP("ControlTable", "1: Pi"),
+                          QT_TRANSLATE_NOOP("ControlTable", "2: Po-Pi"),
+                          QT_TRANSLATE_NOOP("ControlTable", "3: Pi-Pi")},
                          {3, 0, 1, 2}),
-        ControlRow::List("# of Channels", kSmartSearchChannels,
-                         {"11 Channels", "21 Channels", "31 Channels", "41 Channels"}),
-        ControlRow::Check("Auto Receive Mode", kAutoReceiveModeBit, ControlRow::kInverted),
-        ControlRow::Check("Keypad Lamp", kKeypadLampBit, ControlRow::kInverted),
-        ControlRow::Check("Keypad Beeper", kKeypadBeeperBit, ControlRow::kInverted),
-        ControlRow::Check("Japanese", kJapaneseBit, ControlRow::kInverted),
-        ControlRow::Check("Flex Step", kFlexStepBit, ControlRow::kInverted),
-        ControlRow::Check("Attenuator", kAttenuatorBit),
-        ControlRow::Check("Monitor", kMonitorBit),
-        ControlRow::Radio("Open Message", kOpenMessageMode, {"Default", "Off", "User"}),
-        ControlRow::Radio("Lock Mode", kLockModeBit, {"Key", "Key + Dial"}),
-        ControlRow::Radio("Lamp Mode", kLampModeBit, {"Auto", "Toggle"}),
-        ControlRow::Radio("Smart Search", kSmartSearchModeBit, {"Single", "Continuous"}),
-        ControlRow::Radio("Meter Symbol", kMeterSymbol, {"", "", ""}),
+        ControlRow::List(QT_TRANSLATE_NOOP("ControlTable", "# of Channels"), kSmartSearchChannels,
+                         {QT_TRANSLATE_NOOP("ControlTable", "11 Channels"),
+                          QT_TRANSLATE_NOOP("ControlTable", "21 Channels"),
+                          QT_TRANSLATE_NOOP("ControlTable", "31 Channels"),
+                          QT_TRANSLATE_NOOP("ControlTable", "41 Channels")}),
+        ControlRow::Check(QT_TRANSLATE_NOOP("ControlTable", "Auto Receive Mode"),
+                          kAutoReceiveModeBit, ControlRow::kInverted),
+        ControlRow::Check(QT_TRANSLATE_NOOP("ControlTable", "Keypad Lamp"), kKeypadLampBit,
+                          ControlRow::kInverted),
+        ControlRow::Check(QT_TRANSLATE_NOOP("ControlTable", "Keypad Beeper"), kKeypadBeeperBit,
+                          ControlRow::kInverted),
+        ControlRow::Check(QT_TRANSLATE_NOOP("ControlTable", "Japanese"), kJapaneseBit,
+                          ControlRow::kInverted),
+        ControlRow::Check(QT_TRANSLATE_NOOP("ControlTable", "Flex Step"), kFlexStepBit,
+                          ControlRow::kInverted),
+        ControlRow::Check(QT_TRANSLATE_NOOP("ControlTable", "Attenuator"), kAttenuatorBit),
+        ControlRow::Check(QT_TRANSLATE_NOOP("ControlTable", "Monitor"), kMonitorBit),
+        ControlRow::Radio(QT_TRANSLATE_NOOP("ControlTable", "Open Message"), kOpenMessageMode,
+                          {QT_TRANSLATE_NOOP("ControlTable", "Default"),
+                           QT_TRANSLATE_NOOP("ControlTable", "Off"),
+                           QT_TRANSLATE_NOOP("ControlTable", "User")}),
+        ControlRow::Radio(QT_TRANSLATE_NOOP("ControlTable", "Lock Mode"), kLockModeBit,
+                          {QT_TRANSLATE_NOOP("ControlTable", "Key"),
+                           QT_TRANSLATE_NOOP("ControlTable", "Key + Dial")}),
+        ControlRow::Radio(QT_TRANSLATE_NOOP("ControlTable", "Lamp Mode"), kLampModeBit,
+                          {QT_TRANSLATE_NOOP("ControlTable", "Auto"),
+                           QT_TRANSLATE_NOOP("ControlTable", "Toggle")}),
+        ControlRow::Radio(QT_TRANSLATE_NOOP("ControlTable", "Smart Search"), kSmartSearchModeBit,
+                          {QT_TRANSLATE_NOOP("ControlTable", "Single"),
+                           QT_TRANSLATE_NOOP("ControlTable", "Continuous")}),
+        ControlRow::Radio(QT_TRANSLATE_NOOP("ControlTable", "Meter Symbol"), kMeterSymbol,
+                          {"", "", ""}),
     };
 }
 
@@ -100,17 +128,20 @@ QString WithoutTrailingWhiteSpace(QString text) {
 } // namespace
 
 CPageMain::CPageMain(CVR500Radio& radio, QWidget* parent)
-    : CPropertyPage(radio, QStringLiteral("Setting"), kHelpContext, parent),
+    : CPropertyPage(radio, tr("Setting"), kHelpContext, parent),
       table_(std::make_unique<ControlTable>(SettingRows(), this)) {
     ControlTable& t = *table_;
 
     // The table names the rows; the labels add the keys that reach them.
     const std::pair<const char*, const char*> mnemonics[] = {
-        {"RF Squelch", "RF &Squelch"},       {"Off Timer", "Off &Timer"},
-        {"Battery Saver", "&Battery Saver"}, {"Contrast", "C&ontrast"},
-        {"Opening Bell", "Openin&g Bell"},   {"# of Channels", "# of &Channels"}};
+        {"RF Squelch", QT_TR_NOOP("RF &Squelch")},
+        {"Off Timer", QT_TR_NOOP("Off &Timer")},
+        {"Battery Saver", QT_TR_NOOP("&Battery Saver")},
+        {"Contrast", QT_TR_NOOP("C&ontrast")},
+        {"Opening Bell", QT_TR_NOOP("Openin&g Bell")},
+        {"# of Channels", QT_TR_NOOP("# of &Channels")}};
     for (const auto& [name, text] : mnemonics)
-        t.Label(name)->setText(QString::fromLatin1(text));
+        t.Label(name)->setText(tr(text));
 
     auto* lists = new QFormLayout;
     for (const char* name :
@@ -129,7 +160,7 @@ CPageMain::CPageMain(CVR500Radio& radio, QWidget* parent)
     message_ = new QLineEdit(this);
     message_->setMaxLength(kMessageLength);
     message_->setValidator(new MessageValidator(message_));
-    message_->setAccessibleName(QStringLiteral("Open message text"));
+    message_->setAccessibleName(tr("Open message text"));
     t.Group("Open Message")->layout()->addWidget(message_);
     for (const char* name : {"Lock Mode", "Lamp Mode"}) {
         auto* row = static_cast<QBoxLayout*>(t.Group(name)->layout());
@@ -143,27 +174,25 @@ CPageMain::CPageMain(CVR500Radio& radio, QWidget* parent)
     QGroupBox* search = t.Group("Smart Search");
     auto* searchBox = static_cast<QBoxLayout*>(search->layout());
     auto* searchForm = new QFormLayout;
-    t.Combo("# of Channels")
-        ->setToolTip(QStringLiteral("Select the number of channels for the Smart Search"));
+    t.Combo("# of Channels")->setToolTip(tr("Select the number of channels for the Smart Search"));
     searchForm->addRow(t.Label("# of Channels"), t.Widget("# of Channels"));
     searchBox->insertLayout(0, searchForm);
     auto* limits = new QFormLayout;
     FrequencyField** fields[] = {&lower_, &start_, &upper_};
-    const char* limitNames[] = {"Lower", "Start", "Upper"};
-    const char* limitLabels[] = {"&Lower", "St&art", "&Upper"};
+    const char* limitNames[] = {QT_TR_NOOP("Lower"), QT_TR_NOOP("Start"), QT_TR_NOOP("Upper")};
+    const char* limitLabels[] = {QT_TR_NOOP("&Lower"), QT_TR_NOOP("St&art"), QT_TR_NOOP("&Upper")};
     for (int i = 0; i < 3; ++i) {
         auto* field = new FrequencyField(radio, kFrequencyLength, this);
-        field->setAccessibleName(QStringLiteral("Smart Search ") + limitNames[i]);
-        auto* label = new QLabel(limitLabels[i], this);
+        field->setAccessibleName(tr("Smart Search %1").arg(tr(limitNames[i])));
+        auto* label = new QLabel(tr(limitLabels[i]), this);
         label->setBuddy(field);
         limits->addRow(label, field);
         *fields[i] = field;
     }
     searchBox->addLayout(limits);
 
-    const QString symbolNames[] = {QStringLiteral("Meter Symbol: rising bars"),
-                                   QStringLiteral("Meter Symbol: blocks"),
-                                   QStringLiteral("Meter Symbol: chevrons")};
+    const QString symbolNames[] = {tr("Meter Symbol: rising bars"), tr("Meter Symbol: blocks"),
+                                   tr("Meter Symbol: chevrons")};
     const QList<QRadioButton*> symbols = t.Buttons("Meter Symbol");
     for (int i = 0; i < symbols.size(); ++i) {
         symbols[i]->setIcon(MeterSymbol(i, symbols[i]->palette().color(QPalette::WindowText)));

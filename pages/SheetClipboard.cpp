@@ -196,8 +196,7 @@ QString CSpreadSheet::RefusedRow(const QStringList& texts, int col) const {
             continue;
         const QString text = texts[j].trimmed();
         if (!text.isEmpty() && CleanPasted(column, text).isEmpty())
-            return QStringLiteral("\"%1\" is not a frequency; the row was not pasted")
-                .arg(VisibleText(text));
+            return tr("\"%1\" is not a frequency; the row was not pasted").arg(VisibleText(text));
     }
     return {};
 }
@@ -211,7 +210,7 @@ QString CSpreadSheet::CleanPastedNoting(int column, int row, const QString& text
                 refused += ch;
         if (!refused.isEmpty())
             lastPaste_.rows.push_back(
-                {row, QStringLiteral("%1: \"%2\" left out")
+                {row, tr("%1: \"%2\" left out")
                           .arg(QString(col.header).replace(QLatin1Char('\n'), QLatin1Char(' ')),
                                VisibleText(refused))});
     }

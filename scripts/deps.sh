@@ -16,7 +16,9 @@ packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-serialport-dev libgl
           # the printout back with pdftotext.
           cups printer-driver-cups-pdf poppler-utils
           # The Debian package: building it, and the checks its test runs.
-          dpkg-dev lintian appstream "$@")
+          dpkg-dev lintian appstream
+          # The Japanese window: lupdate and lrelease, and Qt's own Japanese texts.
+          qt6-l10n-tools qt6-translations-l10n "$@")
 
 missing=()
 for p in "${packages[@]}"; do

@@ -6,6 +6,7 @@
 #include "radio/Prompt.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QProgressBar>
@@ -16,14 +17,15 @@ CloneDialog::CloneDialog(CRadio& radio, CCommPort& port, Prompt& prompt, const Q
     : QDialog(parent), radio_(radio), port_(port), prompt_(prompt) {
     setWindowTitle(title);
     auto* layout = new QVBoxLayout(this);
-    const QStringList steps = QString::fromLatin1(wire::kCloneModeSteps).split(QLatin1Char('\n'))
-                              << lastStep;
+    const QStringList steps =
+        QCoreApplication::translate("wire", wire::kCloneModeSteps).split(QLatin1Char('\n'))
+        << lastStep;
     for (const QString& text : steps)
         layout->addWidget(new QLabel(text, this));
     progress_ = new QProgressBar(this);
     progress_->setRange(0, 100);
     progress_->setValue(0);
-    progress_->setAccessibleName(QStringLiteral("Transfer progress"));
+    progress_->setAccessibleName(tr("Transfer progress"));
     layout->addSpacing(8);
     layout->addWidget(progress_);
     buttons_ = new QDialogButtonBox(this);

@@ -7,28 +7,29 @@
 #include "radio/Radio.h"
 #include "radio/Settings.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QPushButton>
 
 namespace {
-const char kReadHelp[] =
+const char kReadHelp[] = QT_TRANSLATE_NOOP(
+    "CCloneReadDlg",
     "The receiver sends its whole memory when you press 2 in clone mode; this window waits "
     "for it as long as it takes.\n\nIf the bar does not move, check that the cable sits firmly "
     "in the speaker jack and that Comport Setup names the port the cable is on, then start "
-    "the receiver's transmission again.";
+    "the receiver's transmission again.");
 } // namespace
 
 CCloneReadDlg::CCloneReadDlg(CRadio& radio, CCommPort& port, Prompt& prompt, QWidget* parent)
-    : CloneDialog(radio, port, prompt, QStringLiteral("Read data from VR-500"),
-                  QString::fromLatin1(wire::kReadStep), parent) {
+    : CloneDialog(radio, port, prompt, tr("Read data from VR-500"),
+                  QCoreApplication::translate("wire", wire::kReadStep), parent) {
     // No close box: the read ends by the receiver, a failure or Cancel.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
-    buttons_->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole)->setDefault(true);
-    buttons_->addButton(QStringLiteral("&Help"), QDialogButtonBox::HelpRole);
+    buttons_->addButton(tr("Cancel"), QDialogButtonBox::RejectRole)->setDefault(true);
+    buttons_->addButton(tr("&Help"), QDialogButtonBox::HelpRole);
     connect(buttons_, &QDialogButtonBox::rejected, this, &CCloneReadDlg::reject);
     connect(buttons_, &QDialogButtonBox::helpRequested, this, [this] {
-        prompt_.Message(QString::fromLatin1(kReadHelp), QStringLiteral("Help"), PromptButtons::Ok,
-                        PromptIcon::Information);
+        prompt_.Message(tr(kReadHelp), tr("Help"), PromptButtons::Ok, PromptIcon::Information);
     });
 }
 
@@ -62,7 +63,7 @@ void CCloneReadDlg::KeepBackup() {
 void CCloneReadDlg::TellIfVersionNotStored() {
     if (session_->VersionStored())
         return;
-    prompt_.Message(QStringLiteral("The data were read. ") +
+    prompt_.Message(tr("The data were read. ") +
                         VersionNotStoredMessage(radio_.Country(), radio_.Wideband()),
                     QString(), PromptButtons::Ok, PromptIcon::Exclamation);
 }

@@ -16,18 +16,19 @@
 #include <QVBoxLayout>
 
 namespace {
-const char kWritten[] = "The data were written to the receiver.";
-const char kPartlyWritten[] = "The receiver now holds a partly written image.\nTo recover, put "
-                              "it in clone mode again and write the data again.";
+const char kWritten[] =
+    QT_TRANSLATE_NOOP("CCloneWriteDlg", "The data were written to the receiver.");
+const char kPartlyWritten[] = QT_TRANSLATE_NOOP(
+    "CCloneWriteDlg", "The receiver now holds a partly written image.\nTo recover, put "
+                      "it in clone mode again and write the data again.");
 } // namespace
 
 CCloneWriteDlg::CCloneWriteDlg(CRadio& radio, CCommPort& port, Prompt& prompt, QWidget* parent)
-    : CloneDialog(radio, port, prompt, QStringLiteral("Write data to the VR-500"),
-                  QStringLiteral("4. Press the 1 key then click OK to start writing the data."),
-                  parent) {
+    : CloneDialog(radio, port, prompt, tr("Write data to the VR-500"),
+                  tr("4. Press the 1 key then click OK to start writing the data."), parent) {
     AddChangesSummary();
-    buttons_->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole)->setDefault(true);
-    buttons_->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
+    buttons_->addButton(tr("OK"), QDialogButtonBox::AcceptRole)->setDefault(true);
+    buttons_->addButton(tr("Cancel"), QDialogButtonBox::RejectRole);
     connect(buttons_, &QDialogButtonBox::accepted, this, &CCloneWriteDlg::accept);
     connect(buttons_, &QDialogButtonBox::rejected, this, &CCloneWriteDlg::reject);
 }
@@ -44,13 +45,11 @@ void CCloneWriteDlg::AddChangesSummary() {
     box->insertWidget(box->indexOf(progress_), text);
     if (!summary.available)
         return;
-    QPushButton* show =
-        buttons_->addButton(QStringLiteral("Show &Changes..."), QDialogButtonBox::ActionRole);
+    QPushButton* show = buttons_->addButton(tr("Show &Changes..."), QDialogButtonBox::ActionRole);
     connect(show, &QPushButton::clicked, this, [this, summary] {
-        CCompareDlg list(
-            summary.differences,
-            QStringLiteral("the data last read from the receiver (%1)").arg(summary.backupName),
-            QStringLiteral("the data to send"), this);
+        CCompareDlg list(summary.differences,
+                         tr("the data last read from the receiver (%1)").arg(summary.backupName),
+                         tr("the data to send"), this);
         list.exec();
     });
 }
@@ -84,8 +83,8 @@ void CCloneWriteDlg::StopByUser(int result) {
         session_->Cancel();
     done(result);
     if (stopped && FramesWent())
-        prompt_.Message(QStringLiteral("Cancelled. ") + QString::fromLatin1(kPartlyWritten),
-                        QString(), PromptButtons::Ok, PromptIcon::Exclamation);
+        prompt_.Message(tr("Cancelled. ") + tr(kPartlyWritten), QString(), PromptButtons::Ok,
+                        PromptIcon::Exclamation);
 }
 
 bool CCloneWriteDlg::FramesWent() const {
@@ -99,13 +98,11 @@ void CCloneWriteDlg::OnFinished() {
         return; // the user's Cancel or the close box already ended the dialog
     switch (session_->State()) {
     case CloneState::Succeeded:
-        prompt_.Message(QString::fromLatin1(kWritten), QString(), PromptButtons::Ok,
-                        PromptIcon::Information);
+        prompt_.Message(tr(kWritten), QString(), PromptButtons::Ok, PromptIcon::Information);
         break;
     case CloneState::Failed:
         if (FramesWent())
-            prompt_.Message(session_->Message() + QStringLiteral("\n\n") +
-                                QString::fromLatin1(kPartlyWritten),
+            prompt_.Message(session_->Message() + QStringLiteral("\n\n") + tr(kPartlyWritten),
                             session_->Caption(), PromptButtons::Ok, PromptIcon::Stop);
         else
             ShowFailure();

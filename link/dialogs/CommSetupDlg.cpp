@@ -20,22 +20,22 @@ bool LooksLikeDevice(const QString& text) {
 
 CCommSetupDlg::CCommSetupDlg(QWidget* parent, const QStringList& devices)
     : QDialog(parent), combo_(new QComboBox(this)), devices_(devices) {
-    setWindowTitle(QStringLiteral("Comm Port Setup"));
+    setWindowTitle(tr("Comm Port Setup"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     auto* layout = new QVBoxLayout(this);
-    auto* label = new QLabel(QStringLiteral("Select the communications (serial) &port."), this);
+    auto* label = new QLabel(tr("Select the communications (serial) &port."), this);
     label->setBuddy(combo_);
     layout->addWidget(label);
     combo_->setEditable(true);
     combo_->setInsertPolicy(QComboBox::NoInsert);
-    combo_->addItem(QStringLiteral("None"));
+    combo_->addItem(tr("None"));
     for (int n = 1; n <= kNumberedPorts; ++n)
-        combo_->addItem(QStringLiteral("Com %1").arg(n));
+        combo_->addItem(tr("Com %1").arg(n));
     combo_->addItems(devices_);
     layout->addWidget(combo_);
     auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole)->setDefault(true);
-    buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
+    buttons->addButton(tr("OK"), QDialogButtonBox::AcceptRole)->setDefault(true);
+    buttons->addButton(tr("Cancel"), QDialogButtonBox::RejectRole);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);

@@ -26,9 +26,9 @@ struct Group {
     const char* title;
 };
 constexpr Group kGroups[] = {
-    {compare::Area::Channel, "Memory channels"},
-    {compare::Area::Setting, "Settings and lists"},
-    {compare::Area::Hidden, "Data no page shows"},
+    {compare::Area::Channel, QT_TRANSLATE_NOOP("CCompareDlg", "Memory channels")},
+    {compare::Area::Setting, QT_TRANSLATE_NOOP("CCompareDlg", "Settings and lists")},
+    {compare::Area::Hidden, QT_TRANSLATE_NOOP("CCompareDlg", "Data no page shows")},
 };
 
 } // namespace
@@ -36,9 +36,9 @@ constexpr Group kGroups[] = {
 CCompareDlg::CCompareDlg(const compare::Differences& differences, const QString& before,
                          const QString& after, QWidget* parent)
     : QDialog(parent), differences_(differences), list_(new QTreeWidget(this)) {
-    setWindowTitle(QStringLiteral("Compare"));
+    setWindowTitle(tr("Compare"));
     auto* layout = new QVBoxLayout(this);
-    auto* from = new QLabel(QStringLiteral("From: %1\nTo: %2").arg(before, after), this);
+    auto* from = new QLabel(tr("From: %1\nTo: %2").arg(before, after), this);
     from->setTextInteractionFlags(Qt::TextSelectableByMouse);
     layout->addWidget(from);
     auto* summary = new QLabel(differences.Summary() + QLatin1Char('.'), this);
@@ -47,17 +47,17 @@ CCompareDlg::CCompareDlg(const compare::Differences& differences, const QString&
     summary->setFont(bold);
     layout->addWidget(summary);
 
-    list_->setHeaderLabels({QStringLiteral("Difference")});
+    list_->setHeaderLabels({tr("Difference")});
     list_->setHeaderHidden(true);
-    list_->setAccessibleName(QStringLiteral("Differences"));
+    list_->setAccessibleName(tr("Differences"));
     list_->setUniformRowHeights(true);
     list_->setRootIsDecorated(true);
     for (const Group& group : kGroups) {
         const int count = differences.Count(group.area);
         if (count == 0)
             continue;
-        auto* top = new QTreeWidgetItem(
-            list_, {QStringLiteral("%1 (%2)").arg(QString::fromLatin1(group.title)).arg(count)});
+        auto* top =
+            new QTreeWidgetItem(list_, {QStringLiteral("%1 (%2)").arg(tr(group.title)).arg(count)});
         for (std::size_t i = 0; i < differences.items.size(); ++i) {
             const compare::Difference& d = differences.items[i];
             if (d.area != group.area)
@@ -65,8 +65,7 @@ CCompareDlg::CCompareDlg(const compare::Differences& differences, const QString&
             auto* item = new QTreeWidgetItem(top, {d.text});
             item->setData(0, Qt::UserRole, static_cast<int>(i));
             if (!d.place.page.isEmpty())
-                item->setToolTip(
-                    0, QStringLiteral("Double-click to show it on the %1 page").arg(d.place.page));
+                item->setToolTip(0, tr("Double-click to show it on the %1 page").arg(d.place.page));
         }
         top->setExpanded(true);
     }
@@ -83,14 +82,13 @@ CCompareDlg::CCompareDlg(const compare::Differences& differences, const QString&
     });
 
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* copy =
-        buttons->addButton(QStringLiteral("&Copy List"), QDialogButtonBox::ActionRole);
+    QPushButton* copy = buttons->addButton(tr("&Copy List"), QDialogButtonBox::ActionRole);
     copy->setEnabled(!differences.Empty());
     connect(copy, &QPushButton::clicked, this,
             [this] { QApplication::clipboard()->setText(Text()); });
     // Enter on a difference shows it; it does not close the list (Escape does).
     for (QPushButton* button :
-         {copy, buttons->addButton(QStringLiteral("Close"), QDialogButtonBox::RejectRole)})
+         {copy, buttons->addButton(tr("Close"), QDialogButtonBox::RejectRole)})
         button->setAutoDefault(false);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
@@ -103,16 +101,14 @@ QString CCompareDlg::Text() const {
 }
 
 CCompareDlg* CCompareDlg::CompareWithFile(CVR500Radio& radio, Prompt& prompt, QWidget* parent) {
-    const QString path = prompt.OpenFileName(
-        {QStringLiteral("Compare With"),
-         radio.DataDir(),
-         QStringLiteral("*.rdf"),
-         {QStringLiteral("Radio Files (*.rdf)"), QStringLiteral("All files (*.*)")},
-         QStringLiteral("rdf")});
+    const QString path = prompt.OpenFileName({tr("Compare With"),
+                                              radio.DataDir(),
+                                              QStringLiteral("*.rdf"),
+                                              {tr("Radio Files (*.rdf)"), tr("All files (*.*)")},
+                                              QStringLiteral("rdf")});
     if (path.isEmpty())
         return nullptr;
-    if (const QString refused = NotRegularFile(QStringLiteral("Cannot open file:"), path);
-        !refused.isEmpty()) {
+    if (const QString refused = NotRegularFile(tr("Cannot open file:"), path); !refused.isEmpty()) {
         prompt.Message(refused, QString(), PromptButtons::Ok, PromptIcon::Stop);
         return nullptr;
     }
@@ -120,9 +116,9 @@ CCompareDlg* CCompareDlg::CompareWithFile(CVR500Radio& radio, Prompt& prompt, QW
     other.SetPrompt(&prompt);
     if (!other.LoadFile(path))
         return nullptr;
-    auto* dialog = new CCompareDlg(compare::CompareImages(other.EditImage(), radio.EditImage()),
-                                   QFileInfo(path).fileName(),
-                                   QStringLiteral("the data in the window"), parent);
+    auto* dialog =
+        new CCompareDlg(compare::CompareImages(other.EditImage(), radio.EditImage()),
+                        QFileInfo(path).fileName(), tr("the data in the window"), parent);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->PlaceBeside(parent);
     dialog->show();
@@ -183,12 +179,10 @@ CCompareDlg::SendSummary CCompareDlg::SummaryBeforeSending(const CRadio& radio) 
                                       "no channel and no setting will change.")
                            .arg(when);
     else
-        summary.text = QStringLiteral("Compared with the data last read from the receiver (%1), "
-                                      "%2 and %3 will change.")
-                           .arg(when,
-                                channels == 1 ? QStringLiteral("1 channel")
-                                              : QStringLiteral("%1 channels").arg(channels),
-                                settings == 1 ? QStringLiteral("1 setting")
-                                              : QStringLiteral("%1 settings").arg(settings));
+        summary.text =
+            QStringLiteral("Compared with the data last read from the receiver (%1), "
+                           "%2 and %3 will change.")
+                .arg(when, channels == 1 ? tr("1 channel") : tr("%1 channels").arg(channels),
+                     settings == 1 ? tr("1 setting") : tr("%1 settings").arg(settings));
     return summary;
 }

@@ -46,7 +46,7 @@ TEST(Install, PutsEveryFileInPlaceAndClaimsOnlyItsOwnDataFiles) {
           "share/applications/corvinel.desktop", "share/icons/hicolor/scalable/apps/corvinel.svg",
           "share/mime/packages/corvinel.xml", "share/man/man1/corvinel-cli.1.gz",
           "share/metainfo/invalid.corvinel.Corvinel.metainfo.xml",
-          "share/corvinel/library/marine-vhf.csv"})
+          "share/corvinel/library/marine-vhf.csv", "share/corvinel/translations/corvinel_ja.qm"})
         EXPECT_TRUE(root.exists(QLatin1String(file))) << file;
 
     const QString validate =
@@ -111,7 +111,8 @@ TEST(Install, DebianPackageHoldsEverythingAndRunsWhereItIsUnpacked) {
           "usr/share/man/man1/corvinel-cli.1.gz", "usr/share/man/man1/corvinel-sim.1.gz",
           "usr/share/doc/corvinel/copyright", "usr/share/doc/corvinel/changelog.gz",
           "usr/share/doc/corvinel/help/index.html", "usr/share/mime/packages/corvinel.xml",
-          "usr/share/icons/hicolor/scalable/apps/corvinel.svg"})
+          "usr/share/icons/hicolor/scalable/apps/corvinel.svg",
+          "usr/share/corvinel/translations/corvinel_ja.qm"})
         EXPECT_TRUE(root.exists(QLatin1String(file))) << file;
     QString version;
     EXPECT_EQ(RunProgram(root.filePath("usr/bin/corvinel-cli"), {"--version"}, &version), 0);

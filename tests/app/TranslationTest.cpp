@@ -1,0 +1,162 @@
+// The Japanese window: every text translated with its placeholders and keys, Qt's own texts
+// along with it, and channel names untouched by the interface language.
+
+#include "AppTestSupport.h"
+#include "app/Translations.h"
+#include "radio/Codecs.h"
+
+#include <QDialogButtonBox>
+#include <QFile>
+#include <QLocale>
+#include <QMenuBar>
+#include <QProcess>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QXmlStreamReader>
+
+namespace {
+
+struct Message {
+    QString context, source;
+    QStringList translations; // one per plural form
+    bool finished = true;
+};
+
+std::vector<Message> ReadTs(const QString& path) {
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << qPrintable(path);
+    QXmlStreamReader xml(&file);
+    std::vector<Message> messages;
+    QString context;
+    bool numerus = false;
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (!xml.isStartElement())
+            continue;
+        const QStringView name = xml.name();
+        if (name == QLatin1String("name")) {
+            context = xml.readElementText();
+        } else if (name == QLatin1String("message")) {
+            numerus = xml.attributes().value(QLatin1String("numerus")) == QLatin1String("yes");
+            messages.push_back({context, {}, {}});
+        } else if (name == QLatin1String("source")) {
+            messages.back().source = xml.readElementText();
+        } else if (name == QLatin1String("translation")) {
+            messages.back().finished = xml.attributes().value(QLatin1String("type")).isEmpty();
+            if (!numerus)
+                messages.back().translations << xml.readElementText();
+        } else if (name == QLatin1String("numerusform")) {
+            messages.back().translations << xml.readElementText();
+        }
+    }
+    EXPECT_FALSE(xml.hasError()) << qPrintable(xml.errorString());
+    return messages;
+}
+
+QStringList Placeholders(const QString& text) {
+    static const QRegularExpression marker(QStringLiteral("%L?[0-9]+|%n"));
+    QStringList found;
+    for (const auto& m : marker.globalMatch(text))
+        found << m.captured();
+    found.sort();
+    return found;
+}
+
+bool HasMnemonic(const QString& text) {
+    return text.remove(QLatin1String("&&")).contains(QLatin1Char('&'));
+}
+
+class JapaneseWindow : public AppTest {
+protected:
+    ~JapaneseWindow() override { InstallTranslations(QLocale(QLocale::English)); }
+};
+
+} // namespace
+
+#ifdef CORVINEL_LUPDATE
+// The texts in the code today, gathered afresh, against the translation: a new text without
+// Japanese, or a translation that lost a placeholder or its key, fails here.
+TEST(Translation, EveryTextOfTheWindowHasAFaithfulJapaneseTranslation) {
+    QTemporaryDir scratch;
+    const QString src = QStringLiteral(CORVINEL_SOURCE_DIR);
+    const QString ts = scratch.filePath(QStringLiteral("corvinel_ja.ts"));
+    ASSERT_TRUE(QFile::copy(src + QStringLiteral("/translations/corvinel_ja.ts"), ts));
+    QProcess lupdate;
+    lupdate.setWorkingDirectory(src);
+    lupdate.start(QStringLiteral(CORVINEL_LUPDATE),
+                  {QStringLiteral("-silent"), QStringLiteral("-locations"), QStringLiteral("none"),
+                   QStringLiteral("-no-obsolete"), QStringLiteral("-I"), QStringLiteral("."),
+                   QStringLiteral("app"), QStringLiteral("pages"), QStringLiteral("link"),
+                   QStringLiteral("-ts"), ts});
+    ASSERT_TRUE(lupdate.waitForFinished(120000));
+    ASSERT_EQ(lupdate.exitCode(), 0) << lupdate.readAllStandardError().constData();
+
+    const std::vector<Message> messages = ReadTs(ts);
+    EXPECT_GT(messages.size(), 400u); // the scan found the window's texts
+    QStringList faults;
+    for (const Message& m : messages) {
+        const QString where = m.context + QStringLiteral(": \"") + m.source + QLatin1Char('"');
+        if (!m.finished || m.translations.isEmpty() || m.translations.contains(QString())) {
+            faults << where + QStringLiteral(" has no translation");
+            continue;
+        }
+        for (const QString& t : m.translations) {
+            if (Placeholders(t) != Placeholders(m.source))
+                faults << where + QStringLiteral(" -> \"") + t + QStringLiteral("\" placeholders");
+            if (HasMnemonic(m.source) != HasMnemonic(t))
+                faults << where + QStringLiteral(" -> \"") + t + QStringLiteral("\" key");
+        }
+    }
+    EXPECT_TRUE(faults.isEmpty()) << qPrintable(faults.join(QLatin1Char('\n')));
+}
+#endif
+
+TEST_F(JapaneseWindow, ShowsJapaneseTextsAndKeepsChannelNameBytes) {
+    ASSERT_TRUE(InstallTranslations(QLocale(QLocale::Japanese, QLocale::Japan)));
+    Start(kLanguageJapanese);
+
+    // Menus, pages and Qt's own buttons speak Japanese.
+    QStringList menus;
+    for (QAction* a : Frame()->menuBar()->actions())
+        menus << a->text();
+    EXPECT_EQ(menus.value(0), QStringLiteral("ファイル(&F)"));
+    EXPECT_EQ(menus.value(3), QStringLiteral("ヘルプ(&H)"));
+    QStringList tabs;
+    for (int i = 0; i < Host()->Sheet()->count(); ++i)
+        tabs << Host()->Sheet()->tabText(i);
+    EXPECT_TRUE(tabs.contains(QStringLiteral("メモリーチャンネル"))) << qPrintable(tabs.join(','));
+    EXPECT_TRUE(tabs.contains(QStringLiteral("デュアルワッチ"))) << qPrintable(tabs.join(','));
+    QDialogButtonBox box(QDialogButtonBox::Cancel);
+    EXPECT_EQ(box.button(QDialogButtonBox::Cancel)->text(), QStringLiteral("キャンセル"));
+
+    // A half-width katakana name typed into the grid lands as the receiver's bytes and comes
+    // back from the file unchanged.
+    const QString name = QStringLiteral("ｱｲｳｴｵﾞﾟ");
+    Byte expected[8];
+    ASSERT_TRUE(NameFromText(name, expected));
+    Host()->ActivateMemoryView();
+    const QModelIndex cell = Grid()->model()->index(0, 2);
+    Grid()->setCurrentIndex(cell);
+    Grid()->edit(cell);
+    QLineEdit* editor = nullptr;
+    for (QLineEdit* e : Grid()->findChildren<QLineEdit*>())
+        if (e->isVisible())
+            editor = e;
+    ASSERT_NE(editor, nullptr);
+    editor->setText(name);
+    QTest::keyClick(editor, Qt::Key_Return);
+    EXPECT_EQ(cell.data(Qt::DisplayRole).toString(), name);
+    ASSERT_TRUE(Host()->MemoryView()->OnKillActive());
+    const Byte* stored = Radio().EditRadio() + layout::ri::ChannelName(1);
+    EXPECT_TRUE(std::equal(expected, expected + 8, stored));
+
+    ASSERT_TRUE(Radio().SaveTo(Path("ja.rdf")));
+    const Image saved = Radio().EditImage();
+    ASSERT_TRUE(Radio().OpenFile(Path("ja.rdf")));
+    EXPECT_TRUE(Radio().EditImage() == saved);
+    EXPECT_EQ(TextFromName(Radio().EditRadio() + layout::ri::ChannelName(1)), name);
+
+    // Back to English: the window's next texts are the English ones again.
+    EXPECT_FALSE(InstallTranslations(QLocale(QLocale::English)));
+    EXPECT_EQ(QCoreApplication::translate("Commands", "&New"), QStringLiteral("&New"));
+}

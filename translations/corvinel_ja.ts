@@ -1,0 +1,2371 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ja_JP">
+<context>
+    <name>BackgroundWork</name>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+</context>
+<context>
+    <name>CAboutDlg</name>
+    <message>
+        <source>About</source>
+        <translation>バージョン情報</translation>
+    </message>
+    <message>
+        <source>Corvinel icon</source>
+        <translation>Corvinel のアイコン</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Corvinel&lt;/b&gt;</source>
+        <translation>&lt;b&gt;Corvinel&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>Version </source>
+        <translation>バージョン </translation>
+    </message>
+</context>
+<context>
+    <name>CAutoBand</name>
+    <message>
+        <source>Auto Band</source>
+        <translation>オートバンド</translation>
+    </message>
+    <message>
+        <source>Band plan</source>
+        <translation>バンドプラン</translation>
+    </message>
+    <message>
+        <source>Receive
+Frequency</source>
+        <translation>受信
+周波数</translation>
+    </message>
+    <message>
+        <source>Receive
+Mode</source>
+        <translation>受信
+モード</translation>
+    </message>
+    <message>
+        <source>Step
+Size</source>
+        <translation>ステップ</translation>
+    </message>
+    <message>
+        <source>Each row is a band, from its receive frequency up to the next row&apos;s. Tuned inside a band, the receiver takes that row&apos;s receive mode and step size.
+
+A frequency typed into a row moves the row to its place in order. The lowest and highest frequencies are fixed.</source>
+        <translation>各行が一つのバンドで、その行の受信周波数から次の行の受信周波数までです。バンド内に合わせると、受信機はその行の受信モードとステップを使います。
+
+行に周波数を入力すると、その行は周波数順の位置へ移動します。最低と最高の周波数は変更できません。</translation>
+    </message>
+    <message>
+        <source>Frequency must be between 0.1000 and 1300.0000</source>
+        <translation>周波数は 0.1000 から 1300.0000 の範囲で入力してください</translation>
+    </message>
+    <message>
+        <source>AutoBand Error</source>
+        <translation>オートバンドのエラー</translation>
+    </message>
+    <message>
+        <source>The Lower and Upper Frequencies are not modifiable.</source>
+        <translation>下限と上限の周波数は変更できません。</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>エラー</translation>
+    </message>
+</context>
+<context>
+    <name>CCableCheckDlg</name>
+    <message>
+        <source>Check Cable</source>
+        <translation>ケーブル診断</translation>
+    </message>
+    <message>
+        <source>Cable check report</source>
+        <translation>ケーブル診断の結果</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Report</source>
+        <translation>結果をコピー(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Check &amp;Again</source>
+        <translation>再診断(&amp;A)</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelEditDlg</name>
+    <message>
+        <source>Edit Channels</source>
+        <translation>チャンネルの一括編集</translation>
+    </message>
+    <message>
+        <source>Set &amp;mode</source>
+        <translation>モードを設定(&amp;M)</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>モード</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>オフ</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>オン</translation>
+    </message>
+    <message>
+        <source>Set &amp;preferential scan</source>
+        <translation>優先スキャンを設定(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Preferential scan</source>
+        <translation>優先スキャン</translation>
+    </message>
+    <message>
+        <source>Bank %1</source>
+        <translation>バンク %1</translation>
+    </message>
+    <message>
+        <source>Move to &amp;bank</source>
+        <translation>バンクへ移動(&amp;B)</translation>
+    </message>
+    <message>
+        <source>Bank</source>
+        <translation>バンク</translation>
+    </message>
+    <message>
+        <source>Keep</source>
+        <translation>そのまま</translation>
+    </message>
+    <message>
+        <source>Replace with</source>
+        <translation>置き換え</translation>
+    </message>
+    <message>
+        <source>Add prefix</source>
+        <translation>前に追加</translation>
+    </message>
+    <message>
+        <source>Add suffix</source>
+        <translation>後ろに追加</translation>
+    </message>
+    <message>
+        <source>Pattern</source>
+        <translation>パターン</translation>
+    </message>
+    <message>
+        <source>&amp;Name</source>
+        <translation>名前(&amp;N)</translation>
+    </message>
+    <message>
+        <source>AIR {n:02}</source>
+        <translation>AIR {n:02}</translation>
+    </message>
+    <message>
+        <source>In a pattern, {n} is a counter; {n:02} counts in two digits</source>
+        <translation>パターンの {n} はカウンター、{n:02} は2桁のカウンターです</translation>
+    </message>
+    <message>
+        <source>Name &amp;text</source>
+        <translation>名前(&amp;T)</translation>
+    </message>
+    <message>
+        <source>&amp;Counter starts at</source>
+        <translation>カウンターの開始値(&amp;C)</translation>
+    </message>
+    <message>
+        <source> kHz</source>
+        <translation> kHz</translation>
+    </message>
+    <message>
+        <source>Frequency &amp;offset</source>
+        <translation>周波数オフセット(&amp;O)</translation>
+    </message>
+    <message>
+        <source>Channels selected: %1. Only those in use change.</source>
+        <translation>選択したチャンネル: %1。使用中のものだけが変わります。</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelFinder</name>
+    <message>
+        <source>No channel matches &quot;%1&quot;.</source>
+        <translation>「%1」に一致するチャンネルはありません。</translation>
+    </message>
+    <message>
+        <source>Find Channel</source>
+        <translation>チャンネルの検索</translation>
+    </message>
+    <message>
+        <source>&amp;Name or frequency:</source>
+        <translation>名前または周波数(&amp;N):</translation>
+    </message>
+</context>
+<context>
+    <name>CCloneReadDlg</name>
+    <message>
+        <source>The receiver sends its whole memory when you press 2 in clone mode; this window waits for it as long as it takes.
+
+If the bar does not move, check that the cable sits firmly in the speaker jack and that Comport Setup names the port the cable is on, then start the receiver&apos;s transmission again.</source>
+        <translation>クローンモードで2キーを押すと、受信機がメモリー全体を送信します。このウィンドウは送信が始まるまで待ち続けます。
+
+バーが進まない場合は、ケーブルがスピーカージャックにしっかり差し込まれていること、通信ポート設定でケーブルをつないだポートが選ばれていることを確認し、受信機の送信をやり直してください。</translation>
+    </message>
+    <message>
+        <source>Read data from VR-500</source>
+        <translation>VR-500 からデータを読み込む</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>ヘルプ(&amp;H)</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>ヘルプ</translation>
+    </message>
+    <message>
+        <source>The data were read. </source>
+        <translation>データを読み込みました。</translation>
+    </message>
+</context>
+<context>
+    <name>CCloneWriteDlg</name>
+    <message>
+        <source>The data were written to the receiver.</source>
+        <translation>データを受信機に書き込みました。</translation>
+    </message>
+    <message>
+        <source>The receiver now holds a partly written image.
+To recover, put it in clone mode again and write the data again.</source>
+        <translation>受信機のデータは途中まで書き込まれた状態です。
+復旧するには、もう一度クローンモードにしてデータを書き込み直してください。</translation>
+    </message>
+    <message>
+        <source>Write data to the VR-500</source>
+        <translation>VR-500 へデータを書き込む</translation>
+    </message>
+    <message>
+        <source>4. Press the 1 key then click OK to start writing the data.</source>
+        <translation>4. 1キーを押してから[OK]をクリックすると、データの書き込みが始まります。</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Show &amp;Changes...</source>
+        <translation>変更点を表示(&amp;C)...</translation>
+    </message>
+    <message>
+        <source>the data last read from the receiver (%1)</source>
+        <translation>受信機から最後に読み込んだデータ (%1)</translation>
+    </message>
+    <message>
+        <source>the data to send</source>
+        <translation>送信するデータ</translation>
+    </message>
+    <message>
+        <source>Cancelled. </source>
+        <translation>中止しました。</translation>
+    </message>
+</context>
+<context>
+    <name>CCommSetupDlg</name>
+    <message>
+        <source>Comm Port Setup</source>
+        <translation>通信ポート設定</translation>
+    </message>
+    <message>
+        <source>Select the communications (serial) &amp;port.</source>
+        <translation>通信(シリアル)ポートを選んでください(&amp;P)。</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>なし</translation>
+    </message>
+    <message>
+        <source>Com %1</source>
+        <translation>COM %1</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+</context>
+<context>
+    <name>CCompareDlg</name>
+    <message>
+        <source>Memory channels</source>
+        <translation>メモリーチャンネル</translation>
+    </message>
+    <message>
+        <source>Settings and lists</source>
+        <translation>設定とリスト</translation>
+    </message>
+    <message>
+        <source>Data no page shows</source>
+        <translation>どのページにも表示されないデータ</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>比較</translation>
+    </message>
+    <message>
+        <source>From: %1
+To: %2</source>
+        <translation>比較元: %1
+比較先: %2</translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation>相違点</translation>
+    </message>
+    <message>
+        <source>Differences</source>
+        <translation>相違点</translation>
+    </message>
+    <message>
+        <source>Double-click to show it on the %1 page</source>
+        <translation>ダブルクリックで「%1」ページに表示します</translation>
+    </message>
+    <message>
+        <source>&amp;Copy List</source>
+        <translation>一覧をコピー(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>Compare With</source>
+        <translation>比較</translation>
+    </message>
+    <message>
+        <source>Radio Files (*.rdf)</source>
+        <translation>受信機データファイル (*.rdf)</translation>
+    </message>
+    <message>
+        <source>All files (*.*)</source>
+        <translation>すべてのファイル (*.*)</translation>
+    </message>
+    <message>
+        <source>Cannot open file:</source>
+        <translation>ファイルを開けません:</translation>
+    </message>
+    <message>
+        <source>the data in the window</source>
+        <translation>ウィンドウのデータ</translation>
+    </message>
+    <message>
+        <source>1 channel</source>
+        <translation>1 チャンネル</translation>
+    </message>
+    <message>
+        <source>%1 channels</source>
+        <translation>%1 チャンネル</translation>
+    </message>
+    <message>
+        <source>1 setting</source>
+        <translation>1 件の設定</translation>
+    </message>
+    <message>
+        <source>%1 settings</source>
+        <translation>%1 件の設定</translation>
+    </message>
+</context>
+<context>
+    <name>CDualWatch</name>
+    <message>
+        <source>Dual Watch</source>
+        <translation>デュアルワッチ</translation>
+    </message>
+    <message>
+        <source>Dual watch pairs</source>
+        <translation>デュアルワッチのペア</translation>
+    </message>
+    <message>
+        <source>A</source>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>Receive
+Frequency %1</source>
+        <translation>受信周波数
+%1</translation>
+    </message>
+    <message>
+        <source>Receive
+Mode %1</source>
+        <translation>受信モード
+%1</translation>
+    </message>
+    <message>
+        <source>Step
+Size %1</source>
+        <translation>ステップ
+%1</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>タイム</translation>
+    </message>
+    <message>
+        <source>Busy</source>
+        <translation>ビジー</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>ポーズ</translation>
+    </message>
+    <message>
+        <source>The Dual Watch feature allows you to monitor two frequencies, with the radio rapidly switching between the two channels, looking for activity. Each row is a pair, numbered 0 to 9: frequency A and frequency B are watched in turn.</source>
+        <translation>デュアルワッチは、受信機が二つのチャンネルをすばやく切り替えて、二つの周波数の信号を監視する機能です。各行が 0 から 9 の番号のペアで、周波数 A と周波数 B を交互に監視します。</translation>
+    </message>
+    <message>
+        <source>Dual Watch
+Scan &amp;Mode</source>
+        <translation>デュアルワッチ
+スキャンモード(&amp;M)</translation>
+    </message>
+</context>
+<context>
+    <name>CEditHistory</name>
+    <message>
+        <source>Adjust to Receiver Version</source>
+        <translation>受信機のバージョンに合わせる</translation>
+    </message>
+    <message>
+        <source>Get Data</source>
+        <translation>データ読み込み</translation>
+    </message>
+    <message>
+        <source>Typing</source>
+        <translation>入力</translation>
+    </message>
+</context>
+<context>
+    <name>CFillSeriesDlg</name>
+    <message>
+        <source>Fill Series</source>
+        <translation>連続データの作成</translation>
+    </message>
+    <message>
+        <source>&amp;Start frequency (MHz)</source>
+        <translation>開始周波数 (MHz)(&amp;S)</translation>
+    </message>
+    <message>
+        <source> kHz</source>
+        <translation> kHz</translation>
+    </message>
+    <message>
+        <source>S&amp;tep</source>
+        <translation>ステップ(&amp;T)</translation>
+    </message>
+    <message>
+        <source>&amp;Count</source>
+        <translation>個数(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>個数</translation>
+    </message>
+    <message>
+        <source>&amp;End frequency (MHz)</source>
+        <translation>終了周波数 (MHz)(&amp;E)</translation>
+    </message>
+    <message>
+        <source>End frequency</source>
+        <translation>終了周波数</translation>
+    </message>
+    <message>
+        <source>&amp;First channel</source>
+        <translation>先頭チャンネル(&amp;F)</translation>
+    </message>
+    <message>
+        <source>AIR {n:02}</source>
+        <translation>AIR {n:02}</translation>
+    </message>
+    <message>
+        <source>{n} is a counter from 1; {n:02} counts in two digits</source>
+        <translation>{n} は 1 から数えるカウンター、{n:02} は2桁のカウンターです</translation>
+    </message>
+    <message>
+        <source>&amp;Name pattern</source>
+        <translation>名前のパターン(&amp;N)</translation>
+    </message>
+    <message>
+        <source>S&amp;kip channels in use</source>
+        <translation>使用中のチャンネルを飛ばす(&amp;K)</translation>
+    </message>
+    <message>
+        <source>&amp;Overwrite channels in use</source>
+        <translation>使用中のチャンネルを上書きする(&amp;O)</translation>
+    </message>
+    <message>
+        <source>Channels in use</source>
+        <translation>使用中のチャンネル</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>プレビュー</translation>
+    </message>
+    <message>
+        <source>Channel %1: %2 %3 %4</source>
+        <translation>チャンネル %1: %2 %3 %4</translation>
+    </message>
+    <message>
+        <source>Refused: %1</source>
+        <translation>受け付けません: %1</translation>
+    </message>
+    <message>
+        <source>Channels to write: %1; frequencies refused: %2</source>
+        <translation>書き込むチャンネル: %1、受け付けない周波数: %2</translation>
+    </message>
+</context>
+<context>
+    <name>CImportDialog</name>
+    <message>
+        <source>Channels the list names</source>
+        <translation>リストが指定するチャンネル</translation>
+    </message>
+    <message>
+        <source>Channels from</source>
+        <translation>指定チャンネルから</translation>
+    </message>
+    <message>
+        <source>Free channels, lowest first</source>
+        <translation>空きチャンネル(番号の小さい順)</translation>
+    </message>
+    <message>
+        <source>Replace bank</source>
+        <translation>バンクを置き換え</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>行</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>チャンネル</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>周波数</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>モード</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>名前</translation>
+    </message>
+    <message>
+        <source>Refused</source>
+        <translation>受け付けない理由</translation>
+    </message>
+    <message>
+        <source>Import Channels - %1</source>
+        <translation>チャンネルの取り込み - %1</translation>
+    </message>
+    <message>
+        <source>The list</source>
+        <translation>リスト</translation>
+    </message>
+    <message>
+        <source>&amp;Format:</source>
+        <translation>形式(&amp;F):</translation>
+    </message>
+    <message>
+        <source>Columns:</source>
+        <translation>列:</translation>
+    </message>
+    <message>
+        <source>Numbered from &amp;0 (row 0 goes to channel 1)</source>
+        <translation>0 から番号付け(0 行目がチャンネル 1)(&amp;0)</translation>
+    </message>
+    <message>
+        <source>The first line &amp;names the columns</source>
+        <translation>1 行目は列名(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Where the rows go</source>
+        <translation>行の書き込み先</translation>
+    </message>
+    <message>
+        <source>Placement</source>
+        <translation>配置</translation>
+    </message>
+    <message>
+        <source>First channel</source>
+        <translation>先頭チャンネル</translation>
+    </message>
+    <message>
+        <source>Bank</source>
+        <translation>バンク</translation>
+    </message>
+    <message>
+        <source>Import the good rows and &amp;leave the refused ones out</source>
+        <translation>正しい行だけ取り込み、受け付けない行は除外する(&amp;L)</translation>
+    </message>
+    <message>
+        <source>Rows as they will land</source>
+        <translation>取り込み後の行</translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation>取り込む(&amp;I)</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(なし)</translation>
+    </message>
+    <message>
+        <source>The list cannot be read: line %1: %2</source>
+        <translation>リストを読めません: %1 行目: %2</translation>
+    </message>
+    <message>
+        <source>%1 rows will be written, %2 refused.</source>
+        <translation>%1 行を書き込み、%2 行は受け付けません。</translation>
+    </message>
+    <message>
+        <source>The other channels of bank %1 are cleared.</source>
+        <translation>バンク %1 のほかのチャンネルは消去されます。</translation>
+    </message>
+    <message>
+        <source>Columns not read: %1.</source>
+        <translation>読まなかった列: %1。</translation>
+    </message>
+    <message>
+        <source>Column %1</source>
+        <translation>列 %1</translation>
+    </message>
+</context>
+<context>
+    <name>CLibraryDialog</name>
+    <message>
+        <source>Frequency Library</source>
+        <translation>周波数ライブラリー</translation>
+    </message>
+    <message>
+        <source>Name, category, frequency...</source>
+        <translation>名前、分類、周波数...</translation>
+    </message>
+    <message>
+        <source>A folder of CSV lists of your own</source>
+        <translation>自作の CSV リストのフォルダー</translation>
+    </message>
+    <message>
+        <source>&amp;Search:</source>
+        <translation>検索(&amp;S):</translation>
+    </message>
+    <message>
+        <source>Your &amp;lists:</source>
+        <translation>自作のリスト(&amp;L):</translation>
+    </message>
+    <message>
+        <source>List</source>
+        <translation>リスト</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>提供元</translation>
+    </message>
+    <message>
+        <source>Lists</source>
+        <translation>リスト</translation>
+    </message>
+    <message>
+        <source>Rows of the list</source>
+        <translation>リストの行</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>名前</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>周波数</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>モード</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>備考</translation>
+    </message>
+    <message>
+        <source>&amp;Import Rows...</source>
+        <translation>行を取り込む(&amp;I)...</translation>
+    </message>
+    <message>
+        <source>Select rows to import (none selected: the whole list).</source>
+        <translation>取り込む行を選んでください(選ばなければリスト全体)。</translation>
+    </message>
+</context>
+<context>
+    <name>CMainFrame</name>
+    <message>
+        <source>Save Diagnostics</source>
+        <translation>診断情報の保存</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)</source>
+        <translation>テキストファイル (*.txt)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>すべてのファイル (*)</translation>
+    </message>
+    <message>
+        <source>Cannot create file:
+%1
+%2</source>
+        <translation>ファイルを作成できません:
+%1
+%2</translation>
+    </message>
+    <message>
+        <source>Data changed</source>
+        <translation>データが変更されています</translation>
+    </message>
+    <message>
+        <source>Save file before closing?</source>
+        <translation>閉じる前にファイルを保存しますか?</translation>
+    </message>
+    <message>
+        <source>Save file before getting data?</source>
+        <translation>データを読み込む前にファイルを保存しますか?</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>準備完了</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>ファイル(&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>編集(&amp;E)</translation>
+    </message>
+    <message>
+        <source>&amp;Radio</source>
+        <translation>受信機(&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>ヘルプ(&amp;H)</translation>
+    </message>
+    <message>
+        <source>Toolbar</source>
+        <translation>ツールバー</translation>
+    </message>
+    <message>
+        <source>Saved %1</source>
+        <translation>%1 を保存しました</translation>
+    </message>
+    <message>
+        <source>New data set</source>
+        <translation>新しいデータを作成しました</translation>
+    </message>
+    <message>
+        <source>Opened %1</source>
+        <translation>%1 を開きました</translation>
+    </message>
+    <message>
+        <source>Printed 1 page</source>
+        <translation>1 ページを印刷しました</translation>
+    </message>
+    <message>
+        <source>Printed %1 pages</source>
+        <translation>%1 ページを印刷しました</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>元に戻す(&amp;U)</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>元に戻す: %1(&amp;U)</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>やり直し(&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>やり直し: %1(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Import Channels</source>
+        <translation>チャンネルの取り込み</translation>
+    </message>
+    <message>
+        <source>Reading %1...</source>
+        <translation>%1 を読み込んでいます...</translation>
+    </message>
+    <message>
+        <source>Frequency Library</source>
+        <translation>周波数ライブラリー</translation>
+    </message>
+    <message>
+        <source>Export Channels</source>
+        <translation>チャンネルの書き出し</translation>
+    </message>
+    <message>
+        <source>Writing %1...</source>
+        <translation>%1 を書き込んでいます...</translation>
+    </message>
+    <message>
+        <source>Exported %1 to %2</source>
+        <translation>%1 を %2 に書き出しました</translation>
+    </message>
+    <message>
+        <source>Cannot open file:
+%1</source>
+        <translation>ファイルを開けません:
+%1</translation>
+    </message>
+    <message>
+        <source>Nothing was changed. %1:
+%2</source>
+        <translation>何も変更していません。%1:
+%2</translation>
+    </message>
+    <message>
+        <source>Data set read from %1</source>
+        <translation>%1 からデータを読み込みました</translation>
+    </message>
+    <message>
+        <source>Read %1 from %2</source>
+        <translation>%2 から %1 を読み込みました</translation>
+    </message>
+    <message>
+        <source>Sent %1 to %2</source>
+        <translation>%1 を %2 へ送信しました</translation>
+    </message>
+    <message>
+        <source>1 channel</source>
+        <translation>1 チャンネル</translation>
+    </message>
+    <message>
+        <source>%1 channels</source>
+        <translation>%1 チャンネル</translation>
+    </message>
+    <message>
+        <source>CSV Files (*.csv)</source>
+        <translation>CSV ファイル (*.csv)</translation>
+    </message>
+    <message>
+        <source>Whole Data File as Text (*.yaml *.yml)</source>
+        <translation>データファイル全体のテキスト (*.yaml *.yml)</translation>
+    </message>
+    <message>
+        <source>All files (*.*)</source>
+        <translation>すべてのファイル (*.*)</translation>
+    </message>
+</context>
+<context>
+    <name>CMemoryView</name>
+    <message>
+        <source>Memory View</source>
+        <translation>メモリーチャンネル</translation>
+    </message>
+    <message>
+        <source>Memory channels</source>
+        <translation>メモリーチャンネル</translation>
+    </message>
+    <message>
+        <source>&amp;Sort</source>
+        <translation>並べ替え(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Move &amp;Up</source>
+        <translation>上へ移動(&amp;U)</translation>
+    </message>
+    <message>
+        <source>Move &amp;Down</source>
+        <translation>下へ移動(&amp;D)</translation>
+    </message>
+    <message>
+        <source>&amp;Insert</source>
+        <translation>挿入(&amp;I)</translation>
+    </message>
+    <message>
+        <source>&amp;Clear</source>
+        <translation>クリア(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Dele&amp;te</source>
+        <translation>削除(&amp;T)</translation>
+    </message>
+    <message>
+        <source>OFF</source>
+        <translation>OFF</translation>
+    </message>
+    <message>
+        <source>NFM</source>
+        <translation>NFM</translation>
+    </message>
+    <message>
+        <source>WFM</source>
+        <translation>WFM</translation>
+    </message>
+    <message>
+        <source>AM</source>
+        <translation>AM</translation>
+    </message>
+    <message>
+        <source>LSB</source>
+        <translation>LSB</translation>
+    </message>
+    <message>
+        <source>USB</source>
+        <translation>USB</translation>
+    </message>
+    <message>
+        <source>CW</source>
+        <translation>CW</translation>
+    </message>
+    <message>
+        <source>&amp;Mode Scan</source>
+        <translation>モードスキャン(&amp;M)</translation>
+    </message>
+    <message>
+        <source>Mode Scan</source>
+        <translation>モードスキャン</translation>
+    </message>
+    <message>
+        <source>Bank Scan</source>
+        <translation>バンクスキャン</translation>
+    </message>
+    <message>
+        <source>&amp;Off</source>
+        <translation>オフ(&amp;O)</translation>
+    </message>
+    <message>
+        <source>O&amp;n</source>
+        <translation>オン(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Bank Link For Scan</source>
+        <translation>バンクリンクスキャン</translation>
+    </message>
+    <message>
+        <source>Bank %1</source>
+        <translation>バンク %1</translation>
+    </message>
+    <message>
+        <source>Receive
+Frequency</source>
+        <translation>受信
+周波数</translation>
+    </message>
+    <message>
+        <source>Receive
+Mode</source>
+        <translation>受信
+モード</translation>
+    </message>
+    <message>
+        <source>Channel
+Name</source>
+        <translation>チャンネル
+名</translation>
+    </message>
+    <message>
+        <source>Preferential
+Scan</source>
+        <translation>優先
+スキャン</translation>
+    </message>
+    <message>
+        <source>Sort</source>
+        <translation>並べ替え</translation>
+    </message>
+    <message>
+        <source>No channels were selected for sorting.</source>
+        <translation>並べ替えるチャンネルが選ばれていません。</translation>
+    </message>
+    <message>
+        <source>Sort Error</source>
+        <translation>並べ替えのエラー</translation>
+    </message>
+    <message>
+        <source>Move Up</source>
+        <translation>上へ移動</translation>
+    </message>
+    <message>
+        <source>Move Down</source>
+        <translation>下へ移動</translation>
+    </message>
+    <message>
+        <source>Channel %1 (%2), the last of its bank, will be lost with the insert.</source>
+        <translation>バンク最後のチャンネル %1 (%2) は、挿入によって失われます。</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>挿入</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>クリア</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>切り取り</translation>
+    </message>
+    <message>
+        <source>Channel </source>
+        <translation>チャンネル </translation>
+    </message>
+    <message>
+        <source>1 row past channel %1 was left out</source>
+        <translation>チャンネル %1 を超える 1 行は除外しました</translation>
+    </message>
+    <message>
+        <source>%1 rows past channel %2 were left out</source>
+        <translation>チャンネル %2 を超える %1 行は除外しました</translation>
+    </message>
+    <message>
+        <source>Not everything was pasted:</source>
+        <translation>一部を貼り付けられませんでした:</translation>
+    </message>
+    <message>
+        <source>Drop</source>
+        <translation>ドロップ</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>貼り付け</translation>
+    </message>
+    <message>
+        <source>Scan Setting</source>
+        <translation>スキャン設定</translation>
+    </message>
+    <message>
+        <source>Memory List.pdf</source>
+        <translation>メモリーリスト.pdf</translation>
+    </message>
+</context>
+<context>
+    <name>CPage2</name>
+    <message>
+        <source>Preset Mode</source>
+        <translation>プリセットモード</translation>
+    </message>
+    <message>
+        <source>Preset group A</source>
+        <translation>プリセットグループ A</translation>
+    </message>
+    <message>
+        <source>Preset group B</source>
+        <translation>プリセットグループ B</translation>
+    </message>
+    <message>
+        <source>Weather Channel</source>
+        <translation>天気チャンネル</translation>
+    </message>
+    <message>
+        <source>Group A</source>
+        <translation>グループ A</translation>
+    </message>
+    <message>
+        <source>Group B</source>
+        <translation>グループ B</translation>
+    </message>
+    <message>
+        <source>Receive
+Frequency</source>
+        <translation>受信
+周波数</translation>
+    </message>
+    <message>
+        <source>Receive
+Mode</source>
+        <translation>受信
+モード</translation>
+    </message>
+    <message>
+        <source>Step
+Size</source>
+        <translation>ステップ</translation>
+    </message>
+    <message>
+        <source>Chan %1</source>
+        <translation>チャンネル %1</translation>
+    </message>
+    <message>
+        <source>TV Channels</source>
+        <translation>テレビチャンネル</translation>
+    </message>
+    <message>
+        <source>Weather Channels</source>
+        <translation>天気チャンネル</translation>
+    </message>
+</context>
+<context>
+    <name>CPageMain</name>
+    <message>
+        <source>Setting</source>
+        <translation>セット</translation>
+    </message>
+    <message>
+        <source>RF &amp;Squelch</source>
+        <translation>RF スケルチ(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Off &amp;Timer</source>
+        <translation>オフタイマー(&amp;T)</translation>
+    </message>
+    <message>
+        <source>&amp;Battery Saver</source>
+        <translation>バッテリーセーバー(&amp;B)</translation>
+    </message>
+    <message>
+        <source>C&amp;ontrast</source>
+        <translation>コントラスト(&amp;O)</translation>
+    </message>
+    <message>
+        <source>Openin&amp;g Bell</source>
+        <translation>オープニングベル(&amp;G)</translation>
+    </message>
+    <message>
+        <source># of &amp;Channels</source>
+        <translation>チャンネル数(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Open message text</source>
+        <translation>オープンメッセージの文字</translation>
+    </message>
+    <message>
+        <source>Select the number of channels for the Smart Search</source>
+        <translation>スマートサーチのチャンネル数を選びます</translation>
+    </message>
+    <message>
+        <source>Lower</source>
+        <translation>下限</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>開始</translation>
+    </message>
+    <message>
+        <source>Upper</source>
+        <translation>上限</translation>
+    </message>
+    <message>
+        <source>&amp;Lower</source>
+        <translation>下限(&amp;L)</translation>
+    </message>
+    <message>
+        <source>St&amp;art</source>
+        <translation>開始(&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;Upper</source>
+        <translation>上限(&amp;U)</translation>
+    </message>
+    <message>
+        <source>Smart Search %1</source>
+        <translation>スマートサーチ %1</translation>
+    </message>
+    <message>
+        <source>Meter Symbol: rising bars</source>
+        <translation>メーター表示: 階段状バー</translation>
+    </message>
+    <message>
+        <source>Meter Symbol: blocks</source>
+        <translation>メーター表示: ブロック</translation>
+    </message>
+    <message>
+        <source>Meter Symbol: chevrons</source>
+        <translation>メーター表示: 山形</translation>
+    </message>
+</context>
+<context>
+    <name>CPrintSetupDlg</name>
+    <message>
+        <source>Print Setup</source>
+        <translation>印刷設定</translation>
+    </message>
+    <message>
+        <source>Print Range</source>
+        <translation>印刷範囲</translation>
+    </message>
+    <message>
+        <source>&amp;All</source>
+        <translation>すべて(&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;Pages</source>
+        <translation>ページ(&amp;P)</translation>
+    </message>
+    <message>
+        <source>&amp;Selection</source>
+        <translation>選択範囲(&amp;S)</translation>
+    </message>
+    <message>
+        <source>First page</source>
+        <translation>最初のページ</translation>
+    </message>
+    <message>
+        <source>&amp;To</source>
+        <translation>終了(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Last page</source>
+        <translation>最後のページ</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>オプション</translation>
+    </message>
+    <message>
+        <source>&amp;Column Headers</source>
+        <translation>列見出し(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Row Headers</source>
+        <translation>行見出し(&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Grid Lines</source>
+        <translation>罫線(&amp;G)</translation>
+    </message>
+    <message>
+        <source>Grid &amp;Border</source>
+        <translation>外枠(&amp;B)</translation>
+    </message>
+    <message>
+        <source>&amp;Empty channels too</source>
+        <translation>空きチャンネルも含める(&amp;E)</translation>
+    </message>
+    <message>
+        <source>Columns</source>
+        <translation>列</translation>
+    </message>
+    <message>
+        <source>Margins (inches)</source>
+        <translation>余白 (インチ)</translation>
+    </message>
+    <message>
+        <source>&amp;Left</source>
+        <translation>左(&amp;L)</translation>
+    </message>
+    <message>
+        <source>R&amp;ight</source>
+        <translation>右(&amp;I)</translation>
+    </message>
+    <message>
+        <source>T&amp;op</source>
+        <translation>上(&amp;O)</translation>
+    </message>
+    <message>
+        <source>Botto&amp;m</source>
+        <translation>下(&amp;M)</translation>
+    </message>
+    <message>
+        <source>Pre&amp;view...</source>
+        <translation>印刷プレビュー(&amp;V)...</translation>
+    </message>
+    <message>
+        <source>Choose at least one column to print.</source>
+        <translation>印刷する列を一つ以上選んでください。</translation>
+    </message>
+    <message>
+        <source>No starting page specified</source>
+        <translation>開始ページが指定されていません</translation>
+    </message>
+</context>
+<context>
+    <name>CPropertyPage</name>
+    <message>
+        <source>Drag and Drop</source>
+        <translation>ドラッグ＆ドロップ</translation>
+    </message>
+    <message>
+        <source>Drop</source>
+        <translation>ドロップ</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>貼り付け</translation>
+    </message>
+</context>
+<context>
+    <name>CSkipFrequency</name>
+    <message>
+        <source>VFO Scan</source>
+        <translation>VFO スキャン</translation>
+    </message>
+    <message>
+        <source>Receive
+Mode</source>
+        <translation>受信
+モード</translation>
+    </message>
+    <message>
+        <source>Skip frequencies</source>
+        <translation>スキップ周波数</translation>
+    </message>
+    <message>
+        <source>Skip
+Frequency</source>
+        <translation>スキップ
+周波数</translation>
+    </message>
+    <message>
+        <source>Pre-programmable frequency search limits</source>
+        <translation>プログラマブルサーチの上下限周波数</translation>
+    </message>
+    <message>
+        <source>Lower
+Frequency</source>
+        <translation>下限
+周波数</translation>
+    </message>
+    <message>
+        <source>Upper
+Frequency</source>
+        <translation>上限
+周波数</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>ポーズ</translation>
+    </message>
+    <message>
+        <source>Busy</source>
+        <translation>ビジー</translation>
+    </message>
+    <message>
+        <source>Hold</source>
+        <translation>ホールド</translation>
+    </message>
+    <message>
+        <source>1 sec</source>
+        <translation>1秒</translation>
+    </message>
+    <message>
+        <source>2 sec</source>
+        <translation>2秒</translation>
+    </message>
+    <message>
+        <source>3 sec</source>
+        <translation>3秒</translation>
+    </message>
+    <message>
+        <source>4 sec</source>
+        <translation>4秒</translation>
+    </message>
+    <message>
+        <source>5 sec</source>
+        <translation>5秒</translation>
+    </message>
+    <message>
+        <source>6 sec</source>
+        <translation>6秒</translation>
+    </message>
+    <message>
+        <source>7 sec</source>
+        <translation>7秒</translation>
+    </message>
+    <message>
+        <source>8 sec</source>
+        <translation>8秒</translation>
+    </message>
+    <message>
+        <source>9 sec</source>
+        <translation>9秒</translation>
+    </message>
+    <message>
+        <source>10 sec</source>
+        <translation>10秒</translation>
+    </message>
+    <message>
+        <source>11sec</source>
+        <translation>11秒</translation>
+    </message>
+    <message>
+        <source>12 sec</source>
+        <translation>12秒</translation>
+    </message>
+    <message>
+        <source>A Mode</source>
+        <translation>A モード</translation>
+    </message>
+    <message>
+        <source>B Mode</source>
+        <translation>B モード</translation>
+    </message>
+    <message>
+        <source>300 kHz</source>
+        <translation>300 kHz</translation>
+    </message>
+    <message>
+        <source>600 kHz</source>
+        <translation>600 kHz</translation>
+    </message>
+    <message>
+        <source>9 kHz</source>
+        <translation>9 kHz</translation>
+    </message>
+    <message>
+        <source>10 kHz</source>
+        <translation>10 kHz</translation>
+    </message>
+    <message>
+        <source>12.5 kHz</source>
+        <translation>12.5 kHz</translation>
+    </message>
+    <message>
+        <source>20 kHz</source>
+        <translation>20 kHz</translation>
+    </message>
+    <message>
+        <source>25 kHz</source>
+        <translation>25 kHz</translation>
+    </message>
+    <message>
+        <source>50 kHz</source>
+        <translation>50 kHz</translation>
+    </message>
+    <message>
+        <source>100 kHz</source>
+        <translation>100 kHz</translation>
+    </message>
+    <message>
+        <source>50 Hz</source>
+        <translation>50 Hz</translation>
+    </message>
+    <message>
+        <source>100 Hz</source>
+        <translation>100 Hz</translation>
+    </message>
+    <message>
+        <source>1 kHz</source>
+        <translation>1 kHz</translation>
+    </message>
+    <message>
+        <source>5 kHz</source>
+        <translation>5 kHz</translation>
+    </message>
+    <message>
+        <source>6.25 kHz</source>
+        <translation>6.25 kHz</translation>
+    </message>
+    <message>
+        <source>15 kHz</source>
+        <translation>15 kHz</translation>
+    </message>
+    <message>
+        <source>30 kHz</source>
+        <translation>30 kHz</translation>
+    </message>
+    <message>
+        <source>Priority Channel Frequency</source>
+        <translation>プライオリティチャンネルの周波数</translation>
+    </message>
+    <message>
+        <source>Skip Frequencies</source>
+        <translation>スキップ周波数</translation>
+    </message>
+    <message>
+        <source>Pre-Programmable Frequency Search Limits</source>
+        <translation>プログラマブルサーチの上下限周波数</translation>
+    </message>
+    <message>
+        <source>Scan</source>
+        <translation>スキャン</translation>
+    </message>
+    <message>
+        <source>Span</source>
+        <translation>スパン</translation>
+    </message>
+    <message>
+        <source>S&amp;weep Steps</source>
+        <translation>スイープステップ(&amp;W)</translation>
+    </message>
+    <message>
+        <source>Swee&amp;p Steps</source>
+        <translation>スイープステップ(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Priority Channel</source>
+        <translation>プライオリティチャンネル</translation>
+    </message>
+    <message>
+        <source>Fre&amp;quency</source>
+        <translation>周波数(&amp;Q)</translation>
+    </message>
+    <message>
+        <source>M&amp;ode</source>
+        <translation>モード(&amp;O)</translation>
+    </message>
+</context>
+<context>
+    <name>CSnapPropertySheet</name>
+    <message>
+        <source>Pages</source>
+        <translation>ページ</translation>
+    </message>
+</context>
+<context>
+    <name>CSortDlg</name>
+    <message>
+        <source>Sort</source>
+        <translation>並べ替え</translation>
+    </message>
+    <message>
+        <source>Receive Frequency</source>
+        <translation>受信周波数</translation>
+    </message>
+    <message>
+        <source>Receive Mode</source>
+        <translation>受信モード</translation>
+    </message>
+    <message>
+        <source>Channel Name</source>
+        <translation>チャンネル名</translation>
+    </message>
+    <message>
+        <source>Preferential Scan</source>
+        <translation>優先スキャン</translation>
+    </message>
+    <message>
+        <source>No sort</source>
+        <translation>並べ替えない</translation>
+    </message>
+    <message>
+        <source>Sort By</source>
+        <translation>並べ替える列</translation>
+    </message>
+    <message>
+        <source>Then Sort By</source>
+        <translation>次に並べ替える列</translation>
+    </message>
+    <message>
+        <source>Sort &amp;By</source>
+        <translation>並べ替える列(&amp;B)</translation>
+    </message>
+    <message>
+        <source>&amp;Then Sort By</source>
+        <translation>次に並べ替える列(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Sort Mode</source>
+        <translation>並べ替えの方法</translation>
+    </message>
+    <message>
+        <source>&amp;Ascending</source>
+        <translation>昇順(&amp;A)</translation>
+    </message>
+    <message>
+        <source>D&amp;escending</source>
+        <translation>降順(&amp;E)</translation>
+    </message>
+    <message>
+        <source>Channel Sort Selection</source>
+        <translation>チャンネルの並べ替え</translation>
+    </message>
+    <message>
+        <source>Se&amp;lected channels</source>
+        <translation>選択したチャンネル(&amp;L)</translation>
+    </message>
+    <message>
+        <source>&amp;Current bank only</source>
+        <translation>現在のバンクのみ(&amp;C)</translation>
+    </message>
+    <message>
+        <source>All channels by ba&amp;nks</source>
+        <translation>全チャンネルをバンクごとに(&amp;N)</translation>
+    </message>
+    <message>
+        <source>All channels as &amp;one bank</source>
+        <translation>全チャンネルを一つのバンクとして(&amp;O)</translation>
+    </message>
+</context>
+<context>
+    <name>CSpreadSheet</name>
+    <message>
+        <source>&quot;%1&quot; is not a frequency; the row was not pasted</source>
+        <translation>「%1」は周波数ではないため、この行は貼り付けられませんでした</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; left out</source>
+        <translation>%1: 「%2」を除外しました</translation>
+    </message>
+    <message>
+        <source>Grid</source>
+        <translation>グリッド</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>%1 / %2 ページ</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>はい</translation>
+    </message>
+    <message>
+        <source>No printer is installed.</source>
+        <translation>プリンターがインストールされていません。</translation>
+    </message>
+    <message>
+        <source>The printer could not be started.</source>
+        <translation>プリンターを開始できませんでした。</translation>
+    </message>
+    <message>
+        <source>The printer refused a new page.</source>
+        <translation>プリンターが新しいページを受け付けませんでした。</translation>
+    </message>
+    <message>
+        <source>The printer reported an error.</source>
+        <translation>プリンターがエラーを報告しました。</translation>
+    </message>
+</context>
+<context>
+    <name>CloneDialog</name>
+    <message>
+        <source>Transfer progress</source>
+        <translation>転送の進み具合</translation>
+    </message>
+</context>
+<context>
+    <name>Commands</name>
+    <message>
+        <source>&amp;New</source>
+        <translation>新規作成(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Start a new data set with the default channels</source>
+        <translation>既定のチャンネルで新しいデータを作成します</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>新規作成</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>開く(&amp;O)...</translation>
+    </message>
+    <message>
+        <source>Open an existing radio data file</source>
+        <translation>既存の受信機データファイルを開きます</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>開く</translation>
+    </message>
+    <message>
+        <source>Open &amp;Backup...</source>
+        <translation>バックアップを開く(&amp;B)...</translation>
+    </message>
+    <message>
+        <source>Open one of the data sets kept from each read of the receiver</source>
+        <translation>受信機から読み込むたびに保存したデータを開きます</translation>
+    </message>
+    <message>
+        <source>Open Backup</source>
+        <translation>バックアップを開く</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>上書き保存(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Save the data to its file</source>
+        <translation>データをファイルに上書き保存します</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>上書き保存</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>名前を付けて保存(&amp;A)...</translation>
+    </message>
+    <message>
+        <source>Save the data to a new file</source>
+        <translation>データを新しいファイルに保存します</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>名前を付けて保存</translation>
+    </message>
+    <message>
+        <source>&amp;Import Channels...</source>
+        <translation>チャンネルの取り込み(&amp;I)...</translation>
+    </message>
+    <message>
+        <source>Set memory channels from a CSV file</source>
+        <translation>CSV ファイルからメモリーチャンネルを設定します</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>取り込み</translation>
+    </message>
+    <message>
+        <source>Import Channels</source>
+        <translation>チャンネルの取り込み</translation>
+    </message>
+    <message>
+        <source>&amp;Export Channels...</source>
+        <translation>チャンネルの書き出し(&amp;E)...</translation>
+    </message>
+    <message>
+        <source>Write the memory channels in use to a CSV file</source>
+        <translation>使用中のメモリーチャンネルを CSV ファイルに書き出します</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>書き出し</translation>
+    </message>
+    <message>
+        <source>Frequency &amp;Library...</source>
+        <translation>周波数ライブラリー(&amp;L)...</translation>
+    </message>
+    <message>
+        <source>Set memory channels from the lists that come with the program or your own</source>
+        <translation>付属のリストや自作のリストからメモリーチャンネルを設定します</translation>
+    </message>
+    <message>
+        <source>Frequency Library</source>
+        <translation>周波数ライブラリー</translation>
+    </message>
+    <message>
+        <source>Import from Library</source>
+        <translation>ライブラリーから取り込み</translation>
+    </message>
+    <message>
+        <source>Compare &amp;With...</source>
+        <translation>比較(&amp;W)...</translation>
+    </message>
+    <message>
+        <source>List what differs between a data file and the data shown</source>
+        <translation>データファイルと表示中のデータの違いを一覧表示します</translation>
+    </message>
+    <message>
+        <source>Compare With</source>
+        <translation>比較</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>印刷(&amp;P)...</translation>
+    </message>
+    <message>
+        <source>Print the memory channel list</source>
+        <translation>メモリーチャンネルの一覧を印刷します</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>印刷</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>終了(&amp;X)</translation>
+    </message>
+    <message>
+        <source>Quit the program; asks to save changed data</source>
+        <translation>プログラムを終了します。変更したデータがあれば保存を確認します</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>終了</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>元に戻す(&amp;U)</translation>
+    </message>
+    <message>
+        <source>Take back the last change</source>
+        <translation>直前の変更を元に戻します</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>元に戻す</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>やり直し(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Make the change taken back again</source>
+        <translation>元に戻した変更をもう一度行います</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>やり直し</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>切り取り(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Cut the selected channels and put them on the Clipboard</source>
+        <translation>選択したチャンネルを切り取ってクリップボードへ置きます</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>切り取り</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>コピー(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Copy the selected channels to the Clipboard</source>
+        <translation>選択したチャンネルをクリップボードへコピーします</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>コピー</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>貼り付け(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Insert the channels on the Clipboard</source>
+        <translation>クリップボードのチャンネルを挿入します</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>貼り付け</translation>
+    </message>
+    <message>
+        <source>&amp;Sort</source>
+        <translation>並べ替え(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Sort the memory channels</source>
+        <translation>メモリーチャンネルを並べ替えます</translation>
+    </message>
+    <message>
+        <source>Sort</source>
+        <translation>並べ替え</translation>
+    </message>
+    <message>
+        <source>&amp;Move Up</source>
+        <translation>上へ移動(&amp;M)</translation>
+    </message>
+    <message>
+        <source>Move the selected channels up one row</source>
+        <translation>選択したチャンネルを1行上へ移動します</translation>
+    </message>
+    <message>
+        <source>Move Up</source>
+        <translation>上へ移動</translation>
+    </message>
+    <message>
+        <source>Move D&amp;own</source>
+        <translation>下へ移動(&amp;O)</translation>
+    </message>
+    <message>
+        <source>Move the selected channels down one row</source>
+        <translation>選択したチャンネルを1行下へ移動します</translation>
+    </message>
+    <message>
+        <source>Move Down</source>
+        <translation>下へ移動</translation>
+    </message>
+    <message>
+        <source>&amp;Insert</source>
+        <translation>挿入(&amp;I)</translation>
+    </message>
+    <message>
+        <source>Insert an empty channel, moving the rest of the bank down</source>
+        <translation>空のチャンネルを挿入し、バンクの残りを下へずらします</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>挿入</translation>
+    </message>
+    <message>
+        <source>C&amp;lear</source>
+        <translation>クリア(&amp;L)</translation>
+    </message>
+    <message>
+        <source>Empty the selected channels</source>
+        <translation>選択したチャンネルを空にします</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>クリア</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>削除(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Delete the channel, moving the rest of the bank up</source>
+        <translation>チャンネルを削除し、バンクの残りを上へ詰めます</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>Edit Ch&amp;annels...</source>
+        <translation>チャンネルの一括編集(&amp;A)...</translation>
+    </message>
+    <message>
+        <source>Set mode, scan, bank, name or frequency of the selected channels at once</source>
+        <translation>選択したチャンネルのモード、スキャン、バンク、名前、周波数をまとめて設定します</translation>
+    </message>
+    <message>
+        <source>Edit Channels</source>
+        <translation>チャンネルの一括編集</translation>
+    </message>
+    <message>
+        <source>Fill Do&amp;wn</source>
+        <translation>下方向へコピー(&amp;W)</translation>
+    </message>
+    <message>
+        <source>Copy the first selected channel&apos;s value in this column to the others</source>
+        <translation>この列で最初に選んだチャンネルの値をほかのチャンネルへコピーします</translation>
+    </message>
+    <message>
+        <source>Fill Down</source>
+        <translation>下方向へコピー</translation>
+    </message>
+    <message>
+        <source>Fill S&amp;eries...</source>
+        <translation>連続データの作成(&amp;E)...</translation>
+    </message>
+    <message>
+        <source>Write a run of frequencies into channels from the selected one on</source>
+        <translation>選択したチャンネルから順に連続した周波数を書き込みます</translation>
+    </message>
+    <message>
+        <source>Fill Series</source>
+        <translation>連続データの作成</translation>
+    </message>
+    <message>
+        <source>&amp;Find Channel...</source>
+        <translation>チャンネルの検索(&amp;F)...</translation>
+    </message>
+    <message>
+        <source>Find a channel by name or frequency</source>
+        <translation>名前または周波数でチャンネルを探します</translation>
+    </message>
+    <message>
+        <source>Find &amp;Next</source>
+        <translation>次を検索(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Find the next channel that matches</source>
+        <translation>条件に合う次のチャンネルを探します</translation>
+    </message>
+    <message>
+        <source>&amp;Hide Unused Channels</source>
+        <translation>未使用チャンネルを隠す(&amp;H)</translation>
+    </message>
+    <message>
+        <source>Show only the channels in use</source>
+        <translation>使用中のチャンネルだけを表示します</translation>
+    </message>
+    <message>
+        <source>&amp;Get Data From...</source>
+        <translation>データ読み込み(&amp;G)...</translation>
+    </message>
+    <message>
+        <source>&amp;Send Data To...</source>
+        <translation>データ書き込み(&amp;S)...</translation>
+    </message>
+    <message>
+        <source>&amp;Comport Setup...</source>
+        <translation>通信ポート設定(&amp;C)...</translation>
+    </message>
+    <message>
+        <source>Check Ca&amp;ble...</source>
+        <translation>ケーブル診断(&amp;B)...</translation>
+    </message>
+    <message>
+        <source>Find what would stop a transfer: port, permission, cable echo</source>
+        <translation>転送を妨げる原因を調べます: ポート、アクセス権、ケーブルのエコー</translation>
+    </message>
+    <message>
+        <source>Save &amp;Diagnostics...</source>
+        <translation>診断情報を保存(&amp;D)...</translation>
+    </message>
+    <message>
+        <source>Save a record of the last transfer for a help request</source>
+        <translation>問い合わせ用に直前の転送の記録を保存します</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>目次(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Displays the help contents</source>
+        <translation>ヘルプの目次を表示します</translation>
+    </message>
+    <message>
+        <source>Help Contents</source>
+        <translation>ヘルプの目次</translation>
+    </message>
+    <message>
+        <source>Help on This &amp;Page</source>
+        <translation>このページのヘルプ(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Help on the page shown</source>
+        <translation>表示中のページのヘルプを表示します</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>ヘルプ</translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation>バージョン情報(&amp;A)...</translation>
+    </message>
+    <message>
+        <source>Show the program&apos;s version and maker</source>
+        <translation>プログラムのバージョンと作成者を表示します</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>バージョン情報</translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <translation>読み込み</translation>
+    </message>
+    <message>
+        <source>Get data from VR-500</source>
+        <translation>VR-500 からデータを読み込みます</translation>
+    </message>
+    <message>
+        <source>Write</source>
+        <translation>書き込み</translation>
+    </message>
+    <message>
+        <source>Write data to the VR-500</source>
+        <translation>VR-500 へデータを書き込む</translation>
+    </message>
+    <message>
+        <source>Next Page</source>
+        <translation>次のページ</translation>
+    </message>
+    <message>
+        <source>Show the next page</source>
+        <translation>次のページを表示します</translation>
+    </message>
+    <message>
+        <source>Previous Page</source>
+        <translation>前のページ</translation>
+    </message>
+    <message>
+        <source>Show the previous page</source>
+        <translation>前のページを表示します</translation>
+    </message>
+</context>
+<context>
+    <name>ControlTable</name>
+    <message>
+        <source>Select Dual Watch memory pair</source>
+        <translation>デュアルワッチのメモリーペア</translation>
+    </message>
+    <message>
+        <source>Dual Watch Scan Mode</source>
+        <translation>デュアルワッチのスキャンモード</translation>
+    </message>
+    <message>
+        <source>RF Squelch</source>
+        <translation>RF スケルチ</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>オフ</translation>
+    </message>
+    <message>
+        <source>Off Timer</source>
+        <translation>オフタイマー</translation>
+    </message>
+    <message>
+        <source>Battery Saver</source>
+        <translation>バッテリーセーバー</translation>
+    </message>
+    <message>
+        <source>1:4 (1 sec)</source>
+        <translation>1:4 (1秒)</translation>
+    </message>
+    <message>
+        <source>1:12 (3 sec)</source>
+        <translation>1:12 (3秒)</translation>
+    </message>
+    <message>
+        <source>1:20 (5 sec)</source>
+        <translation>1:20 (5秒)</translation>
+    </message>
+    <message>
+        <source>1:28 (7 sec)</source>
+        <translation>1:28 (7秒)</translation>
+    </message>
+    <message>
+        <source>1:36 (9 sec)</source>
+        <translation>1:36 (9秒)</translation>
+    </message>
+    <message>
+        <source>Contrast</source>
+        <translation>コントラスト</translation>
+    </message>
+    <message>
+        <source>Opening Bell</source>
+        <translation>オープニングベル</translation>
+    </message>
+    <message>
+        <source>1: Pi</source>
+        <translation>1: ピ</translation>
+    </message>
+    <message>
+        <source>2: Po-Pi</source>
+        <translation>2: ポピ</translation>
+    </message>
+    <message>
+        <source>3: Pi-Pi</source>
+        <translation>3: ピピ</translation>
+    </message>
+    <message>
+        <source># of Channels</source>
+        <translation>チャンネル数</translation>
+    </message>
+    <message>
+        <source>11 Channels</source>
+        <translation>11 チャンネル</translation>
+    </message>
+    <message>
+        <source>21 Channels</source>
+        <translation>21 チャンネル</translation>
+    </message>
+    <message>
+        <source>31 Channels</source>
+        <translation>31 チャンネル</translation>
+    </message>
+    <message>
+        <source>41 Channels</source>
+        <translation>41 チャンネル</translation>
+    </message>
+    <message>
+        <source>Auto Receive Mode</source>
+        <translation>オート受信モード</translation>
+    </message>
+    <message>
+        <source>Keypad Lamp</source>
+        <translation>キーパッドランプ</translation>
+    </message>
+    <message>
+        <source>Keypad Beeper</source>
+        <translation>キー操作音</translation>
+    </message>
+    <message>
+        <source>Japanese</source>
+        <translation>日本語表示</translation>
+    </message>
+    <message>
+        <source>Flex Step</source>
+        <translation>フレックスステップ</translation>
+    </message>
+    <message>
+        <source>Attenuator</source>
+        <translation>アッテネーター</translation>
+    </message>
+    <message>
+        <source>Monitor</source>
+        <translation>モニター</translation>
+    </message>
+    <message>
+        <source>Open Message</source>
+        <translation>オープンメッセージ</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>既定</translation>
+    </message>
+    <message>
+        <source>User</source>
+        <translation>ユーザー</translation>
+    </message>
+    <message>
+        <source>Lock Mode</source>
+        <translation>ロックモード</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>キー</translation>
+    </message>
+    <message>
+        <source>Key + Dial</source>
+        <translation>キー＋ダイヤル</translation>
+    </message>
+    <message>
+        <source>Lamp Mode</source>
+        <translation>ランプモード</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>オート</translation>
+    </message>
+    <message>
+        <source>Toggle</source>
+        <translation>トグル</translation>
+    </message>
+    <message>
+        <source>Smart Search</source>
+        <translation>スマートサーチ</translation>
+    </message>
+    <message>
+        <source>Single</source>
+        <translation>1回</translation>
+    </message>
+    <message>
+        <source>Continuous</source>
+        <translation>連続</translation>
+    </message>
+    <message>
+        <source>Meter Symbol</source>
+        <translation>メーター表示</translation>
+    </message>
+</context>
+<context>
+    <name>FrequencyField</name>
+    <message>
+        <source> MHz.</source>
+        <translation> MHz です。</translation>
+    </message>
+</context>
+<context>
+    <name>HelpWindow</name>
+    <message>
+        <source>Corvinel Help</source>
+        <translation>Corvinel ヘルプ</translation>
+    </message>
+    <message>
+        <source>Help text</source>
+        <translation>ヘルプの本文</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>目次(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>戻る(&amp;B)</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+</context>
+<context>
+    <name>ImportFlow</name>
+    <message>
+        <source>Line </source>
+        <translation>行 </translation>
+    </message>
+    <message>
+        <source>No channels were changed. Rows to correct:</source>
+        <translation>チャンネルは変更していません。修正が必要な行:</translation>
+    </message>
+    <message>
+        <source>1 channel imported</source>
+        <translation>1 チャンネルを取り込みました</translation>
+    </message>
+    <message>
+        <source>%1 channels imported</source>
+        <translation>%1 チャンネルを取り込みました</translation>
+    </message>
+    <message>
+        <source>%1 channels imported. Rows left out:</source>
+        <translation>%1 チャンネルを取り込みました。除外した行:</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Memory List</source>
+        <translation>メモリーリスト</translation>
+    </message>
+    <message>
+        <source>Memory List - %1</source>
+        <translation>メモリーリスト - %1</translation>
+    </message>
+    <message>
+        <source>No printer is installed. Save the memory list as a PDF file instead?</source>
+        <translation>プリンターがインストールされていません。代わりにメモリーリストを PDF ファイルに保存しますか?</translation>
+    </message>
+    <message>
+        <source>Save Memory List as PDF</source>
+        <translation>メモリーリストを PDF で保存</translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf)</source>
+        <translation>PDF ファイル (*.pdf)</translation>
+    </message>
+    <message>
+        <source>All files (*.*)</source>
+        <translation>すべてのファイル (*.*)</translation>
+    </message>
+    <message>
+        <source>The memory list could not be printed. %1</source>
+        <translation>メモリーリストを印刷できませんでした。%1</translation>
+    </message>
+    <message>
+        <source>Nothing was printed: the list has no such pages.</source>
+        <translation>印刷しませんでした: 指定したページがありません。</translation>
+    </message>
+    <message>
+        <source>Print Preview - Memory List</source>
+        <translation>印刷プレビュー - メモリーリスト</translation>
+    </message>
+</context>
+<context>
+    <name>wire</name>
+    <message>
+        <source>Starting clone mode.
+1. Insert the cable into the speaker jack
+2. Press and hold the 1,  8, and ENT keys and press PWR
+3. Verify display shows &quot;1: RX CLONE 2: TX CLONE&quot;</source>
+        <translation>クローンモードを開始します。
+1. ケーブルをスピーカージャックに差し込みます
+2. 1、8、ENT キーを押したまま PWR キーを押します
+3. 表示が「1: RX CLONE 2: TX CLONE」になったことを確認します</translation>
+    </message>
+    <message>
+        <source>4. Press the 2 key to start reading the data.</source>
+        <translation>4. 2キーを押すと、データの読み込みが始まります。</translation>
+    </message>
+</context>
+</TS>
