@@ -4,6 +4,8 @@
 #include "radio/Prompt.h"
 #include "radio/Radio.h"
 
+#include <QCoreApplication>
+
 void FinishImport(CMainFrame& frame, Prompt& prompt, CVR500Radio& radio, CVR500Radio& copy,
                   const csv::Plan& plan, bool skipRefused, const QString& caption) {
     const csv::ImportResult result = csv::ApplyPlan(copy, plan, skipRefused);
@@ -42,4 +44,3 @@ void FinishImport(CMainFrame& frame, Prompt& prompt, CVR500Radio& radio, CVR500R
                  csv::ProblemLines(result.cutNames, where), caption, PromptButtons::Ok,
                  PromptIcon::Information);
 }
-#include <QCoreApplication>

@@ -1,5 +1,7 @@
 #include "link/CloneReceiver.h"
 
+#include <QCoreApplication>
+
 #include <cstring>
 
 namespace {
@@ -46,13 +48,15 @@ void CloneReceiver::Advance(wire::Time now) {
 
 void CloneReceiver::TimeOut() {
     Send(wire::ToBytes(wire::kTimeoutRefusal));
-    Fail(QStringLiteral("The receiver stopped sending before the read was complete.\n") +
+    Fail(QCoreApplication::translate(
+             "CloneReceiver", "The receiver stopped sending before the read was complete.\n") +
              SilenceAdvice(),
-         QStringLiteral("Comm Error"));
+         QCoreApplication::translate("CloneReceiver", "Comm Error"));
 }
 
 QString CloneReceiver::SilenceAdvice() {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+        "CloneReceiver",
         "Check that the receiver is in clone mode and sending, that the cable is plugged in at "
         "both ends, and that the port chosen is the one the cable is on; then read again.");
 }
@@ -61,7 +65,9 @@ void CloneReceiver::Cancel() {
     if (IsFinished())
         return;
     if (began_)
-        Fail(QStringLiteral("The read was cancelled. The data that had arrived were discarded."),
+        Fail(QCoreApplication::translate(
+                 "CloneReceiver",
+                 "The read was cancelled. The data that had arrived were discarded."),
              {});
     else
         Finish(CloneState::Cancelled);
@@ -106,7 +112,8 @@ void CloneReceiver::CompleteFrame() {
     const int n = int(frame_.size());
     if (wire::Checksum(f, n - 1) != f[n - 1]) {
         Send(wire::ToBytes(wire::kChecksumRefusal));
-        Fail(QStringLiteral("Checksum error"), QStringLiteral("error"));
+        Fail(QCoreApplication::translate("CloneReceiver", "Checksum error"),
+             QStringLiteral("error"));
         return;
     }
     const int payload = n - wire::kPayloadOffset - 1;
@@ -114,7 +121,8 @@ void CloneReceiver::CompleteFrame() {
         // A sender that keeps going past the last block must not write beyond the image.
         if (offset_ + payload > layout::kRadioImageSize) {
             Send(wire::ToBytes(wire::kChecksumRefusal));
-            Fail(QStringLiteral("The receiver sent more data than the image holds."),
+            Fail(QCoreApplication::translate("CloneReceiver",
+                                             "The receiver sent more data than the image holds."),
                  QStringLiteral("error"));
             return;
         }
@@ -131,8 +139,10 @@ void CloneReceiver::CompleteFrame() {
         return;
     // An end frame before the last block would leave part of the old image behind the new.
     if (offset_ != layout::kRadioImageSize)
-        Fail(QStringLiteral("The receiver ended the transfer before the whole image arrived."),
-             QStringLiteral("error"));
+        Fail(
+            QCoreApplication::translate(
+                "CloneReceiver", "The receiver ended the transfer before the whole image arrived."),
+            QStringLiteral("error"));
     else
         Finish(CloneState::Succeeded);
 }

@@ -1,16 +1,25 @@
 #include "link/CloneSender.h"
 
+#include <QCoreApplication>
+
 namespace {
 constexpr int kDataFramesBytes = layout::ri::kBlockCount * wire::kDataFrameSize;
 
-const QString kVersionText = QStringLiteral(
+const char kVersionText[] = QT_TRANSLATE_NOOP(
+    "CloneSender",
     "The current version of the file does not match the radio.\nRead data from the radio so "
     "the program can match the data to the radio.");
-const QString kWriteError = QStringLiteral("An error occured while writing data.");
-const QString kNoAnswer = QStringLiteral(
+const char kWriteError[] = QT_TRANSLATE_NOOP("CloneSender", "An error occured while writing data.");
+const char kNoAnswer[] = QT_TRANSLATE_NOOP(
+    "CloneSender",
     "The receiver did not answer.\nCheck the cable and that the receiver waits in clone mode.");
-const QString kNoEcho = QStringLiteral(
+const char kNoEcho[] = QT_TRANSLATE_NOOP(
+    "CloneSender",
     "The receiver did not answer: no echo came back through the cable.\nCheck the cable.");
+// The engine's messages reach the user in the window's language.
+QString Text(const char* text) {
+    return QCoreApplication::translate("CloneSender", text);
+}
 } // namespace
 
 CloneSender::CloneSender(const Byte* radioImage, int country, int wideband)
@@ -54,7 +63,7 @@ void CloneSender::Receive(const QByteArray& bytes, wire::Time now) {
             continue; // nothing is expected between a reply and the next frame
         if (!echo_.isEmpty()) {
             if (echo_.front() != c)
-                return Fail(kNoEcho);
+                return Fail(Text(kNoEcho));
             echo_.remove(0, 1);
             continue;
         }
@@ -71,12 +80,13 @@ void CloneSender::Evaluate(wire::Time now) {
     reply_.clear();
     if (kind == wire::kReplyRefuse) {
         if (reason == wire::kRefuseVersion1 || reason == wire::kRefuseVersion2)
-            return Fail(kVersionText);
-        return Fail(QString::asprintf("An error occured while writing data.\nError: %X %X",
-                                      unsigned(wire::kReplyRefuse), unsigned(reason)));
+            return Fail(Text(kVersionText));
+        return Fail(Text(kWriteError) + QString::asprintf("\nError: %X %X",
+                                                          unsigned(wire::kReplyRefuse),
+                                                          unsigned(reason)));
     }
     if (kind != wire::kReplyAck)
-        return Fail(kWriteError);
+        return Fail(Text(kWriteError));
     switch (phase_) {
     case StartPhase:
         phase_ = DataPhase;
@@ -100,7 +110,7 @@ void CloneSender::Advance(wire::Time now) {
     // (its echo is back), a missing reply is no failure.
     if (phase_ == EndPhase && echo_.isEmpty() && reply_.isEmpty())
         return Finish(CloneState::Succeeded);
-    Fail(echo_.isEmpty() ? kNoAnswer : kNoEcho);
+    Fail(Text(echo_.isEmpty() ? kNoAnswer : kNoEcho));
 }
 
 void CloneSender::Cancel() {

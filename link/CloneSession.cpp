@@ -4,8 +4,15 @@
 #include "link/CommPort.h"
 #include "radio/Settings.h"
 
+#include <QCoreApplication>
+
 namespace {
-const QString kCommError = QStringLiteral("Comm Error");
+const char kCommError[] = QT_TRANSLATE_NOOP("CloneSession", "Comm Error");
+
+// The session's messages reach the user in the window's language.
+QString Text(const char* text) {
+    return QCoreApplication::translate("CloneSession", text);
+}
 } // namespace
 
 CloneSession::CloneSession(CCommPort& port, std::unique_ptr<CloneEngine> engine, QObject* parent)
@@ -31,7 +38,8 @@ void CloneSession::Start() {
     trace_.Begin(QLatin1String(reading ? "read" : "write"), port_.DeviceName(),
                  QLatin1String(CCommPort::kSettings));
     if (!port_.IsOpen()) {
-        engine_->Abort(QStringLiteral("The serial port is not open."), kCommError);
+        engine_->Abort(QCoreApplication::translate("CloneSession", "The serial port is not open."),
+                       Text(kCommError));
         return Pump();
     }
     port_.Purge();
@@ -72,12 +80,14 @@ void CloneSession::OnPortError(QSerialPort::SerialPortError error) {
         return;
     if (error == QSerialPort::ResourceError || error == QSerialPort::WriteError ||
         error == QSerialPort::ReadError)
-        Fail(port_.DeviceName() +
-             QStringLiteral(": The serial port stopped working or is gone.\nCheck the cable."));
+        Fail(
+            port_.DeviceName() +
+            QCoreApplication::translate(
+                "CloneSession", ": The serial port stopped working or is gone.\nCheck the cable."));
 }
 
 void CloneSession::Fail(const QString& text) {
-    engine_->Abort(text, kCommError);
+    engine_->Abort(text, Text(kCommError));
     Pump();
 }
 
@@ -90,8 +100,10 @@ void CloneSession::Pump() {
         // Hands the bytes to the system now rather than on the next turn of the event loop.
         serial.flush();
         if (!written)
-            engine_->Abort(port_.DeviceName() + QStringLiteral(": Writing to the port failed."),
-                           kCommError);
+            engine_->Abort(
+                port_.DeviceName() +
+                    QCoreApplication::translate("CloneSession", ": Writing to the port failed."),
+                Text(kCommError));
     }
     if (engine_->Progress() != lastProgress_) {
         lastProgress_ = engine_->Progress();

@@ -3,6 +3,7 @@
 #include "radio/Prompt.h"
 #include "radio/Settings.h"
 
+#include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QFileInfo>
 #include <QLockFile>
@@ -16,7 +17,7 @@
 
 namespace {
 constexpr int kComPorts = 9;
-const QString kCaption = QStringLiteral("Com port error");
+const char kCaption[] = QT_TRANSLATE_NOOP("CCommPort", "Com port error");
 
 // A port name that is a plain number: the Com number, or nothing.
 std::optional<int> ComNumber(const QString& port) {
@@ -109,13 +110,19 @@ QString LockHolderText(const QString& device) {
     const passwd* pw = ::getpwuid(st.st_uid);
     const QString owner =
         pw ? QString::fromLocal8Bit(pw->pw_name) : QStringLiteral("#%1").arg(st.st_uid);
-    QString text = QStringLiteral("\nThe lock file %1 belongs to the user %2").arg(lock, owner);
+    QString text =
+        QCoreApplication::translate("CCommPort", "\nThe lock file %1 belongs to the user %2")
+            .arg(lock, owner);
     if (running)
-        return text + QStringLiteral(", whose process %1 uses the port.").arg(pid);
-    text += pid > 0 ? QStringLiteral("; its process %1 is no longer running.").arg(pid)
-                    : QStringLiteral(".");
-    return text + QStringLiteral("\nIf no program uses the port, remove the lock file (for "
-                                 "example: sudo rm %1).")
+        return text + QCoreApplication::translate("CCommPort", ", whose process %1 uses the port.")
+                          .arg(pid);
+    text += pid > 0
+                ? QCoreApplication::translate("CCommPort", "; its process %1 is no longer running.")
+                      .arg(pid)
+                : QCoreApplication::translate("CCommPort", ".");
+    return text + QCoreApplication::translate(
+                      "CCommPort", "\nIf no program uses the port, remove the lock file (for "
+                                   "example: sudo rm %1).")
                       .arg(lock);
 }
 } // namespace
@@ -128,38 +135,46 @@ QString PresentPortsText() {
     ports.removeDuplicates();
     ports.sort();
     if (ports.isEmpty())
-        return QStringLiteral("No serial port is present on this system.");
-    return QStringLiteral("Serial ports present: %1.").arg(ports.join(QLatin1String(", ")));
+        return QCoreApplication::translate("CCommPort",
+                                           "No serial port is present on this system.");
+    return QCoreApplication::translate("CCommPort", "Serial ports present: %1.")
+        .arg(ports.join(QLatin1String(", ")));
 }
 
 QString OpenErrorMessage(OpenFailure failure, const QString& device, int code) {
     switch (failure) {
     case OpenFailure::NotFound: {
-        const QString text = device + QStringLiteral(": Invalid or unsupported port.");
+        const QString text =
+            device + QCoreApplication::translate("CCommPort", ": Invalid or unsupported port.");
         if (QFileInfo::exists(device))
             return text;
         return text +
-               QStringLiteral("\nThe device is not there: plug in the cable's adapter, or "
-                              "choose another port.\n") +
+               QCoreApplication::translate(
+                   "CCommPort", "\nThe device is not there: plug in the cable's adapter, or "
+                                "choose another port.\n") +
                PresentPortsText();
     }
     case OpenFailure::InUse:
-        return device + QStringLiteral(": Is already open.") + LockHolderText(device);
+        return device + QCoreApplication::translate("CCommPort", ": Is already open.") +
+               LockHolderText(device);
     case OpenFailure::NoPermission: {
         const QString group = DeviceGroup(device);
         const QString text =
-            device + QStringLiteral(": Permission denied. Your user may not use this port.\n");
+            device + QCoreApplication::translate(
+                         "CCommPort", ": Permission denied. Your user may not use this port.\n");
         // Joining root's group is no advice to give.
         if (group.isEmpty() || group == QLatin1String("root"))
-            return text + QStringLiteral("Ask the administrator for access to it.");
-        return text + QStringLiteral("Join the group \"%1\" that owns it (for example: sudo "
-                                     "adduser $USER %1), then log out and in again.")
+            return text + QCoreApplication::translate("CCommPort",
+                                                      "Ask the administrator for access to it.");
+        return text + QCoreApplication::translate(
+                          "CCommPort", "Join the group \"%1\" that owns it (for example: sudo "
+                                       "adduser $USER %1), then log out and in again.")
                           .arg(group);
     }
     case OpenFailure::Other:
         break;
     }
-    return device + QStringLiteral(":  Unknown error #-%1.").arg(code);
+    return device + QCoreApplication::translate("CCommPort", ":  Unknown error #-%1.").arg(code);
 }
 
 CCommPort::CCommPort(Prompt* prompt, const QString& settings)
@@ -266,9 +281,10 @@ void CCommPort::ShowOpenError(QSerialPort::SerialPortError error) {
 
 void CCommPort::ShowError(const QString& text) {
     if (prompt_)
-        prompt_->Message(text, kCaption, PromptButtons::Ok, PromptIcon::Stop);
+        prompt_->Message(text, QCoreApplication::translate("CCommPort", kCaption),
+                         PromptButtons::Ok, PromptIcon::Stop);
     else
-        qWarning("%s: %s", qPrintable(kCaption), qPrintable(VisibleText(text, true)));
+        qWarning("%s: %s", kCaption, qPrintable(VisibleText(text, true)));
 }
 
 void CCommPort::Close() {

@@ -3,6 +3,7 @@
 #include "radio/Radio.h"
 #include "radio/Settings.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QDir>
 #include <QFile>
@@ -15,27 +16,34 @@ using namespace layout;
 
 namespace {
 
-const char kCannotOpen[] = "Cannot open file:\n%s";
-const char kNotDataFile[] = "Not a radio data file:\n%s";
-const char kOtherRadio[] = "Radio data file for for different radio:\n%s";
-const char kInvalidHeader[] = "Radio data file has invalid header";
-const char kInvalidFormat[] = "Radio data file has invalid format";
-const char kVersionMismatch[] =
+const char kCannotOpen[] = QT_TRANSLATE_NOOP("DataFile", "Cannot open file:\n%s");
+const char kNotDataFile[] = QT_TRANSLATE_NOOP("DataFile", "Not a radio data file:\n%s");
+const char kOtherRadio[] =
+    QT_TRANSLATE_NOOP("DataFile", "Radio data file for for different radio:\n%s");
+const char kInvalidHeader[] = QT_TRANSLATE_NOOP("DataFile", "Radio data file has invalid header");
+const char kInvalidFormat[] = QT_TRANSLATE_NOOP("DataFile", "Radio data file has invalid format");
+const char kVersionMismatch[] = QT_TRANSLATE_NOOP(
+    "DataFile",
     "%1 was made for a VR-500 of another version (%2); the receiver set up here is %3.\n\n"
     "%4, and settings outside its ranges return to its defaults.\n\n"
-    "Open the file adjusted? Undo takes the adjustment back.";
+    "Open the file adjusted? Undo takes the adjustment back.");
 const char kNewFileName[] = "NONAME.RDF";
-const char kCannotSave[] = "Cannot save file:";
-const char kChangedOnDisk[] =
-    "%s was changed by another program since it was opened or last saved here.\n\n"
-    "Yes: overwrite it with the data shown.\nNo: save the data as another file.\n"
-    "Cancel: save nothing.";
-const char kChangedNotice[] =
-    "%s was changed on disk by another program. Save will ask before overwriting it.";
+const char kCannotSave[] = QT_TRANSLATE_NOOP("DataFile", "Cannot save file:");
+const char kChangedOnDisk[] = QT_TRANSLATE_NOOP(
+    "DataFile", "%s was changed by another program since it was opened or last saved here.\n\n"
+                "Yes: overwrite it with the data shown.\nNo: save the data as another file.\n"
+                "Cancel: save nothing.");
+const char kChangedNotice[] = QT_TRANSLATE_NOOP(
+    "DataFile", "%s was changed on disk by another program. Save will ask before overwriting it.");
+
+// The messages reach the user in the window's language.
+QString Text(const char* text) {
+    return QCoreApplication::translate("DataFile", text);
+}
 
 // Fills the first "%s" only, so a path that itself holds "%s" comes out as it is.
 QString WithPath(const char* text, const QString& path) {
-    QString result = QString::fromLatin1(text);
+    QString result = Text(text);
     const int at = result.indexOf(QLatin1String("%s"));
     return at < 0 ? result : result.replace(at, 2, path);
 }
@@ -113,12 +121,12 @@ bool CRadio::LoadFile(const QString& path) {
         return false;
     }
     if (GetU32(loaded.data() + header::kFileLength) != static_cast<std::uint32_t>(kImageSize)) {
-        ShowFileMessage(QString::fromLatin1(kInvalidHeader));
+        ShowFileMessage(Text(kInvalidHeader));
         return false;
     }
     const qint64 rest = kImageSize - kRdfHeaderSize;
     if (ReadFully(file, loaded.data() + kRdfHeaderSize, rest) < rest) {
-        ShowFileMessage(QString::fromLatin1(kInvalidFormat));
+        ShowFileMessage(Text(kInvalidFormat));
         return false;
     }
     std::fill_n(loaded.data() + header::kClearedOnLoad, header::kClearedOnLoadSize, Byte{0});
@@ -204,7 +212,7 @@ bool CRadio::ConfirmVersionChange(const QString& path, int fileCountry, int file
                                 : QStringLiteral("%1 channels hold frequencies this version cannot "
                                                  "receive and will be emptied")
                                       .arg(lost.size());
-    message = QString::fromLatin1(kVersionMismatch)
+    message = Text(kVersionMismatch)
                   .arg(QFileInfo(path).fileName(), VersionText(fileCountry, fileWideband),
                        VersionText(Country(), Wideband()), emptied);
     if (!prompt_)
@@ -286,8 +294,7 @@ bool CRadio::WriteTo(const QString& path) {
 }
 
 bool CRadio::SaveChecked(const QString& path) {
-    if (const QString refused = NotRegularFile(QString::fromLatin1(kCannotSave), path);
-        !refused.isEmpty()) {
+    if (const QString refused = NotRegularFile(Text(kCannotSave), path); !refused.isEmpty()) {
         ShowFileMessage(refused);
         return false;
     }

@@ -5,5 +5,5 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 lupdate=$(command -v lupdate || echo /usr/lib/qt6/bin/lupdate)
 for ts in translations/corvinel_*.ts; do
-    "$lupdate" -silent -locations none -no-obsolete -I . app pages link -ts "$ts"
+    "$lupdate" -silent -locations none -no-obsolete -I . app pages link radio -ts "$ts"
 done

@@ -285,6 +285,79 @@ To recover, put it in clone mode again and write the data again.</source>
     </message>
 </context>
 <context>
+    <name>CCommPort</name>
+    <message>
+        <source>Com port error</source>
+        <translation>通信ポートのエラー</translation>
+    </message>
+    <message>
+        <source>
+The lock file %1 belongs to the user %2</source>
+        <translation>
+ロックファイル %1 はユーザー %2 のものです</translation>
+    </message>
+    <message>
+        <source>, whose process %1 uses the port.</source>
+        <translation>。そのプロセス %1 がポートを使用しています。</translation>
+    </message>
+    <message>
+        <source>; its process %1 is no longer running.</source>
+        <translation>。そのプロセス %1 はすでに終了しています。</translation>
+    </message>
+    <message>
+        <source>.</source>
+        <translation>。</translation>
+    </message>
+    <message>
+        <source>
+If no program uses the port, remove the lock file (for example: sudo rm %1).</source>
+        <translation>
+ポートを使っているプログラムがなければ、ロックファイルを削除してください (例: sudo rm %1)。</translation>
+    </message>
+    <message>
+        <source>No serial port is present on this system.</source>
+        <translation>このシステムにはシリアルポートがありません。</translation>
+    </message>
+    <message>
+        <source>Serial ports present: %1.</source>
+        <translation>使用できるシリアルポート: %1</translation>
+    </message>
+    <message>
+        <source>: Invalid or unsupported port.</source>
+        <translation>: 無効なポート、または対応していないポートです。</translation>
+    </message>
+    <message>
+        <source>
+The device is not there: plug in the cable&apos;s adapter, or choose another port.
+</source>
+        <translation>
+デバイスが見つかりません。ケーブルのアダプターを接続するか、別のポートを選んでください。
+</translation>
+    </message>
+    <message>
+        <source>: Is already open.</source>
+        <translation>: すでに使用中です。</translation>
+    </message>
+    <message>
+        <source>: Permission denied. Your user may not use this port.
+</source>
+        <translation>: アクセスが拒否されました。このユーザーはこのポートを使用できません。
+</translation>
+    </message>
+    <message>
+        <source>Ask the administrator for access to it.</source>
+        <translation>管理者にアクセス権を依頼してください。</translation>
+    </message>
+    <message>
+        <source>Join the group &quot;%1&quot; that owns it (for example: sudo adduser $USER %1), then log out and in again.</source>
+        <translation>ポートを所有するグループ「%1」に参加し (例: sudo adduser $USER %1)、ログインし直してください。</translation>
+    </message>
+    <message>
+        <source>:  Unknown error #-%1.</source>
+        <translation>:  不明なエラー #-%1</translation>
+    </message>
+</context>
+<context>
     <name>CCommSetupDlg</name>
     <message>
         <source>Comm Port Setup</source>
@@ -1137,7 +1210,7 @@ Size</source>
     <name>CPageMain</name>
     <message>
         <source>Setting</source>
-        <translation>セット</translation>
+        <translation>設定</translation>
     </message>
     <message>
         <source>RF &amp;Squelch</source>
@@ -1659,6 +1732,85 @@ Frequency</source>
     <message>
         <source>Transfer progress</source>
         <translation>転送の進み具合</translation>
+    </message>
+</context>
+<context>
+    <name>CloneReceiver</name>
+    <message>
+        <source>The receiver stopped sending before the read was complete.
+</source>
+        <translation>読み込みが終わる前に受信機からの送信が止まりました。
+</translation>
+    </message>
+    <message>
+        <source>Comm Error</source>
+        <translation>通信エラー</translation>
+    </message>
+    <message>
+        <source>Check that the receiver is in clone mode and sending, that the cable is plugged in at both ends, and that the port chosen is the one the cable is on; then read again.</source>
+        <translation>受信機がクローンモードで送信中であること、ケーブルの両端が差し込まれていること、選んだポートがケーブルをつないだポートであることを確認して、もう一度読み込んでください。</translation>
+    </message>
+    <message>
+        <source>The read was cancelled. The data that had arrived were discarded.</source>
+        <translation>読み込みを中止しました。受け取ったデータは破棄しました。</translation>
+    </message>
+    <message>
+        <source>Checksum error</source>
+        <translation>チェックサムエラー</translation>
+    </message>
+    <message>
+        <source>The receiver sent more data than the image holds.</source>
+        <translation>受信機からイメージの容量を超えるデータが送られてきました。</translation>
+    </message>
+    <message>
+        <source>The receiver ended the transfer before the whole image arrived.</source>
+        <translation>イメージ全体が届く前に受信機が転送を終了しました。</translation>
+    </message>
+</context>
+<context>
+    <name>CloneSender</name>
+    <message>
+        <source>The current version of the file does not match the radio.
+Read data from the radio so the program can match the data to the radio.</source>
+        <translation>ファイルのバージョンが受信機と一致しません。
+受信機に合わせるため、先に受信機からデータを読み込んでください。</translation>
+    </message>
+    <message>
+        <source>An error occured while writing data.</source>
+        <translation>データの書き込み中にエラーが発生しました。</translation>
+    </message>
+    <message>
+        <source>The receiver did not answer.
+Check the cable and that the receiver waits in clone mode.</source>
+        <translation>受信機から応答がありません。
+ケーブルと、受信機がクローンモードで待機していることを確認してください。</translation>
+    </message>
+    <message>
+        <source>The receiver did not answer: no echo came back through the cable.
+Check the cable.</source>
+        <translation>受信機から応答がありません: ケーブルからエコーが返ってきません。
+ケーブルを確認してください。</translation>
+    </message>
+</context>
+<context>
+    <name>CloneSession</name>
+    <message>
+        <source>Comm Error</source>
+        <translation>通信エラー</translation>
+    </message>
+    <message>
+        <source>The serial port is not open.</source>
+        <translation>シリアルポートが開いていません。</translation>
+    </message>
+    <message>
+        <source>: The serial port stopped working or is gone.
+Check the cable.</source>
+        <translation>: シリアルポートが動作しなくなったか、取り外されました。
+ケーブルを確認してください。</translation>
+    </message>
+    <message>
+        <source>: Writing to the port failed.</source>
+        <translation>: ポートへの書き込みに失敗しました。</translation>
     </message>
 </context>
 <context>
@@ -2257,6 +2409,67 @@ Frequency</source>
     <message>
         <source>Meter Symbol</source>
         <translation>メーター表示</translation>
+    </message>
+</context>
+<context>
+    <name>DataFile</name>
+    <message>
+        <source>Cannot open file:
+%s</source>
+        <translation>ファイルを開けません:
+%s</translation>
+    </message>
+    <message>
+        <source>Not a radio data file:
+%s</source>
+        <translation>受信機データファイルではありません:
+%s</translation>
+    </message>
+    <message>
+        <source>Radio data file for for different radio:
+%s</source>
+        <translation>別の受信機用のデータファイルです:
+%s</translation>
+    </message>
+    <message>
+        <source>Radio data file has invalid header</source>
+        <translation>受信機データファイルのヘッダーが正しくありません</translation>
+    </message>
+    <message>
+        <source>Radio data file has invalid format</source>
+        <translation>受信機データファイルの形式が正しくありません</translation>
+    </message>
+    <message>
+        <source>%1 was made for a VR-500 of another version (%2); the receiver set up here is %3.
+
+%4, and settings outside its ranges return to its defaults.
+
+Open the file adjusted? Undo takes the adjustment back.</source>
+        <translation>%1 は別のバージョンの VR-500 (%2) 用に作られたファイルです。ここで設定されている受信機は %3 です。
+
+%4。範囲外の設定は既定値に戻ります。
+
+調整して開きますか? [元に戻す] で調整を取り消せます。</translation>
+    </message>
+    <message>
+        <source>Cannot save file:</source>
+        <translation>ファイルを保存できません:</translation>
+    </message>
+    <message>
+        <source>%s was changed by another program since it was opened or last saved here.
+
+Yes: overwrite it with the data shown.
+No: save the data as another file.
+Cancel: save nothing.</source>
+        <translation>%s は、ここで開いたか最後に保存した後に、別のプログラムによって変更されています。
+
+はい: 表示中のデータで上書きします。
+いいえ: データを別のファイルに保存します。
+キャンセル: 何も保存しません。</translation>
+    </message>
+    <message>
+        <source>%s was changed on disk by another program. Save will ask before overwriting it.</source>
+        <translation>%s が別のプログラムによって変更されました。保存するときは上書きの前に確認します。</translation>
     </message>
 </context>
 <context>

@@ -5,8 +5,11 @@
 #include "app/Translations.h"
 #include "radio/Codecs.h"
 
+#include <QAbstractButton>
 #include <QDialogButtonBox>
 #include <QFile>
+#include <QGroupBox>
+#include <QLabel>
 #include <QLocale>
 #include <QMenuBar>
 #include <QProcess>
@@ -54,7 +57,7 @@ std::vector<Message> ReadTs(const QString& path) {
 }
 
 QStringList Placeholders(const QString& text) {
-    static const QRegularExpression marker(QStringLiteral("%L?[0-9]+|%n"));
+    static const QRegularExpression marker(QStringLiteral("%L?[0-9]+|%n|%s"));
     QStringList found;
     for (const auto& m : marker.globalMatch(text))
         found << m.captured();
@@ -87,7 +90,7 @@ TEST(Translation, EveryTextOfTheWindowHasAFaithfulJapaneseTranslation) {
                   {QStringLiteral("-silent"), QStringLiteral("-locations"), QStringLiteral("none"),
                    QStringLiteral("-no-obsolete"), QStringLiteral("-I"), QStringLiteral("."),
                    QStringLiteral("app"), QStringLiteral("pages"), QStringLiteral("link"),
-                   QStringLiteral("-ts"), ts});
+                   QStringLiteral("radio"), QStringLiteral("-ts"), ts});
     ASSERT_TRUE(lupdate.waitForFinished(120000));
     ASSERT_EQ(lupdate.exitCode(), 0) << lupdate.readAllStandardError().constData();
 
@@ -159,4 +162,37 @@ TEST_F(JapaneseWindow, ShowsJapaneseTextsAndKeepsChannelNameBytes) {
     // Back to English: the window's next texts are the English ones again.
     EXPECT_FALSE(InstallTranslations(QLocale(QLocale::English)));
     EXPECT_EQ(QCoreApplication::translate("Commands", "&New"), QStringLiteral("&New"));
+}
+
+// Japanese texts are wider than the English ones: every label, button and group title of every
+// page must still have the room it asks for. CORVINEL_SHOTS names a folder for pictures of the
+// pages, to look at.
+TEST_F(JapaneseWindow, EveryPageHasRoomForItsJapaneseTexts) {
+    ASSERT_TRUE(InstallTranslations(QLocale(QLocale::Japanese, QLocale::Japan)));
+    Start(kLanguageJapanese);
+    const QString shots = qEnvironmentVariable("CORVINEL_SHOTS");
+    QStringList clipped;
+    CSnapPropertySheet* sheet = Host()->Sheet();
+    for (int i = 0; i < sheet->count(); ++i) {
+        sheet->setCurrentIndex(i);
+        QTest::qWait(50);
+        QWidget* page = sheet->widget(i);
+        const auto tooNarrow = [&](QWidget* w, int wanted) {
+            if (w->isVisible() && w->width() < wanted)
+                clipped << sheet->tabText(i) + QStringLiteral(": ") + w->accessibleName() +
+                               QStringLiteral(" ") + QString::number(w->width()) +
+                               QStringLiteral("<") + QString::number(wanted);
+        };
+        for (QLabel* l : page->findChildren<QLabel*>())
+            if (!l->wordWrap() && !l->text().isEmpty())
+                tooNarrow(l, l->sizeHint().width());
+        for (QAbstractButton* b : page->findChildren<QAbstractButton*>())
+            if (!b->text().isEmpty())
+                tooNarrow(b, b->sizeHint().width());
+        for (QGroupBox* g : page->findChildren<QGroupBox*>())
+            tooNarrow(g, g->fontMetrics().horizontalAdvance(g->title()));
+        if (!shots.isEmpty())
+            Frame()->grab().save(QStringLiteral("%1/%2.png").arg(shots).arg(i + 1));
+    }
+    EXPECT_TRUE(clipped.isEmpty()) << qPrintable(clipped.join(QLatin1Char('\n')));
 }
