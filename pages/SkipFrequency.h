@@ -22,14 +22,15 @@ public:
     static constexpr int kSkipRows = 100;
     static constexpr int kLimitRows = 10;
     // Labels of the controls in Controls().
-    static constexpr char kScanMode[] = "Scan Mode";
-    static constexpr char kResumeDelay[] = "Resume Delay";
-    static constexpr char kBandScope[] = "Band Scope";
-    static constexpr char kSpan[] = "A Mode Span";
-    static constexpr char kSweepStepsA[] = "A Mode Sweep Steps";
-    static constexpr char kSweepStepsB[] = "B Mode Sweep Steps";
-    static constexpr char kPriorityMode[] = "Priority Channel Mode";
-    static constexpr char kLimitSearch[] = "Limit Search Mode";
+    static constexpr char kScanMode[] = QT_TRANSLATE_NOOP("ControlTable", "Scan Mode");
+    static constexpr char kResumeDelay[] = QT_TRANSLATE_NOOP("ControlTable", "Resume Delay");
+    static constexpr char kBandScope[] = QT_TRANSLATE_NOOP("ControlTable", "Band Scope");
+    static constexpr char kSpan[] = QT_TRANSLATE_NOOP("ControlTable", "A Mode Span");
+    static constexpr char kSweepStepsA[] = QT_TRANSLATE_NOOP("ControlTable", "A Mode Sweep Steps");
+    static constexpr char kSweepStepsB[] = QT_TRANSLATE_NOOP("ControlTable", "B Mode Sweep Steps");
+    static constexpr char kPriorityMode[] =
+        QT_TRANSLATE_NOOP("ControlTable", "Priority Channel Mode");
+    static constexpr char kLimitSearch[] = QT_TRANSLATE_NOOP("ControlTable", "Limit Search Mode");
 
     explicit CSkipFrequency(CVR500Radio& radio, QWidget* parent = nullptr);
     ~CSkipFrequency() override;

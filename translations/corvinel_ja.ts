@@ -2410,6 +2410,38 @@ Check the cable.</source>
         <source>Meter Symbol</source>
         <translation>メーター表示</translation>
     </message>
+    <message>
+        <source>Scan Mode</source>
+        <translation>スキャンモード</translation>
+    </message>
+    <message>
+        <source>Resume Delay</source>
+        <translation>再開時間</translation>
+    </message>
+    <message>
+        <source>Band Scope</source>
+        <translation>バンドスコープ</translation>
+    </message>
+    <message>
+        <source>A Mode Span</source>
+        <translation>A モードのスパン</translation>
+    </message>
+    <message>
+        <source>A Mode Sweep Steps</source>
+        <translation>A モードのスイープステップ</translation>
+    </message>
+    <message>
+        <source>B Mode Sweep Steps</source>
+        <translation>B モードのスイープステップ</translation>
+    </message>
+    <message>
+        <source>Priority Channel Mode</source>
+        <translation>プライオリティチャンネルのモード</translation>
+    </message>
+    <message>
+        <source>Limit Search Mode</source>
+        <translation>リミットサーチモード</translation>
+    </message>
 </context>
 <context>
     <name>DataFile</name>

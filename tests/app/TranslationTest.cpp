@@ -65,7 +65,7 @@ QStringList Placeholders(const QString& text) {
     return found;
 }
 
-bool HasMnemonic(const QString& text) {
+bool HasMnemonic(QString text) {
     return text.remove(QLatin1String("&&")).contains(QLatin1Char('&'));
 }
 
@@ -137,7 +137,9 @@ TEST_F(JapaneseWindow, ShowsJapaneseTextsAndKeepsChannelNameBytes) {
     const QString name = QStringLiteral("ｱｲｳｴｵﾞﾟ");
     Byte expected[8];
     ASSERT_TRUE(NameFromText(name, expected));
-    Host()->ActivateMemoryView();
+    QLineEdit* frequency = TypeInCell(1, QStringLiteral("145.5"));
+    ASSERT_NE(frequency, nullptr);
+    QTest::keyClick(frequency, Qt::Key_Return);
     const QModelIndex cell = Grid()->model()->index(0, 2);
     Grid()->setCurrentIndex(cell);
     Grid()->edit(cell);
