@@ -1,6 +1,7 @@
 #include "radio/Codecs.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <algorithm>
 #include <cctype>
@@ -184,8 +185,9 @@ QString BandEdgeText(int units100Hz) {
 
 QString FrequencyMessage(int hz) {
     if (hz >= kOutOfReachHz)
-        return FrequencyText(kOutOfReachHz) + QStringLiteral(" or more is not a valid frequency");
-    return FrequencyText(hz) + QStringLiteral(" is not a valid frequency");
+        return FrequencyText(kOutOfReachHz) +
+               QCoreApplication::translate("Codecs", " or more is not a valid frequency");
+    return FrequencyText(hz) + QCoreApplication::translate("Codecs", " is not a valid frequency");
 }
 
 QString VersionText(int country, int wideband) {
@@ -228,8 +230,9 @@ QString AcceptedRangesText(int country, int wideband) {
 }
 
 QString AcceptedRangesNote(int country, int wideband) {
-    return QStringLiteral("This receiver's version (%1) receives %2, each range up to but not "
-                          "including its upper edge.")
+    return QCoreApplication::translate("Codecs",
+                                       "This receiver's version (%1) receives %2, each range up "
+                                       "to but not including its upper edge.")
         .arg(VersionText(country, wideband), AcceptedRangesText(country, wideband));
 }
 

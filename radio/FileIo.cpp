@@ -1,5 +1,6 @@
 #include "radio/FileIo.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QFile>
 #include <QFileInfo>
@@ -7,7 +8,7 @@
 
 namespace {
 QString CannotCreate(const QString& path) {
-    return QStringLiteral("Cannot create file:\n") + path;
+    return QCoreApplication::translate("FileIo", "Cannot create file:\n") + path;
 }
 
 // A read-only file stays as it is, even where its folder would let a rename replace it.
@@ -27,7 +28,7 @@ QString WriteIntoDevice(const QString& path, const QByteArray& bytes) {
     if (!device.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return CannotCreate(path);
     if (device.write(bytes) != bytes.size())
-        return QStringLiteral("Error writing file:\n") + path;
+        return QCoreApplication::translate("FileIo", "Error writing file:\n") + path;
     return {};
 }
 } // namespace
@@ -42,7 +43,7 @@ QString SaveWholeFile(const QString& path, const QByteArray& bytes) {
         return CannotCreate(path);
     if (file.write(bytes) != bytes.size() || !file.commit()) {
         file.cancelWriting();
-        return QStringLiteral("Error writing file:\n") + path;
+        return QCoreApplication::translate("FileIo", "Error writing file:\n") + path;
     }
     return {};
 }
@@ -64,7 +65,8 @@ QString NotRegularFile(const QString& action, const QString& path) {
     if (!info.exists() || info.isFile() || info.isDir())
         return {};
     return action + QLatin1Char('\n') + path +
-           QStringLiteral("\nIt is not a regular file (it is a named pipe or a device).");
+           QCoreApplication::translate(
+               "FileIo", "\nIt is not a regular file (it is a named pipe or a device).");
 }
 
 FileStamp StampOf(const QString& path) {

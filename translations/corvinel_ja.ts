@@ -1068,8 +1068,7 @@ Mode</source>
     <message>
         <source>Channel
 Name</source>
-        <translation>チャンネル
-名</translation>
+        <translation>チャンネル名</translation>
     </message>
     <message>
         <source>Preferential
@@ -1814,6 +1813,21 @@ Check the cable.</source>
     </message>
 </context>
 <context>
+    <name>Codecs</name>
+    <message>
+        <source> or more is not a valid frequency</source>
+        <translation> 以上は有効な周波数ではありません</translation>
+    </message>
+    <message>
+        <source> is not a valid frequency</source>
+        <translation> は有効な周波数ではありません</translation>
+    </message>
+    <message>
+        <source>This receiver&apos;s version (%1) receives %2, each range up to but not including its upper edge.</source>
+        <translation>このバージョンの受信機 (%1) の受信範囲は %2 です (各範囲の上端は含みません)。</translation>
+    </message>
+</context>
+<context>
     <name>Commands</name>
     <message>
         <source>&amp;New</source>
@@ -2502,6 +2516,27 @@ Cancel: save nothing.</source>
     <message>
         <source>%s was changed on disk by another program. Save will ask before overwriting it.</source>
         <translation>%s が別のプログラムによって変更されました。保存するときは上書きの前に確認します。</translation>
+    </message>
+</context>
+<context>
+    <name>FileIo</name>
+    <message>
+        <source>Cannot create file:
+</source>
+        <translation>ファイルを作成できません:
+</translation>
+    </message>
+    <message>
+        <source>Error writing file:
+</source>
+        <translation>ファイルの書き込み中にエラーが発生しました:
+</translation>
+    </message>
+    <message>
+        <source>
+It is not a regular file (it is a named pipe or a device).</source>
+        <translation>
+通常のファイルではありません (名前付きパイプまたはデバイスです)。</translation>
     </message>
 </context>
 <context>
