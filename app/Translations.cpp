@@ -6,6 +6,7 @@
 #include <QLocale>
 #include <QTranslator>
 #include <memory>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -22,14 +23,26 @@ QStringList OwnFolders() {
                 QStringLiteral("/../share/corvinel/translations")};
 }
 
-std::unique_ptr<QTranslator> Load(const QLocale& locale, const QString& name,
-                                  const QStringList& folders) {
+std::unique_ptr<QTranslator> Load(const QString& file, const QStringList& folders) {
     auto translator = std::make_unique<QTranslator>();
     for (const QString& folder : folders) {
-        if (translator->load(locale, name, QStringLiteral("_"), folder))
+        if (translator->load(file, folder))
             return translator;
     }
     return nullptr;
+}
+
+// The first of the user's languages the program speaks, with its translation. English, the
+// program's own, ends the search: "en_US:ja" keeps the window English.
+std::pair<QString, std::unique_ptr<QTranslator>> OwnTranslation(const QLocale& locale) {
+    for (QString language : locale.uiLanguages()) {
+        language.replace(QLatin1Char('-'), QLatin1Char('_'));
+        if (language == QLatin1String("C") || language.startsWith(QLatin1String("en")))
+            break;
+        if (auto own = Load(QStringLiteral("corvinel_") + language, OwnFolders()))
+            return {language, std::move(own)};
+    }
+    return {};
 }
 
 } // namespace
@@ -41,12 +54,12 @@ bool InstallTranslations(const QLocale& locale) {
 
     // Only a language the program itself speaks brings Qt's texts along, so the window never
     // mixes English labels with another language's buttons.
-    auto own = Load(locale, QStringLiteral("corvinel"), OwnFolders());
+    auto [language, own] = OwnTranslation(locale);
     if (!own)
         return false;
     const QString qtFolder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
-    for (const char* name : {"qtbase", "qtserialport"}) {
-        if (auto qt = Load(locale, QString::fromLatin1(name), {qtFolder})) {
+    for (const char* name : {"qtbase_", "qtserialport_"}) {
+        if (auto qt = Load(QString::fromLatin1(name) + language, {qtFolder})) {
             QCoreApplication::installTranslator(qt.get());
             Installed().push_back(std::move(qt));
         }
