@@ -14,9 +14,9 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     icon->setPixmap(QIcon(QStringLiteral(":/icons/corvinel.svg")).pixmap(48, 48));
     icon->setAccessibleName(tr("Corvinel icon"));
     auto* name = new QLabel(tr("<b>Corvinel</b>"), this);
-    auto* version = new QLabel(tr("Version ") + QLatin1String(kAppVersion), this);
-    auto* maker = new QLabel(QStringLiteral("Programming tool for the Yaesu VR-500 receiver\n"
-                                            "Made by Tarnwick"),
+    auto* version = new QLabel(tr("Version %1").arg(QLatin1String(kAppVersion)), this);
+    auto* maker = new QLabel(tr("Programming tool for the Yaesu VR-500 receiver\n"
+                                "Made by Tarnwick"),
                              this);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     buttons->button(QDialogButtonBox::Ok)->setDefault(true);

@@ -60,8 +60,8 @@ void CMainFrame::OnCheckCable() {
 void CMainFrame::OnSaveDiagnostics() {
     const TransferTrace& trace = TransferTrace::Last();
     if (trace.IsEmpty()) {
-        prompt_.Message(QStringLiteral("No transfer has run since Corvinel started.\nAfter Get "
-                                       "Data or Send Data, this saves what crossed the cable."),
+        prompt_.Message(tr("No transfer has run since Corvinel started.\nAfter Get "
+                           "Data or Send Data, this saves what crossed the cable."),
                         QString(), PromptButtons::Ok, PromptIcon::Information);
         return;
     }

@@ -220,8 +220,8 @@ void CImportDialog::ShowPreview() {
     else
         text << tr("%1 rows will be written, %2 refused.").arg(taken).arg(refused);
     if (refused > 0 && !options_.skipRefused)
-        text << QStringLiteral("Nothing is written while rows are refused, unless the good rows "
-                               "are imported alone.");
+        text << tr("Nothing is written while rows are refused, unless the good rows "
+                   "are imported alone.");
     if (options_.placement == csv::Placement::Bank)
         text << tr("The other channels of bank %1 are cleared.").arg(options_.bank);
     if (!plan_.recognised.unknownColumns.isEmpty())

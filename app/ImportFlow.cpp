@@ -38,8 +38,9 @@ void FinishImport(CMainFrame& frame, Prompt& prompt, CVR500Radio& radio, CVR500R
                  PromptIcon::Exclamation);
     if (!result.cutNames.empty())
         ShowList(prompt,
-                 QStringLiteral("%1 channels imported. Names longer than the receiver holds "
-                                "were cut:")
+                 QCoreApplication::translate(
+                     "ImportFlow", "%1 channels imported. Names longer than the receiver holds "
+                                   "were cut:")
                      .arg(result.channelsSet),
                  csv::ProblemLines(result.cutNames, where), caption, PromptButtons::Ok,
                  PromptIcon::Information);

@@ -46,10 +46,9 @@ void FrequencyField::Normalise() {
     // A stored value that was already out of reach stays as long as the user leaves it alone.
     if (!FitsFreq8(hz) && hz != loadedHz_) {
         if (Prompt* prompt = radio_.GetPrompt()) {
-            prompt->Message(FrequencyText(hz) +
-                                QStringLiteral(" MHz cannot be stored: the highest frequency "
-                                               "this field holds is ") +
-                                FrequencyText(kLargestFreq8Hz) + tr(" MHz."),
+            prompt->Message(tr("%1 MHz cannot be stored: the highest frequency this field "
+                               "holds is %2 MHz.")
+                                .arg(FrequencyText(hz), FrequencyText(kLargestFreq8Hz)),
                             QString(), PromptButtons::Ok, PromptIcon::Exclamation);
         }
         SetHz(acceptedHz_);

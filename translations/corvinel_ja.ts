@@ -23,8 +23,14 @@
         <translation>&lt;b&gt;Corvinel&lt;/b&gt;</translation>
     </message>
     <message>
-        <source>Version </source>
-        <translation>バージョン </translation>
+        <source>Version %1</source>
+        <translation>バージョン %1</translation>
+    </message>
+    <message>
+        <source>Programming tool for the Yaesu VR-500 receiver
+Made by Tarnwick</source>
+        <translation>八重洲 VR-500 受信機用プログラミングツール
+作成: Tarnwick</translation>
     </message>
 </context>
 <context>
@@ -174,7 +180,7 @@ A frequency typed into a row moves the row to its place in order. The lowest and
     </message>
     <message>
         <source>Name &amp;text</source>
-        <translation>名前(&amp;T)</translation>
+        <translation>名前の文字(&amp;T)</translation>
     </message>
     <message>
         <source>&amp;Counter starts at</source>
@@ -237,6 +243,12 @@ If the bar does not move, check that the cable sits firmly in the speaker jack a
     <message>
         <source>The data were read. </source>
         <translation>データを読み込みました。</translation>
+    </message>
+    <message>
+        <source>The data were read, but no backup of them could be kept:
+</source>
+        <translation>データは読み込みましたが、バックアップを保存できませんでした:
+</translation>
     </message>
 </context>
 <context>
@@ -463,6 +475,22 @@ To: %2</source>
     <message>
         <source>%1 settings</source>
         <translation>%1 件の設定</translation>
+    </message>
+    <message>
+        <source>No data read from the receiver has been kept, so what this will change cannot be shown.</source>
+        <translation>受信機から読み込んだデータが保存されていないため、何が変わるかを表示できません。</translation>
+    </message>
+    <message>
+        <source>The data last read from the receiver could not be read (%1), so what this will change cannot be shown.</source>
+        <translation>受信機から最後に読み込んだデータを読めなかったため (%1)、何が変わるかを表示できません。</translation>
+    </message>
+    <message>
+        <source>Compared with the data last read from the receiver (%1), no channel and no setting will change.</source>
+        <translation>受信機から最後に読み込んだデータ (%1) と比べて、チャンネルも設定も変わりません。</translation>
+    </message>
+    <message>
+        <source>Compared with the data last read from the receiver (%1), %2 and %3 will change.</source>
+        <translation>受信機から最後に読み込んだデータ (%1) と比べて、%2と%3が変わります。</translation>
     </message>
 </context>
 <context>
@@ -736,6 +764,10 @@ Scan &amp;Mode</source>
         <source>Column %1</source>
         <translation>列 %1</translation>
     </message>
+    <message>
+        <source>Nothing is written while rows are refused, unless the good rows are imported alone.</source>
+        <translation>受け付けない行があるときは、正しい行だけを取り込む設定にしない限り何も書き込みません。</translation>
+    </message>
 </context>
 <context>
     <name>CLibraryDialog</name>
@@ -961,6 +993,12 @@ Scan &amp;Mode</source>
     <message>
         <source>All files (*.*)</source>
         <translation>すべてのファイル (*.*)</translation>
+    </message>
+    <message>
+        <source>No transfer has run since Corvinel started.
+After Get Data or Send Data, this saves what crossed the cable.</source>
+        <translation>Corvinel の起動後、まだ転送を行っていません。
+データ読み込みまたはデータ書き込みの後に、ケーブルを通ったデータを保存できます。</translation>
     </message>
 </context>
 <context>
@@ -2542,8 +2580,8 @@ It is not a regular file (it is a named pipe or a device).</source>
 <context>
     <name>FrequencyField</name>
     <message>
-        <source> MHz.</source>
-        <translation> MHz です。</translation>
+        <source>%1 MHz cannot be stored: the highest frequency this field holds is %2 MHz.</source>
+        <translation>%1 MHz は保存できません。この欄に入力できる最高周波数は %2 MHz です。</translation>
     </message>
 </context>
 <context>
@@ -2590,6 +2628,10 @@ It is not a regular file (it is a named pipe or a device).</source>
     <message>
         <source>%1 channels imported. Rows left out:</source>
         <translation>%1 チャンネルを取り込みました。除外した行:</translation>
+    </message>
+    <message>
+        <source>%1 channels imported. Names longer than the receiver holds were cut:</source>
+        <translation>%1 チャンネルを取り込みました。受信機に入らない長さの名前は切り詰めました:</translation>
     </message>
 </context>
 <context>

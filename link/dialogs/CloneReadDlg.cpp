@@ -53,8 +53,8 @@ void CCloneReadDlg::reject() {
 void CCloneReadDlg::KeepBackup() {
     const backups::Written written = backups::Write(radio_.EditImage());
     if (!written.failure.isEmpty())
-        prompt_.Message(QStringLiteral("The data were read, but no backup of them could be "
-                                       "kept:\n") +
+        prompt_.Message(tr("The data were read, but no backup of them could be "
+                           "kept:\n") +
                             written.failure,
                         QString(), PromptButtons::Ok, PromptIcon::Exclamation);
 }

@@ -146,14 +146,14 @@ CCompareDlg::SendSummary CCompareDlg::SummaryBeforeSending(const CRadio& radio) 
     SendSummary summary;
     const QString newest = backups::Newest();
     if (newest.isEmpty()) {
-        summary.text = QStringLiteral("No data read from the receiver has been kept, so what "
-                                      "this will change cannot be shown.");
+        summary.text = tr("No data read from the receiver has been kept, so what "
+                          "this will change cannot be shown.");
         return summary;
     }
     CVR500Radio last; // no prompt: a backup that cannot be read is told in the summary
     if (!last.LoadFile(newest)) {
-        summary.text = QStringLiteral("The data last read from the receiver could not be read "
-                                      "(%1), so what this will change cannot be shown.")
+        summary.text = tr("The data last read from the receiver could not be read "
+                          "(%1), so what this will change cannot be shown.")
                            .arg(QFileInfo(newest).fileName());
         return summary;
     }
@@ -175,13 +175,13 @@ CCompareDlg::SendSummary CCompareDlg::SummaryBeforeSending(const CRadio& radio) 
     const int channels = summary.differences.Count(compare::Area::Channel);
     const int settings = summary.differences.Count(compare::Area::Setting);
     if (channels + settings == 0)
-        summary.text = QStringLiteral("Compared with the data last read from the receiver (%1), "
-                                      "no channel and no setting will change.")
+        summary.text = tr("Compared with the data last read from the receiver (%1), "
+                          "no channel and no setting will change.")
                            .arg(when);
     else
         summary.text =
-            QStringLiteral("Compared with the data last read from the receiver (%1), "
-                           "%2 and %3 will change.")
+            tr("Compared with the data last read from the receiver (%1), "
+               "%2 and %3 will change.")
                 .arg(when, channels == 1 ? tr("1 channel") : tr("%1 channels").arg(channels),
                      settings == 1 ? tr("1 setting") : tr("%1 settings").arg(settings));
     return summary;

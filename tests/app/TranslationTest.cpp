@@ -2,7 +2,14 @@
 // along with it, and channel names untouched by the interface language.
 
 #include "AppTestSupport.h"
+#include "app/AboutDlg.h"
+#include "app/LibraryDialog.h"
 #include "app/Translations.h"
+#include "link/dialogs/CommSetupDlg.h"
+#include "pages/ChannelEditDlg.h"
+#include "pages/FillSeriesDlg.h"
+#include "pages/PrintSetupDlg.h"
+#include "pages/SortDlg.h"
 #include "radio/Codecs.h"
 
 #include <QAbstractButton>
@@ -166,35 +173,70 @@ TEST_F(JapaneseWindow, ShowsJapaneseTextsAndKeepsChannelNameBytes) {
     EXPECT_EQ(QCoreApplication::translate("Commands", "&New"), QStringLiteral("&New"));
 }
 
+namespace {
+
+// The texts of a window that have less room than they ask for.
+QStringList Clipped(QWidget* window, const QString& where) {
+    QStringList clipped;
+    const auto tooNarrow = [&](QWidget* w, const QString& text, int wanted) {
+        if (w->isVisible() && w->width() < wanted)
+            clipped << where + QStringLiteral(": \"") + text + QStringLiteral("\" ") +
+                           QString::number(w->width()) + QStringLiteral(" < ") +
+                           QString::number(wanted);
+    };
+    for (QLabel* l : window->findChildren<QLabel*>())
+        if (!l->wordWrap() && !l->text().isEmpty())
+            tooNarrow(l, l->text(), l->minimumSizeHint().width());
+    for (QAbstractButton* b : window->findChildren<QAbstractButton*>())
+        if (!b->text().isEmpty())
+            tooNarrow(b, b->text(), b->sizeHint().width());
+    for (QGroupBox* g : window->findChildren<QGroupBox*>())
+        tooNarrow(g, g->title(), g->fontMetrics().horizontalAdvance(g->title()));
+    return clipped;
+}
+
+} // namespace
+
 // Japanese texts are wider than the English ones: every label, button and group title of every
-// page must still have the room it asks for. CORVINEL_SHOTS names a folder for pictures of the
-// pages, to look at.
-TEST_F(JapaneseWindow, EveryPageHasRoomForItsJapaneseTexts) {
+// page and dialog must still have the room it asks for. CORVINEL_SHOTS names a folder for
+// pictures of them, to look at.
+TEST_F(JapaneseWindow, EveryPageAndDialogHasRoomForItsJapaneseTexts) {
     ASSERT_TRUE(InstallTranslations(QLocale(QLocale::Japanese, QLocale::Japan)));
     Start(kLanguageJapanese);
     const QString shots = qEnvironmentVariable("CORVINEL_SHOTS");
+    const auto look = [&](QWidget* window, const QString& name) {
+        if (!shots.isEmpty())
+            window->grab().save(QStringLiteral("%1/%2.png").arg(shots, name));
+    };
     QStringList clipped;
     CSnapPropertySheet* sheet = Host()->Sheet();
     for (int i = 0; i < sheet->count(); ++i) {
         sheet->setCurrentIndex(i);
         QTest::qWait(50);
-        QWidget* page = sheet->widget(i);
-        const auto tooNarrow = [&](QWidget* w, int wanted) {
-            if (w->isVisible() && w->width() < wanted)
-                clipped << sheet->tabText(i) + QStringLiteral(": ") + w->accessibleName() +
-                               QStringLiteral(" ") + QString::number(w->width()) +
-                               QStringLiteral("<") + QString::number(wanted);
-        };
-        for (QLabel* l : page->findChildren<QLabel*>())
-            if (!l->wordWrap() && !l->text().isEmpty())
-                tooNarrow(l, l->sizeHint().width());
-        for (QAbstractButton* b : page->findChildren<QAbstractButton*>())
-            if (!b->text().isEmpty())
-                tooNarrow(b, b->sizeHint().width());
-        for (QGroupBox* g : page->findChildren<QGroupBox*>())
-            tooNarrow(g, g->fontMetrics().horizontalAdvance(g->title()));
-        if (!shots.isEmpty())
-            Frame()->grab().save(QStringLiteral("%1/%2.png").arg(shots).arg(i + 1));
+        clipped << Clipped(sheet->widget(i), sheet->tabText(i));
+        look(Frame(), QStringLiteral("page-%1").arg(i + 1));
+    }
+
+    SortSettings sorting;
+    std::vector<std::pair<QString, std::unique_ptr<QDialog>>> dialogs;
+    dialogs.emplace_back(QStringLiteral("about"), std::make_unique<CAboutDlg>(Frame()));
+    dialogs.emplace_back(QStringLiteral("sort"), std::make_unique<CSortDlg>(sorting, Frame()));
+    dialogs.emplace_back(QStringLiteral("print-setup"),
+                         std::make_unique<CPrintSetupDlg>(&prompt, Frame()));
+    dialogs.emplace_back(QStringLiteral("fill-series"),
+                         std::make_unique<CFillSeriesDlg>(Radio(), 1, Frame()));
+    dialogs.emplace_back(QStringLiteral("edit-channels"),
+                         std::make_unique<CChannelEditDlg>(3, Frame()));
+    dialogs.emplace_back(QStringLiteral("port-setup"),
+                         std::make_unique<CCommSetupDlg>(Frame(), QStringList{}));
+    dialogs.emplace_back(QStringLiteral("library"),
+                         std::make_unique<CLibraryDialog>(Radio(), Frame()));
+    for (const auto& [name, dialog] : dialogs) {
+        dialog->show();
+        QTest::qWait(50);
+        clipped << Clipped(dialog.get(), name);
+        look(dialog.get(), QStringLiteral("dialog-") + name);
+        dialog->hide();
     }
     EXPECT_TRUE(clipped.isEmpty()) << qPrintable(clipped.join(QLatin1Char('\n')));
 }
