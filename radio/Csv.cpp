@@ -2,6 +2,7 @@
 
 #include "radio/Radio.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QStringDecoder>
@@ -191,7 +192,8 @@ std::vector<Record> SplitRecords(const QString& text, QChar separator,
         }
     }
     if (quoted)
-        problems.push_back({quoteLine, QStringLiteral("a quoted field is not closed")});
+        problems.push_back(
+            {quoteLine, QCoreApplication::translate("Csv", "a quoted field is not closed")});
     else
         endRecord();
     return records;
@@ -292,8 +294,9 @@ private:
             return 0;
         }
         if (const auto seen = firstLine_.find(n); seen != firstLine_.end())
-            Fail(row.line,
-                 QStringLiteral("channel %1 is also set by line %2").arg(n).arg(seen->second));
+            Fail(row.line, QCoreApplication::translate("Csv", "channel %1 is also set by line %2")
+                               .arg(n)
+                               .arg(seen->second));
         else
             firstLine_[n] = row.line;
         return n;
@@ -305,7 +308,8 @@ private:
             while (next_ <= ri::kChannelCount && radio_.IsChannelUsed(next_))
                 ++next_;
             if (next_ > ri::kChannelCount) {
-                Fail(row.line, QStringLiteral("no free channel is left for the row"));
+                Fail(row.line,
+                     QCoreApplication::translate("Csv", "no free channel is left for the row"));
                 return 0;
             }
             return next_++;
@@ -315,8 +319,9 @@ private:
         if (next_ > last) {
             Fail(row.line,
                  options_.placement == Placement::Bank
-                     ? QStringLiteral("the row goes past the end of bank %1").arg(options_.bank)
-                     : QStringLiteral("the row goes past channel 1000"));
+                     ? QCoreApplication::translate("Csv", "the row goes past the end of bank %1")
+                           .arg(options_.bank)
+                     : QCoreApplication::translate("Csv", "the row goes past channel 1000"));
             return 0;
         }
         return next_++;
@@ -331,7 +336,8 @@ private:
             return;
         }
         if (*hz > kLargestFreq8Hz) {
-            Fail(row.line, VisibleText(text) + QStringLiteral(" is not a valid frequency"));
+            Fail(row.line, VisibleText(text) +
+                               QCoreApplication::translate("Csv", " is not a valid frequency"));
             return;
         }
         const int snapped = SnapTo50Hz(static_cast<int>(*hz));
@@ -397,18 +403,23 @@ void CheckLayout(const Plan& plan, const Options& options, int headerLine,
                  std::vector<Problem>& problems) {
     const Recognised& r = plan.recognised;
     if (r.dialect == nullptr || r.columns[static_cast<int>(Role::Frequency)] < 0) {
-        problems.push_back({headerLine, QStringLiteral("the header has no Frequency column")});
+        problems.push_back(
+            {headerLine, QCoreApplication::translate("Csv", "the header has no Frequency column")});
         return;
     }
     if (r.columns[static_cast<int>(Role::Location)] < 0 && options.placement == Placement::ByNumber)
-        problems.push_back({headerLine, QStringLiteral("the header has no Location column")});
+        problems.push_back(
+            {headerLine, QCoreApplication::translate("Csv", "the header has no Location column")});
     if (options.placement == Placement::At &&
         (options.first < 1 || options.first > ri::kChannelCount))
         problems.push_back(
-            {headerLine, QStringLiteral("there is no channel %1").arg(options.first)});
+            {headerLine,
+             QCoreApplication::translate("Csv", "there is no channel %1").arg(options.first)});
     if (options.placement == Placement::Bank &&
         (options.bank < 0 || options.bank >= ri::kChannelCount / ri::kBankSize))
-        problems.push_back({headerLine, QStringLiteral("there is no bank %1").arg(options.bank)});
+        problems.push_back(
+            {headerLine,
+             QCoreApplication::translate("Csv", "there is no bank %1").arg(options.bank)});
 }
 
 // Today's numbering argument: 0 for the rows' own numbers, else the channel of the first row.
@@ -439,11 +450,13 @@ Plan PlanImport(CVR500Radio& radio, const QByteArray& bytes, const Options& opti
     Stages stages(progress);
     const auto stopped = [&] {
         plan = Plan{};
-        plan.failure = QStringLiteral("The import was cancelled; no channels were changed.");
+        plan.failure = QCoreApplication::translate(
+            "Csv", "The import was cancelled; no channels were changed.");
         return plan;
     };
     if (const std::optional<int> line = FirstBadUtf8Line(bytes)) {
-        plan.fileProblems.push_back({*line, QStringLiteral("the text is not UTF-8")});
+        plan.fileProblems.push_back(
+            {*line, QCoreApplication::translate("Csv", "the text is not UTF-8")});
         return plan;
     }
     QString text = QString::fromUtf8(bytes);
@@ -452,7 +465,7 @@ Plan PlanImport(CVR500Radio& radio, const QByteArray& bytes, const Options& opti
     const Dialect* chosen = options.format.isEmpty() ? nullptr : FindDialect(options.format);
     if (!options.format.isEmpty() && chosen == nullptr) {
         plan.fileProblems.push_back(
-            {1, QStringLiteral("there is no list format \"%1\" (there are %2)")
+            {1, QCoreApplication::translate("Csv", "there is no list format \"%1\" (there are %2)")
                     .arg(VisibleText(options.format), DialectKeys())});
         return plan;
     }
@@ -463,7 +476,8 @@ Plan PlanImport(CVR500Radio& radio, const QByteArray& bytes, const Options& opti
     if (!plan.fileProblems.empty())
         return plan;
     if (records.empty()) {
-        plan.fileProblems.push_back({1, QStringLiteral("there is no header line")});
+        plan.fileProblems.push_back(
+            {1, QCoreApplication::translate("Csv", "there is no header line")});
         return plan;
     }
     plan.recognised = Recognise(records.front().fields, options.format);
@@ -539,14 +553,15 @@ QByteArray ReadListFile(const QString& path, QString& failure) {
     const QFileInfo info(path);
     QFile file(path);
     if (info.isDir() || !file.open(QIODevice::ReadOnly)) {
-        failure = QStringLiteral("Cannot open file:\n") + path;
+        failure = QCoreApplication::translate("Csv", "Cannot open file:\n") + path;
         return {};
     }
     // A plain file says its size up front; a device or pipe is read only up to the bound.
     const QByteArray text =
         info.isFile() && info.size() > kLargestFile ? QByteArray() : file.read(kLargestFile + 1);
     if (info.size() > kLargestFile || text.size() > kLargestFile) {
-        failure = QStringLiteral("File too large for a channel list (more than %1 MiB):\n%2")
+        failure = QCoreApplication::translate(
+                      "Csv", "File too large for a channel list (more than %1 MiB):\n%2")
                       .arg(kLargestFile / (1024 * 1024))
                       .arg(path);
         return {};

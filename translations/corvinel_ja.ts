@@ -2496,6 +2496,77 @@ Check the cable.</source>
     </message>
 </context>
 <context>
+    <name>Csv</name>
+    <message>
+        <source>a quoted field is not closed</source>
+        <translation>引用符で囲んだフィールドが閉じていません</translation>
+    </message>
+    <message>
+        <source>channel %1 is also set by line %2</source>
+        <translation>チャンネル %1 は %2 行目でも指定されています</translation>
+    </message>
+    <message>
+        <source>no free channel is left for the row</source>
+        <translation>この行に使える空きチャンネルがありません</translation>
+    </message>
+    <message>
+        <source>the row goes past the end of bank %1</source>
+        <translation>この行はバンク %1 の終わりを超えます</translation>
+    </message>
+    <message>
+        <source>the row goes past channel 1000</source>
+        <translation>この行はチャンネル 1000 を超えます</translation>
+    </message>
+    <message>
+        <source> is not a valid frequency</source>
+        <translation> は有効な周波数ではありません</translation>
+    </message>
+    <message>
+        <source>the header has no Frequency column</source>
+        <translation>見出し行に Frequency 列がありません</translation>
+    </message>
+    <message>
+        <source>the header has no Location column</source>
+        <translation>見出し行に Location 列がありません</translation>
+    </message>
+    <message>
+        <source>there is no channel %1</source>
+        <translation>チャンネル %1 はありません</translation>
+    </message>
+    <message>
+        <source>there is no bank %1</source>
+        <translation>バンク %1 はありません</translation>
+    </message>
+    <message>
+        <source>The import was cancelled; no channels were changed.</source>
+        <translation>取り込みを中止しました。チャンネルは変更していません。</translation>
+    </message>
+    <message>
+        <source>the text is not UTF-8</source>
+        <translation>テキストが UTF-8 ではありません</translation>
+    </message>
+    <message>
+        <source>there is no list format &quot;%1&quot; (there are %2)</source>
+        <translation>リスト形式「%1」はありません (使える形式: %2)</translation>
+    </message>
+    <message>
+        <source>there is no header line</source>
+        <translation>見出し行がありません</translation>
+    </message>
+    <message>
+        <source>Cannot open file:
+</source>
+        <translation>ファイルを開けません:
+</translation>
+    </message>
+    <message>
+        <source>File too large for a channel list (more than %1 MiB):
+%2</source>
+        <translation>チャンネルリストとしては大きすぎるファイルです (%1 MiB を超えています):
+%2</translation>
+    </message>
+</context>
+<context>
     <name>DataFile</name>
     <message>
         <source>Cannot open file:
