@@ -1,5 +1,6 @@
 #include "radio/Backups.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
@@ -76,11 +77,13 @@ QString WriteNew(const QString& path, const QByteArray& bytes, bool& existed) {
     existed = false;
     if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
         existed = QFileInfo(path).isSymLink() || QFileInfo::exists(path);
-        return QStringLiteral("Cannot create file:\n") + QDir::toNativeSeparators(path);
+        return QCoreApplication::translate("FileIo", "Cannot create file:\n") +
+               QDir::toNativeSeparators(path);
     }
     if (file.write(bytes) != bytes.size() || !file.flush()) {
         file.remove();
-        return QStringLiteral("Error writing file:\n") + QDir::toNativeSeparators(path);
+        return QCoreApplication::translate("FileIo", "Error writing file:\n") +
+               QDir::toNativeSeparators(path);
     }
     return {};
 }
@@ -117,7 +120,9 @@ QString Newest() {
 Written Write(const Image& image, const QDateTime& when) {
     const QString folder = Folder();
     if (!QDir().mkpath(folder))
-        return {{}, QStringLiteral("Cannot create folder:\n") + QDir::toNativeSeparators(folder)};
+        return {{},
+                QCoreApplication::translate("FileIo", "Cannot create folder:\n") +
+                    QDir::toNativeSeparators(folder)};
     const QByteArray bytes(reinterpret_cast<const char*>(image.data()), layout::kImageSize);
     qint64 sequence = NextSequence();
     QString failure;

@@ -2647,6 +2647,12 @@ It is not a regular file (it is a named pipe or a device).</source>
         <translation>
 通常のファイルではありません (名前付きパイプまたはデバイスです)。</translation>
     </message>
+    <message>
+        <source>Cannot create folder:
+</source>
+        <translation>フォルダーを作成できません:
+</translation>
+    </message>
 </context>
 <context>
     <name>FrequencyField</name>
