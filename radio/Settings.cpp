@@ -2,6 +2,7 @@
 
 #include "radio/Codecs.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QLocale>
 #include <QSettings>
@@ -83,17 +84,25 @@ QString VersionNotStoredMessage(int country, int wideband) {
     int storedCountry = settings::kDefaultCountry;
     int storedWideband = settings::kDefaultWideband;
     ReadCountrySettings(storedCountry, storedWideband);
-    const QString version = QStringLiteral("country %1, wideband %2");
-    const QString instead = QStringLiteral("\nUntil it is, writes send the stored version (") +
-                            version.arg(storedCountry).arg(storedWideband) + QStringLiteral(").");
+    const QString version = QCoreApplication::translate("Settings", "country %1, wideband %2");
+    const QString instead = QCoreApplication::translate(
+                                "Settings", "\nUntil it is, writes send the stored version (%1).")
+                                .arg(version.arg(storedCountry).arg(storedWideband));
     if (!IsReceiverVersion(country, wideband))
-        return QStringLiteral("The receiver reported a version this program does not know (") +
-               version.arg(country).arg(wideband) + QStringLiteral("); it was not stored.") +
+        return QCoreApplication::translate(
+                   "Settings",
+                   "The receiver reported a version this program does not know (%1); it was not "
+                   "stored.")
+                   .arg(version.arg(country).arg(wideband)) +
                instead;
-    return QStringLiteral("The receiver's version (") + version.arg(country).arg(wideband) +
-           QStringLiteral(") could not be stored in the settings file:\n") +
-           QDir::toNativeSeparators(settings::Open()->fileName()) + instead +
-           QStringLiteral("\nMake that file and its folder writable, then read again.");
+    return QCoreApplication::translate("Settings",
+                                       "The receiver's version (%1) could not be stored in the "
+                                       "settings file:\n%2")
+               .arg(version.arg(country).arg(wideband),
+                    QDir::toNativeSeparators(settings::Open()->fileName())) +
+           instead +
+           QCoreApplication::translate(
+               "Settings", "\nMake that file and its folder writable, then read again.");
 }
 
 int SystemLanguageId() {
@@ -150,7 +159,8 @@ void WriteCommPort(const QString& port) {
 QString PortNameProblem(const QString& port) {
     for (QChar c : port)
         if (IsControlChar(c))
-            return QStringLiteral("The port name \"%1\" contains the control character %2.")
+            return QCoreApplication::translate(
+                       "Settings", "The port name \"%1\" contains the control character %2.")
                 .arg(VisibleText(port), VisibleText(QString(c)));
     return {};
 }

@@ -2751,6 +2751,39 @@ It is not a regular file (it is a named pipe or a device).</source>
     </message>
 </context>
 <context>
+    <name>Settings</name>
+    <message>
+        <source>country %1, wideband %2</source>
+        <translation>国コード %1、ワイドバンド %2</translation>
+    </message>
+    <message>
+        <source>
+Until it is, writes send the stored version (%1).</source>
+        <translation>
+保存されるまでは、保存済みのバージョン (%1) で書き込みます。</translation>
+    </message>
+    <message>
+        <source>The receiver reported a version this program does not know (%1); it was not stored.</source>
+        <translation>受信機がこのプログラムの知らないバージョン (%1) を報告したため、保存しませんでした。</translation>
+    </message>
+    <message>
+        <source>The receiver&apos;s version (%1) could not be stored in the settings file:
+%2</source>
+        <translation>受信機のバージョン (%1) を設定ファイルに保存できませんでした:
+%2</translation>
+    </message>
+    <message>
+        <source>
+Make that file and its folder writable, then read again.</source>
+        <translation>
+ファイルとフォルダーを書き込み可能にしてから、もう一度読み込んでください。</translation>
+    </message>
+    <message>
+        <source>The port name &quot;%1&quot; contains the control character %2.</source>
+        <translation>ポート名「%1」に制御文字 %2 が含まれています。</translation>
+    </message>
+</context>
+<context>
     <name>wire</name>
     <message>
         <source>Starting clone mode.
