@@ -11,6 +11,7 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QCoreApplication>
 #include <QScrollArea>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -163,9 +164,15 @@ void CSheetHostWnd::ReloadMemoryView() {
 
 bool CSheetHostWnd::ShowPlace(const QString& page, int list, int row) {
     int index = -1;
-    for (int i = 0; i < sheet_->count() && index < 0; ++i)
-        if (sheet_->GetPage(i)->Title() == page)
+    // Places name a page by its English title; the page itself may show it translated.
+    const QByteArray english = page.toUtf8();
+    for (int i = 0; i < sheet_->count() && index < 0; ++i) {
+        const CPropertyPage* candidate = sheet_->GetPage(i);
+        if (candidate->Title() == page ||
+            candidate->Title() ==
+                QCoreApplication::translate(candidate->metaObject()->className(), english))
             index = i;
+    }
     if (!sheet_->SetActivePage(index))
         return false;
     CPropertyPage* shown = sheet_->GetPage(index);

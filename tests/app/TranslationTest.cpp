@@ -136,6 +136,10 @@ TEST_F(JapaneseWindow, ShowsJapaneseTextsAndKeepsChannelNameBytes) {
         tabs << Host()->Sheet()->tabText(i);
     EXPECT_TRUE(tabs.contains(QStringLiteral("メモリーチャンネル"))) << qPrintable(tabs.join(','));
     EXPECT_TRUE(tabs.contains(QStringLiteral("デュアルワッチ"))) << qPrintable(tabs.join(','));
+    // A place found by comparing data files names its page in English.
+    ASSERT_TRUE(Host()->ShowPlace(QStringLiteral("VFO Scan"), 0, 0));
+    EXPECT_EQ(Host()->Sheet()->tabText(Host()->Sheet()->currentIndex()),
+              QStringLiteral("VFO スキャン"));
     QDialogButtonBox box(QDialogButtonBox::Cancel);
     EXPECT_EQ(box.button(QDialogButtonBox::Cancel)->text(), QStringLiteral("キャンセル"));
 
