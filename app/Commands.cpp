@@ -5,6 +5,7 @@
 #include "app/SheetHost.h"
 #include "pages/ChannelBulk.h"
 #include "pages/ChannelFinder.h"
+#include "pages/FilterBar.h"
 #include "pages/MemoryView.h"
 
 #include <QAction>
@@ -32,6 +33,9 @@ template <auto flow> void Bulk(CMainFrame& f) {
 }
 void FillDown(CMainFrame& f) {
     RunFillDown(*f.Host()->MemoryView());
+}
+void FocusFilter(CMainFrame& f) {
+    f.Host()->MemoryView()->FilterBar()->FocusText();
 }
 void HideUnused(CMainFrame& f) {
     f.History()->Finder()->SetHideUnused(f.Action(F::ID_HIDE_UNUSED)->isChecked());
@@ -384,6 +388,13 @@ const std::vector<Command>& Table() {
          .icon = {nullptr, "write"},
          .run = &Frame<&F::OnSendData>,
          .toolbarGroup = 4},
+        {.id = F::ID_FILTER_CHANNELS,
+         .text = "Filter Channels",
+         .statusTip = "Show only the channels that match the filter above the list",
+         .toolTip = "Filter Channels",
+         .keys = {QKeySequence(Qt::CTRL | Qt::Key_L)},
+         .run = &FocusFilter,
+         .when = When::ChannelsShown},
         // The tab widget knows these keys only while it has the focus; as window keys they
         // work from inside a grid or a cell editor too.
         {.id = F::ID_NEXT_PAGE,

@@ -70,6 +70,7 @@ public:
         ID_EDIT_CHANNELS = 32850,
         ID_FILL_DOWN = 32851,
         ID_FILL_SERIES = 32852,
+        ID_FILTER_CHANNELS = 32853,
     };
 
     CMainFrame(CVR500Radio& radio, Prompt& prompt, QWidget* parent = nullptr);

@@ -1,12 +1,15 @@
 // The Memory View page over 1000 channels in use: filling the grid, storing it back (untouched,
-// after one edit, and with every row changed), and sorting all 1000 rows.
+// after one edit, and with every row changed), sorting all 1000 rows, and filtering them.
 
+#include "pages/FilterBar.h"
 #include "pages/MemoryView.h"
 #include "pages/SortDlg.h"
 #include "pages/SpreadSheet.h"
 #include "radio/Radio.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QLineEdit>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
@@ -103,5 +106,33 @@ void BM_SortAll(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_SortAll)->Unit(benchmark::kMillisecond);
+
+// Each step hides 999 rows or shows them all again: the most a filter change does.
+void BM_FilterText(benchmark::State& state) {
+    FullPage& p = Page();
+    p.view->FillGrid();
+    p.view->show(); // the hidden rows are laid out and painted, as on screen
+    QLineEdit* text = p.view->FilterBar()->TextField();
+    int n = 0;
+    for (auto _ : state) {
+        text->setText(++n % 2 ? QStringLiteral("nothing") : QString());
+        QCoreApplication::processEvents();
+    }
+    text->clear();
+}
+BENCHMARK(BM_FilterText)->Unit(benchmark::kMillisecond);
+
+// The channels changed since the file was opened: every row compared with the saved image.
+void BM_FilterChangedSinceOpened(benchmark::State& state) {
+    FullPage& p = Page();
+    p.view->FillGrid();
+    QCheckBox* changed = p.view->FilterBar()->ChangedSinceOpenedBox();
+    for (auto _ : state) {
+        changed->toggle();
+        QCoreApplication::processEvents();
+    }
+    changed->setChecked(false);
+}
+BENCHMARK(BM_FilterChangedSinceOpened)->Unit(benchmark::kMillisecond);
 
 } // namespace

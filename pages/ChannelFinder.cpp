@@ -17,8 +17,11 @@ constexpr int kNameColumn = 2;
 CChannelFinder::CChannelFinder(CMemoryView& view) : QObject(&view), view_(view) {}
 
 void CChannelFinder::SetHideUnused(bool hide) {
-    hideUnused_ = hide;
-    RefreshHidden();
+    view_.SetHideUnused(hide);
+}
+
+bool CChannelFinder::HidesUnused() const {
+    return view_.HidesUnused();
 }
 
 bool CChannelFinder::InUse(int row) const {
@@ -27,7 +30,8 @@ bool CChannelFinder::InUse(int row) const {
 }
 
 bool CChannelFinder::Matches(int row, const QString& text, int hz) const {
-    if (!InUse(row))
+    // Find looks only at the channels the filter shows.
+    if (!InUse(row) || view_.Grid()->isRowHidden(row - 1))
         return false;
     if (hz != 0 && view_.Grid()->ReadCellFrequency(kFrequencyColumn + 1, row) == hz)
         return true;
@@ -75,8 +79,5 @@ void CChannelFinder::OnFindNext() {
 }
 
 void CChannelFinder::RefreshHidden() {
-    CSpreadSheet* grid = view_.Grid();
-    const int current = grid->currentIndex().isValid() ? grid->currentIndex().row() + 1 : 0;
-    for (int row = 1; row <= CMemoryView::kRows; ++row)
-        grid->setRowHidden(row - 1, hideUnused_ && row != current && !InUse(row));
+    view_.RefreshRows();
 }

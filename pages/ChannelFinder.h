@@ -22,7 +22,7 @@ public:
 
     // While on, the rows of channels not in use (all but the cursor's row) are hidden.
     void SetHideUnused(bool hide);
-    bool HidesUnused() const { return hideUnused_; }
+    bool HidesUnused() const;
     // Hides or shows the rows again; call after the grid's rows changed.
     void RefreshHidden();
 
@@ -36,6 +36,5 @@ private:
     bool InUse(int row) const;
 
     CMemoryView& view_;
-    bool hideUnused_ = false;
     QString last_;
 };

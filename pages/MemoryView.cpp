@@ -1,8 +1,11 @@
 #include "pages/MemoryView.h"
 
 #include "pages/BoundGrid.h"
+#include "pages/ChannelFilter.h"
+#include "pages/FilterBar.h"
 #include "pages/SortDlg.h"
 #include "pages/SpreadSheet.h"
+#include "radio/Backups.h"
 #include "radio/Csv.h"
 #include "radio/Prompt.h"
 #include "radio/Radio.h"
@@ -100,13 +103,18 @@ void UnregisterChannelFont() {
 CMemoryView::CMemoryView(CVR500Radio& radio, QWidget* parent)
     : CPropertyPage(radio, tr("Memory View"), 101, parent) {
     SharedSortSettings() = SortSettings{};
+    filterBar_ = new CFilterBar(this);
     BuildGrid();
     auto* side = new QVBoxLayout;
     AddCommandButtons(*side);
     AddScanControls(*side);
+    auto* channels = new QVBoxLayout;
+    channels->addWidget(filterBar_);
+    channels->addWidget(grid_, 1);
     auto* layout = new QHBoxLayout(this);
-    layout->addWidget(grid_, 1);
+    layout->addLayout(channels, 1);
     layout->addLayout(side);
+    connect(filterBar_, &CFilterBar::Changed, this, &CMemoryView::OnFilterChanged);
     // The main window fills it with its Edit commands.
     editMenu_ = new QMenu(this);
 
@@ -267,6 +275,8 @@ void CMemoryView::FillGrid() {
     (bankScan_ ? bankScanOn_ : bankScanOff_)->setChecked(true);
     for (int bank = 0; bank < 10; ++bank)
         bankLink_[bank]->setChecked(records::BankLink(image, bank).On());
+    lastReadLoaded_ = false; // a read may have made a newer backup
+    RefreshRows();
 }
 
 bool CMemoryView::OnKillActive() {
@@ -314,6 +324,86 @@ void CMemoryView::SizeColumns() {
         used += width;
     }
     grid_->SetColumnWidth(4, available - used);
+}
+
+// ---- Filter ----
+
+void CMemoryView::SetHideUnused(bool hide) {
+    hideUnused_ = hide;
+    RefreshRows();
+}
+
+const Image* CMemoryView::LastReadImage() {
+    if (!lastReadLoaded_) {
+        lastReadLoaded_ = true;
+        lastRead_.reset();
+        QFile file(backups::Newest());
+        if (file.open(QIODevice::ReadOnly) && file.size() == kImageSize) {
+            Image image;
+            if (file.read(reinterpret_cast<char*>(image.data()), kImageSize) == kImageSize)
+                lastRead_ = image;
+        }
+    }
+    return lastRead_ ? &*lastRead_ : nullptr;
+}
+
+std::vector<bool> CMemoryView::PassingRows() {
+    ChannelFilter filter = filterBar_->Filter();
+    filter.inUse = filter.inUse || hideUnused_;
+    if (filter.IsEmpty())
+        return std::vector<bool>(kRows + 1, true);
+    std::vector<bool> sinceOpened, sinceRead;
+    if (filter.changedSinceOpened)
+        sinceOpened = ChangedChannels(Model().EditImage(), Model().SavedImage(), kRows);
+    if (filter.changedSinceRead) {
+        // Without a backup of a read no channel counts as changed since one.
+        const Image* read = LastReadImage();
+        sinceRead = read ? ChangedChannels(Model().EditImage(), *read, kRows)
+                         : std::vector<bool>(kRows + 1, false);
+    }
+    const QAbstractItemModel* model = grid_->model();
+    const auto text = [model](int row, int column) {
+        return model->index(row - 1, column - 1).data().toString();
+    };
+    std::vector<bool> passing(kRows + 1, false);
+    for (int row = 1; row <= kRows; ++row) {
+        ChannelRow channel;
+        channel.number = row;
+        channel.frequencyText = text(row, kFreqCol).trimmed();
+        channel.modeText = text(row, kFreqCol + 1);
+        channel.name = text(row, kNameCol);
+        channel.changedSinceOpened = !sinceOpened.empty() && sinceOpened[row];
+        channel.changedSinceRead = !sinceRead.empty() && sinceRead[row];
+        passing[row] = filter.Passes(channel);
+    }
+    return passing;
+}
+
+void CMemoryView::RefreshRows() {
+    const std::vector<bool> passing = PassingRows();
+    const int current = grid_->currentIndex().isValid() ? grid_->currentIndex().row() + 1 : 0;
+    for (int row = 1; row <= kRows; ++row) {
+        const bool hide = row != current && !passing[row];
+        if (grid_->isRowHidden(row - 1) != hide)
+            grid_->setRowHidden(row - 1, hide);
+    }
+}
+
+// The cursor moves to the first channel shown when its own is filtered out, so what is typed
+// next lands on a channel the user can see.
+void CMemoryView::OnFilterChanged() {
+    const QModelIndex current = grid_->currentIndex();
+    if (current.isValid()) {
+        const std::vector<bool> passing = PassingRows();
+        if (!passing[current.row() + 1]) {
+            const auto first = std::find(passing.begin() + 1, passing.end(), true);
+            if (first != passing.end()) {
+                const int row = static_cast<int>(first - passing.begin());
+                grid_->setCurrentIndex(grid_->model()->index(row - 1, current.column()));
+            }
+        }
+    }
+    RefreshRows();
 }
 
 // ---- Grid events ----
@@ -493,9 +583,18 @@ void CMemoryView::OnClear() {
             return;
         f = 1;
     }
-    RowRange(f, l);
+    // Channels the filter hides between the selected ones are not the user's to clear.
     grid_->SetRangeMode(true);
-    grid_->SetOperation(CSpreadSheet::OpClear);
+    for (int row = f; row <= l; ++row) {
+        if (grid_->isRowHidden(row - 1))
+            continue;
+        int end = row;
+        while (end < l && !grid_->isRowHidden(end))
+            ++end;
+        RowRange(row, end);
+        grid_->SetOperation(CSpreadSheet::OpClear);
+        row = end;
+    }
     grid_->SetRangeMode(false);
     emit Edited(tr("Clear"));
 }

@@ -12,12 +12,15 @@
 // Messages go through the model's Prompt.
 
 #include "pages/PropertyPage.h"
+#include "radio/Radio.h"
 #include "radio/Records.h"
 
 #include <QString>
+#include <optional>
 #include <vector>
 
 class BoundGrid;
+class CFilterBar;
 class CSpreadSheet;
 struct GridColumn;
 class QButtonGroup;
@@ -46,6 +49,14 @@ public:
     bool OnSetActive() override;
 
     CSpreadSheet* Grid() const { return grid_; }
+    // The filter above the grid. Filtering and Hide Unused only hide rows: channels keep
+    // their numbers and places, and every command works on the real channel numbers.
+    CFilterBar* FilterBar() const { return filterBar_; }
+    // While on, only channels in use pass the filter.
+    void SetHideUnused(bool hide);
+    bool HidesUnused() const { return hideUnused_; }
+    // Hides the rows the filter leaves out, never the cursor's; call after the rows changed.
+    void RefreshRows();
     QComboBox* ModeScanList() const { return modeScan_; }
     QRadioButton* BankScanOff() const { return bankScanOff_; }
     QRadioButton* BankScanOn() const { return bankScanOn_; }
@@ -85,6 +96,10 @@ private:
     records::MemoryChannel Channel(int row) const;
     std::vector<GridColumn> ChannelColumns();
     bool Selection(int& first, int& last) const;
+    // Rows 1..kRows the filter passes (index 0 unused).
+    std::vector<bool> PassingRows();
+    const Image* LastReadImage();
+    void OnFilterChanged();
 
     void resizeEvent(QResizeEvent* event) override;
 
@@ -96,6 +111,11 @@ private:
     QCheckBox* bankLink_[10];
     QMenu* editMenu_;
     BoundGrid* bound_;
+    CFilterBar* filterBar_;
+    bool hideUnused_ = false;
+    // The newest backup of a read, loaded when first asked for after the data set changed.
+    std::optional<Image> lastRead_;
+    bool lastReadLoaded_ = false;
     int bankScan_ = -1; // no button until the first load
 };
 

@@ -6,6 +6,7 @@
 #include "app/Commands.h"
 #include "app/HelpWindow.h"
 #include "link/TransferTrace.h"
+#include "pages/FilterBar.h"
 
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -68,6 +69,8 @@ protected:
         const int chooser = chooserCalls, page = Host()->GetActivePageIndex(), topic = help();
         const QString channels = rows(), clipboard = QApplication::clipboard()->text();
         const bool hidden = Sheet()->isRowHidden(500); // an unused channel
+        QWidget* filter = Host()->MemoryView()->FilterBar()->TextField();
+        const bool filterFocused = Frame()->focusWidget() == filter;
         QStringList seen;
         QTimer poll; // the dialog is up once it is the modal widget
         QObject::connect(&poll, &QTimer::timeout, [&seen] {
@@ -96,6 +99,9 @@ protected:
             seen << QStringLiteral("clipboard");
         if (Sheet()->isRowHidden(500) != hidden)
             seen << (hidden ? QStringLiteral("rows shown") : QStringLiteral("rows hidden"));
+        if (!filterFocused && Frame()->focusWidget() == filter &&
+            Host()->GetActivePageIndex() == page)
+            seen << QStringLiteral("filter");
         if (!Frame()->isVisible())
             seen << QStringLiteral("closed");
         return seen.join(QStringLiteral(", "));
@@ -172,6 +178,7 @@ TEST_F(Commands, EveryCommandIsOfferedWhereItsRowSaysAndRunsItsFlow) {
         {F::ID_EDIT_FIND, {}, "dialog Find Channel"},
         {F::ID_EDIT_REPEAT, {}, "dialog Find Channel"}, // nothing to look for again: it asks
         {F::ID_HIDE_UNUSED, {}, "rows hidden"},
+        {F::ID_FILTER_CHANNELS, {}, "filter"},
         {F::ID_HELP, {}, "help 101"},
         {F::ID_HELP_CONTENTS, {}, "help 0"},
         {F::ID_APP_ABOUT, {}, "dialog About"},
