@@ -389,9 +389,10 @@ const std::vector<Command>& Table() {
          .run = &Frame<&F::OnSendData>,
          .toolbarGroup = 4},
         {.id = F::ID_FILTER_CHANNELS,
-         .text = "Filter Channels",
-         .statusTip = "Show only the channels that match the filter above the list",
-         .toolTip = "Filter Channels",
+         .text = QT_TRANSLATE_NOOP("Commands", "Filter Channels"),
+         .statusTip = QT_TRANSLATE_NOOP(
+             "Commands", "Show only the channels that match the filter above the list"),
+         .toolTip = QT_TRANSLATE_NOOP("Commands", "Filter Channels"),
          .keys = {QKeySequence(Qt::CTRL | Qt::Key_L)},
          .run = &FocusFilter,
          .when = When::ChannelsShown},

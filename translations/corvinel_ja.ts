@@ -647,6 +647,81 @@ Scan &amp;Mode</source>
     </message>
 </context>
 <context>
+    <name>CFilterBar</name>
+    <message>
+        <source>Name or frequency</source>
+        <translation>名前または周波数</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>すべて</translation>
+    </message>
+    <message>
+        <source>MHz</source>
+        <translation>MHz</translation>
+    </message>
+    <message>
+        <source>Onl&amp;y in use</source>
+        <translation>使用中のみ(&amp;Y)</translation>
+    </message>
+    <message>
+        <source>Chan&amp;ged since opened</source>
+        <translation>開いた後の変更(&amp;G)</translation>
+    </message>
+    <message>
+        <source>Channels that differ from the file as it was opened or saved</source>
+        <translation>開いた時点または保存した時点のファイルと異なるチャンネル</translation>
+    </message>
+    <message>
+        <source>Changed since l&amp;ast read</source>
+        <translation>最後の読み込み後の変更(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Channels that differ from the newest backup of a read</source>
+        <translation>最新の読み込みバックアップと異なるチャンネル</translation>
+    </message>
+    <message>
+        <source>Fi&amp;lter:</source>
+        <translation>絞り込み(&amp;L):</translation>
+    </message>
+    <message>
+        <source>Filter text</source>
+        <translation>絞り込む文字</translation>
+    </message>
+    <message>
+        <source>Ban&amp;k:</source>
+        <translation>バンク(&amp;K):</translation>
+    </message>
+    <message>
+        <source>Filter bank</source>
+        <translation>絞り込むバンク</translation>
+    </message>
+    <message>
+        <source>Recei&amp;ve mode:</source>
+        <translation>受信モード(&amp;V):</translation>
+    </message>
+    <message>
+        <source>Filter mode</source>
+        <translation>絞り込むモード</translation>
+    </message>
+    <message>
+        <source>&amp;Band:</source>
+        <translation>バンド(&amp;B):</translation>
+    </message>
+    <message>
+        <source>Band from (MHz)</source>
+        <translation>バンドの下端 (MHz)</translation>
+    </message>
+    <message>
+        <source>u&amp;p to</source>
+        <translation>上端(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Band up to (MHz)</source>
+        <translation>バンドの上端 (MHz)</translation>
+    </message>
+</context>
+<context>
     <name>CImportDialog</name>
     <message>
         <source>Channels the list names</source>
@@ -2294,6 +2369,14 @@ Check the cable.</source>
     <message>
         <source>Show the previous page</source>
         <translation>前のページを表示します</translation>
+    </message>
+    <message>
+        <source>Filter Channels</source>
+        <translation>チャンネルの絞り込み</translation>
+    </message>
+    <message>
+        <source>Show only the channels that match the filter above the list</source>
+        <translation>一覧の上の条件に合うチャンネルだけを表示します</translation>
     </message>
 </context>
 <context>
