@@ -120,19 +120,19 @@ bool RunPasteIntoFree(CMemoryView& view) {
     const int rows = RowsIn(QApplication::clipboard()->mimeData());
     if (rows == 0)
         return false;
-    std::vector<int> free;
-    for (int n = 1; n <= CMemoryView::kRows && static_cast<int>(free.size()) < rows; ++n)
+    std::vector<int> unused;
+    for (int n = 1; n <= CMemoryView::kRows && static_cast<int>(unused.size()) < rows; ++n)
         if (!view.Model().IsChannelUsed(n))
-            free.push_back(n);
+            unused.push_back(n);
     const QString caption = Tr("Paste into Free Channels");
     Prompt* prompt = view.Model().GetPrompt();
-    if (free.empty()) {
+    if (unused.empty()) {
         if (prompt)
             prompt->Message(Tr("Every channel is in use; nothing was pasted."), caption,
                             PromptButtons::Ok, PromptIcon::Exclamation);
         return false;
     }
-    const int fit = static_cast<int>(free.size());
+    const int fit = static_cast<int>(unused.size());
     if (fit < rows && prompt &&
         prompt->Confirm(Tr("%1 rows are on the Clipboard but only %2 channels are free. Paste "
                            "the first %2 rows and leave out the rest?")
@@ -141,9 +141,9 @@ bool RunPasteIntoFree(CMemoryView& view) {
                         caption, Tr("Paste"), PromptIcon::Question) != PromptAnswer::Ok)
         return false;
     CSpreadSheet& grid = *view.Grid();
-    grid.PasteIntoRows(QApplication::clipboard()->mimeData(), 1, free);
+    grid.PasteIntoRows(QApplication::clipboard()->mimeData(), 1, unused);
     grid.SetCurrentColumn(1);
-    grid.SetCurrentRow(free.front());
+    grid.SetCurrentRow(unused.front());
     grid.SetOperation(CSpreadSheet::OpActivate);
     return true;
 }
