@@ -4,12 +4,12 @@
 #include "radio/Prompt.h"
 #include "radio/Radio.h"
 
-void FinishImport(CMainFrame& frame, Prompt& prompt, CVR500Radio& radio, CVR500Radio& copy,
+bool FinishImport(CMainFrame& frame, Prompt& prompt, CVR500Radio& radio, CVR500Radio& copy,
                   const csv::Plan& plan, bool skipRefused, const QString& caption) {
     const csv::ImportResult result = csv::ApplyPlan(copy, plan, skipRefused);
     if (!result.failure.isEmpty()) {
         prompt.Message(result.failure, QString(), PromptButtons::Ok, PromptIcon::Stop);
-        return;
+        return false;
     }
     const QString where = QStringLiteral("Line ");
     if (!result.problems.empty()) {
@@ -18,7 +18,7 @@ void FinishImport(CMainFrame& frame, Prompt& prompt, CVR500Radio& radio, CVR500R
             lines << result.acceptedRanges;
         ShowList(prompt, QStringLiteral("No channels were changed. Rows to correct:"), lines,
                  caption, PromptButtons::Ok, PromptIcon::Stop);
-        return;
+        return false;
     }
     radio.SetEditImage(copy.EditImage());
     frame.DataSetReplaced();
@@ -37,4 +37,5 @@ void FinishImport(CMainFrame& frame, Prompt& prompt, CVR500Radio& radio, CVR500R
                      .arg(result.channelsSet),
                  csv::ProblemLines(result.cutNames, where), caption, PromptButtons::Ok,
                  PromptIcon::Information);
+    return true;
 }

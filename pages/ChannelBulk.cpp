@@ -9,8 +9,11 @@
 #include "radio/Prompt.h"
 #include "radio/Radio.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QCoreApplication>
 #include <QItemSelectionModel>
+#include <QMimeData>
 #include <set>
 
 namespace {
@@ -45,6 +48,17 @@ bool Shown(CMemoryView& view, const bulk::EditResult& result, const QString& cap
     if (result.changed > 0)
         view.FillGrid();
     return result.changed > 0;
+}
+
+// How many rows a paste of mime brings: the grid's own rows travel with their text too, a line
+// each.
+int RowsIn(const QMimeData* mime) {
+    if (!mime || !mime->hasText())
+        return 0;
+    QStringList lines = mime->text().split(QLatin1Char('\n'));
+    if (!lines.isEmpty() && lines.back().trimmed().isEmpty())
+        lines.removeLast();
+    return static_cast<int>(lines.size());
 }
 
 } // namespace
@@ -97,5 +111,39 @@ bool RunFillSeries(CMemoryView& view, QWidget* parent) {
     if (bulk::ApplySeries(view.Model(), dialog.Rows()) == 0)
         return false;
     view.FillGrid();
+    return true;
+}
+
+bool RunPasteIntoFree(CMemoryView& view) {
+    if (!StoreGrid(view))
+        return false;
+    const int rows = RowsIn(QApplication::clipboard()->mimeData());
+    if (rows == 0)
+        return false;
+    std::vector<int> unused;
+    for (int n = 1; n <= CMemoryView::kRows && static_cast<int>(unused.size()) < rows; ++n)
+        if (!view.Model().IsChannelUsed(n))
+            unused.push_back(n);
+    const QString caption = Tr("Paste into Free Channels");
+    Prompt* prompt = view.Model().GetPrompt();
+    if (unused.empty()) {
+        if (prompt)
+            prompt->Message(Tr("Every channel is in use; nothing was pasted."), caption,
+                            PromptButtons::Ok, PromptIcon::Exclamation);
+        return false;
+    }
+    const int fit = static_cast<int>(unused.size());
+    if (fit < rows && prompt &&
+        prompt->Confirm(Tr("%1 rows are on the Clipboard but only %2 channels are free. Paste "
+                           "the first %2 rows and leave out the rest?")
+                            .arg(rows)
+                            .arg(fit),
+                        caption, Tr("Paste"), PromptIcon::Question) != PromptAnswer::Ok)
+        return false;
+    CSpreadSheet& grid = *view.Grid();
+    grid.PasteIntoRows(QApplication::clipboard()->mimeData(), 1, unused);
+    grid.SetCurrentColumn(1);
+    grid.SetCurrentRow(unused.front());
+    grid.SetOperation(CSpreadSheet::OpActivate);
     return true;
 }
