@@ -46,6 +46,9 @@ struct Command {
     int toolbarGroup = 0;  // 0: not on the toolbar; a separator comes between groups
     bool gridMenu = false; // also in the channel grid's right-click menu
     bool checkable = false;
+    // It replaces or writes the data set without an undo step of its own (New, Open, Save):
+    // greyed out, with every command that has an undo step, in a read-only window.
+    bool writes = false;
 };
 
 // A text of the table in the window's language.

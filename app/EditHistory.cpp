@@ -43,7 +43,7 @@ bool CEditHistory::StoreActivePage() {
 // label by value: it may be pending_ itself, which is cleared here.
 bool CEditHistory::Record(QString label) {
     pending_.clear();
-    if (restoring_ || !StoreActivePage())
+    if (restoring_ || !StoreActivePage() || TookBack(label))
         return false;
     const bool kept = history_.Record(radio_.EditImage(), label, host_.GetActivePageIndex());
     Reloaded();
@@ -76,6 +76,8 @@ void CEditHistory::RunStep(const QString& label, const std::function<void()>& co
 }
 
 void CEditHistory::TakeIn() {
+    if (frozen_)
+        frozen_ = radio_.EditImage();
     history_.Adopt(radio_.EditImage());
     Reloaded();
 }
@@ -84,7 +86,8 @@ void CEditHistory::OnPageSwitched() {
     const int now = host_.GetActivePageIndex();
     if (!restoring_ && now != shownPage_) {
         // The sheet has already stored the page that was left.
-        if (CPropertyPage* left = host_.Sheet()->GetPage(shownPage_))
+        if (CPropertyPage* left = host_.Sheet()->GetPage(shownPage_);
+            left && !TookBack(left->EditLabel()))
             history_.Record(radio_.EditImage(), left->EditLabel(), shownPage_);
     }
     shownPage_ = now;
@@ -123,4 +126,21 @@ void CEditHistory::Restore(bool undo) {
 void CEditHistory::Reloaded() {
     finder_->RefreshHidden();
     emit Changed();
+}
+
+void CEditHistory::MakeReadOnly() {
+    frozen_ = radio_.EditImage();
+    emit Changed();
+}
+
+bool CEditHistory::TookBack(const QString& label) {
+    if (!frozen_ || radio_.EditImage() == *frozen_)
+        return false;
+    radio_.SetEditImage(*frozen_);
+    restoring_ = true;
+    host_.ReloadPages();
+    restoring_ = false;
+    Reloaded();
+    emit Refused(label);
+    return true;
 }

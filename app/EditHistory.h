@@ -10,6 +10,7 @@
 #include <QObject>
 #include <QString>
 #include <functional>
+#include <optional>
 
 class CChannelFinder;
 class CSheetHostWnd;
@@ -37,6 +38,9 @@ public:
     void RunStep(const QString& label, const std::function<void()>& command);
     // Takes in changes that are nobody's step (the bytes Send Data clears).
     void TakeIn();
+    // From now on the data set as it is now stays: a change is taken back where a step would
+    // be recorded, and Refused names it.
+    void MakeReadOnly();
 
     void Undo();
     void Redo();
@@ -48,6 +52,8 @@ public:
 signals:
     // What Undo and Redo would do changed.
     void Changed();
+    // A change to the read-only data set, named label, was taken back.
+    void Refused(const QString& label);
 
 private:
     bool StoreActivePage();
@@ -55,6 +61,8 @@ private:
     void Restore(bool undo);
     void OnPageSwitched();
     void Reloaded();
+    // In a read-only history: puts back the data set a change was made to; true when it did.
+    bool TookBack(const QString& label);
 
     CVR500Radio& radio_;
     CSheetHostWnd& host_;
@@ -64,4 +72,5 @@ private:
     QString pending_;       // a label waiting for RecordSoon
     bool stepOpen_ = false; // a command is running as a step of its own
     bool restoring_ = false;
+    std::optional<Image> frozen_; // the read-only data set
 };

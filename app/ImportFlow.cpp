@@ -6,12 +6,12 @@
 
 #include <QCoreApplication>
 
-void FinishImport(CMainFrame& frame, Prompt& prompt, CVR500Radio& radio, CVR500Radio& copy,
+bool FinishImport(CMainFrame& frame, Prompt& prompt, CVR500Radio& radio, CVR500Radio& copy,
                   const csv::Plan& plan, bool skipRefused, const QString& caption) {
     const csv::ImportResult result = csv::ApplyPlan(copy, plan, skipRefused);
     if (!result.failure.isEmpty()) {
         prompt.Message(result.failure, QString(), PromptButtons::Ok, PromptIcon::Stop);
-        return;
+        return false;
     }
     const QString where = QCoreApplication::translate("ImportFlow", "Line ");
     if (!result.problems.empty()) {
@@ -22,7 +22,7 @@ void FinishImport(CMainFrame& frame, Prompt& prompt, CVR500Radio& radio, CVR500R
             prompt,
             QCoreApplication::translate("ImportFlow", "No channels were changed. Rows to correct:"),
             lines, caption, PromptButtons::Ok, PromptIcon::Stop);
-        return;
+        return false;
     }
     radio.SetEditImage(copy.EditImage());
     frame.DataSetReplaced();
@@ -44,4 +44,5 @@ void FinishImport(CMainFrame& frame, Prompt& prompt, CVR500Radio& radio, CVR500R
                      .arg(result.channelsSet),
                  csv::ProblemLines(result.cutNames, where), caption, PromptButtons::Ok,
                  PromptIcon::Information);
+    return true;
 }

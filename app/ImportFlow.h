@@ -9,6 +9,6 @@ class CVR500Radio;
 class Prompt;
 
 // Writes plan into copy and, when anything was written, copy into radio; reports refusals,
-// rows left out and cut names under caption.
-void FinishImport(CMainFrame& frame, Prompt& prompt, CVR500Radio& radio, CVR500Radio& copy,
+// rows left out and cut names under caption. True when channels were written.
+bool FinishImport(CMainFrame& frame, Prompt& prompt, CVR500Radio& radio, CVR500Radio& copy,
                   const csv::Plan& plan, bool skipRefused, const QString& caption);

@@ -25,6 +25,7 @@
 #include "radio/Radio.h"
 #include "radio/Settings.h"
 
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QAction>
 #include <QCloseEvent>
@@ -128,6 +129,7 @@ void CMainFrame::BuildActions() {
     }
     connect(host_->Sheet(), &QTabWidget::currentChanged, this, &CMainFrame::UpdateCommands);
     connect(history_, &CEditHistory::Changed, this, &CMainFrame::UpdateCommands);
+    connect(history_, &CEditHistory::Refused, this, &CMainFrame::RefuseChange);
     UpdateCommands();
 }
 
@@ -212,12 +214,31 @@ void CMainFrame::SaveWindow() const {
 }
 
 void CMainFrame::ShowTitle(const QString& title) {
-    setWindowTitle(title + QStringLiteral("[*]"));
+    setWindowTitle(title + (readOnly_ ? tr(" (read-only)") : QString()) + QStringLiteral("[*]"));
     UpdateModified();
 }
 
+// A read-only window holds nothing of the user's to save.
 void CMainFrame::UpdateModified() {
-    setWindowModified(radio_.IsChanged());
+    setWindowModified(!readOnly_ && radio_.IsChanged());
+}
+
+void CMainFrame::MakeReadOnly() {
+    readOnly_ = true;
+    history_->MakeReadOnly();
+    // The grids start no cell editor and take no drop (rows may still be dragged out); what
+    // other controls change is taken back by the history.
+    for (QAbstractItemView* grid : host_->findChildren<QAbstractItemView*>()) {
+        grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+        if (grid->dragDropMode() == QAbstractItemView::DragDrop)
+            grid->setDragDropMode(QAbstractItemView::DragOnly);
+    }
+    ShowTitle(radio_.Title());
+    UpdateCommands();
+}
+
+void CMainFrame::RefuseChange(const QString& label) {
+    Announce(tr("This window is read-only: %1 was taken back").arg(label));
 }
 
 CCompareDlg* CMainFrame::CompareWindow() const {
@@ -255,7 +276,7 @@ bool CMainFrame::SaveEdits(bool saveAs) {
 }
 
 bool CMainFrame::QuerySaveChanges(const QString& text, const QString& caption) {
-    if (!radio_.IsChanged())
+    if (readOnly_ || !radio_.IsChanged())
         return true;
     switch (prompt_.Message(text, caption, PromptButtons::YesNoCancel, PromptIcon::None)) {
     case PromptAnswer::Yes:
@@ -381,8 +402,12 @@ void CMainFrame::Run(const commands::Command& command) {
     history_->RunStep(commands::Text(command.undoLabel), [&] { command.run(*this); });
 }
 
-bool CMainFrame::Allowed(commands::When when) const {
-    switch (when) {
+bool CMainFrame::Allowed(const commands::Command& command) const {
+    if (readOnly_ &&
+        (command.writes || command.undoLabel || command.when == commands::When::CanUndo ||
+         command.when == commands::When::CanRedo))
+        return false;
+    switch (command.when) {
     case commands::When::ChannelsShown:
         return host_->Sheet()->GetActivePage() == static_cast<CPropertyPage*>(host_->MemoryView());
     case commands::When::CanUndo:
@@ -397,7 +422,7 @@ bool CMainFrame::Allowed(commands::When when) const {
 
 void CMainFrame::UpdateCommands() {
     for (const commands::Command& command : commands::Table())
-        Action(command.id)->setEnabled(Allowed(command.when));
+        Action(command.id)->setEnabled(Allowed(command));
     // The menu names the step Undo and Redo would take back or make again.
     const QString undo = history_->UndoLabel();
     const QString redo = history_->RedoLabel();
@@ -409,14 +434,18 @@ void CMainFrame::UpdateCommands() {
 void CMainFrame::OnImportChannels() {
     if (!CommitPages())
         return;
-    const QString caption = tr("Import Channels");
-    const QString path = prompt_.OpenFileName(CsvRequest(caption, radio_.DataDir()));
+    const QString path = prompt_.OpenFileName(CsvRequest(tr("Import Channels"), radio_.DataDir()));
     if (path.isEmpty())
         return;
     if (IsTextForm(path)) {
         ImportText(path);
         return;
     }
+    ImportChannelsFrom(path);
+}
+
+bool CMainFrame::ImportChannelsFrom(const QString& path) {
+    const QString caption = tr("Import Channels");
     // A pipe waits for its writer and a long list takes a while, so the reading and checking
     // run off the window's thread, on a copy of the data that it alone touches.
     auto copy = std::make_shared<CVR500Radio>();
@@ -437,20 +466,35 @@ void CMainFrame::OnImportChannels() {
                     return !state.cancelled;
                 });
         }))
-        return;
+        return false;
     if (!read->failure.isEmpty()) {
         prompt_.Message(read->failure, QString(), PromptButtons::Ok, PromptIcon::Stop);
-        return;
+        return false;
     }
     bool skipRefused = false;
     if (read->plan.failure.isEmpty() && ImportNeedsChoices(read->plan)) {
         CImportDialog dialog(*copy, read->bytes, name, {}, this);
         if (dialog.exec() != QDialog::Accepted)
-            return;
+            return false;
         read->plan = dialog.CurrentPlan();
         skipRefused = dialog.CurrentOptions().skipRefused;
     }
-    FinishImport(*this, prompt_, radio_, *copy, read->plan, skipRefused, caption);
+    return FinishImport(*this, prompt_, radio_, *copy, read->plan, skipRefused, caption);
+}
+
+bool CMainFrame::TakeChannelList(const QString& path) {
+    radio_.NewImage();
+    for (int n = 1; n <= layout::ri::kChannelCount; ++n)
+        radio_.ClearChannel(n);
+    radio_.MarkSaved();
+    DataSetReplaced();
+    if (!ImportChannelsFrom(path))
+        return false;
+    // The list is still on disk: nothing of the user's is lost when this data set is not saved.
+    radio_.MarkSaved();
+    DataSetReplaced();
+    history_->Reset();
+    return true;
 }
 
 void CMainFrame::OnFrequencyLibrary() {
@@ -586,10 +630,55 @@ void CMainFrame::OnPrevPage() {
     host_->StepPage(-1);
 }
 
+// ---- Windows ---------------------------------------------------------------------------
+
+void CMainFrame::OnNewWindow() {
+    if (documents_)
+        documents_->NewWindow(*this);
+}
+
+void CMainFrame::OnOpenInNewWindow() {
+    OpenInNewWindow(false);
+}
+
+void CMainFrame::OnOpenReadOnly() {
+    OpenInNewWindow(true);
+}
+
+void CMainFrame::OpenInNewWindow(bool readOnly) {
+    if (!documents_)
+        return;
+    const QString path = prompt_.OpenFileName(
+        {readOnly ? tr("Open Read-Only") : tr("Open in New Window"),
+         radio_.DataDir(),
+         QStringLiteral("*.rdf"),
+         {tr("Radio Files (*.rdf)"), tr("CSV Files (*.csv)"), tr("All files (*.*)")},
+         QStringLiteral("rdf")});
+    if (!path.isEmpty())
+        documents_->OpenDocument(path, readOnly, *this);
+}
+
+void CMainFrame::OnAppExit() {
+    if (documents_)
+        documents_->QuitAll();
+    else
+        close();
+}
+
 // ---- Close -----------------------------------------------------------------------------
 
+bool CMainFrame::MayClose() {
+    return CommitPages() && QuerySaveChanges(tr(kSaveBeforeClosing), tr(kDataChanged));
+}
+
+void CMainFrame::CloseAsked() {
+    closeAsked_ = true;
+    close();
+    closeAsked_ = false;
+}
+
 void CMainFrame::closeEvent(QCloseEvent* event) {
-    if (!CommitPages() || !QuerySaveChanges(tr(kSaveBeforeClosing), tr(kDataChanged))) {
+    if (!closeAsked_ && !MayClose()) {
         event->ignore();
         return;
     }
@@ -598,6 +687,9 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
     if (compare_)
         compare_->close();
     SaveWindow();
-    UnregisterChannelFont();
+    // The other windows' grids still draw with the channel font.
+    if (!documents_ || documents_->OpenWindows() <= 1)
+        UnregisterChannelFont();
     event->accept();
+    emit Closed();
 }

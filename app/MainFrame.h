@@ -12,10 +12,10 @@
 
 namespace commands {
 struct Command;
-enum class When;
 } // namespace commands
 class CCommPort;
 class CCompareDlg;
+class CMainFrame;
 class CEditHistory;
 class CSheetHostWnd;
 class CVR500Radio;
@@ -24,6 +24,22 @@ class PortChooser;
 class Prompt;
 class QAction;
 class QMenu;
+
+// The program's open documents, each a data set in a window of its own, as a window asks for
+// them.
+class CDocuments {
+public:
+    virtual ~CDocuments() = default;
+    // A new data set in a window beside from.
+    virtual CMainFrame* NewWindow(CMainFrame& from) = 0;
+    // The data file, or the CSV channel list (as a new untitled data set), at path in a window
+    // beside from; nullptr when it could not be opened (the user has been told).
+    virtual CMainFrame* OpenDocument(const QString& path, bool readOnly, CMainFrame& from) = 0;
+    // Closes every window after asking for each changed data set; a Cancel keeps them all.
+    virtual bool QuitAll() = 0;
+    // How many windows are open.
+    virtual int OpenWindows() const = 0;
+};
 
 class CMainFrame : public QMainWindow {
     Q_OBJECT
@@ -70,7 +86,11 @@ public:
         ID_EDIT_CHANNELS = 32850,
         ID_FILL_DOWN = 32851,
         ID_FILL_SERIES = 32852,
-        ID_FILTER_CHANNELS = 32853,
+        ID_FILTER_CHANNELS = 32854,
+        ID_PASTE_FREE = 32853,
+        ID_NEW_WINDOW = 32860,
+        ID_OPEN_NEW_WINDOW = 32861,
+        ID_OPEN_READ_ONLY = 32862,
     };
 
     CMainFrame(CVR500Radio& radio, Prompt& prompt, QWidget* parent = nullptr);
@@ -78,6 +98,13 @@ public:
 
     // The port is made after the window (it may show a message over it).
     void SetPort(CCommPort* port) { port_ = port; }
+    // The documents New Window, Open in New Window and Exit work on; without them Exit closes
+    // this window alone.
+    void SetDocuments(CDocuments* documents) { documents_ = documents; }
+    // From now on the window takes back every change as soon as it is made and greys out the
+    // commands that change or write the data; its title says so.
+    void MakeReadOnly();
+    bool IsReadOnly() const { return readOnly_; }
     // The port setup dialog; tests give a chooser of their own.
     std::function<std::unique_ptr<PortChooser>()> makePortChooser;
 
@@ -115,6 +142,10 @@ public:
     void OnAppAbout();
     void OnNextPage();
     void OnPrevPage();
+    void OnNewWindow();
+    void OnOpenInNewWindow();
+    void OnOpenReadOnly();
+    void OnAppExit();
 
     // ---- Steps the flows share ----
     // Stores what the pages show into the image; false when a page refused to let go.
@@ -131,8 +162,21 @@ public:
     bool ReplaceDataSet(const std::function<bool()>& load);
     // When the data have changed, asks whether to save them first. True to go on.
     bool QuerySaveChanges(const QString& text, const QString& caption);
+    // The pages are stored and the user has had the chance to save: the window may close.
+    bool MayClose();
+    // Closes the window without asking again (the user has answered MayClose).
+    void CloseAsked();
+    // Imports the channel list at path into the data set; true when channels were written.
+    bool ImportChannelsFrom(const QString& path);
+    // Makes the data set one that holds the channels of the list at path and nothing else, as
+    // if just opened; false when the list could not be taken (the user has been told).
+    bool TakeChannelList(const QString& path);
     // Says in the status bar, and to screen readers, how a command ended.
     void Announce(const QString& text);
+
+signals:
+    // The window has closed.
+    void Closed();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -153,7 +197,7 @@ private:
     void UpdateModified();
     // Runs the command; one with an undo label as one step of that name.
     void Run(const commands::Command& command);
-    bool Allowed(commands::When when) const;
+    bool Allowed(const commands::Command& command) const;
     // What each command can do now, and the step Undo and Redo would take.
     void UpdateCommands();
     // Opens the port for a transfer; when it cannot be opened, runs the port setup and goes
@@ -162,11 +206,17 @@ private:
     // True when a port is open afterwards.
     bool RunPortSetup();
     void AnnounceOpened();
+    void OpenInNewWindow(bool readOnly);
+    // Tells the user the read-only window took the change label back.
+    void RefuseChange(const QString& label);
     QString PortName() const; // the transfer port's device, as the user reads it
 
     CVR500Radio& radio_;
     Prompt& prompt_;
     CCommPort* port_ = nullptr;
+    CDocuments* documents_ = nullptr;
+    bool readOnly_ = false;
+    bool closeAsked_ = false;
     CSheetHostWnd* host_;
     CEditHistory* history_;
     HelpWindow* help_ = nullptr;

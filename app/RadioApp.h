@@ -1,20 +1,24 @@
 #pragma once
 // The program as a whole: builds the model, settles the country, shows the main window and
-// opens the serial port, in that order.
+// opens the serial port, in that order. Every further window is a document of its own (its
+// data set, undo history, title and save prompt) beside the first; the serial port and the
+// program's settings are shared.
 
 #include "app/DesktopPrompt.h"
+#include "app/MainFrame.h"
 
+#include <QObject>
 #include <QStringList>
 #include <memory>
+#include <vector>
 
 class CCommPort;
-class CMainFrame;
 class CVR500Radio;
 
-class CRadioApp {
+class CRadioApp : public CDocuments {
 public:
     CRadioApp();
-    ~CRadioApp();
+    ~CRadioApp() override;
     CRadioApp(const CRadioApp&) = delete;
     CRadioApp& operator=(const CRadioApp&) = delete;
 
@@ -27,15 +31,35 @@ public:
     // there is opened once the window shows. False when the window could not be made.
     bool InitInstance(const QStringList& arguments = {});
 
-    CVR500Radio* Radio() const { return radio_.get(); }
-    CMainFrame* Frame() const { return frame_.get(); }
+    // The first window and its data set; they stay until the program ends.
+    CVR500Radio* Radio() const;
+    CMainFrame* Frame() const;
     CCommPort* Port() const { return port_.get(); }
+    // Every window still open or kept, in the order they were opened.
+    std::vector<CMainFrame*> Frames() const;
+
+    CMainFrame* NewWindow(CMainFrame& from) override;
+    CMainFrame* OpenDocument(const QString& path, bool readOnly, CMainFrame& from) override;
+    bool QuitAll() override;
+    int OpenWindows() const override;
 
 private:
+    // Declared so the window goes first, then the model, then the boxes' owner.
+    struct Document {
+        DesktopPrompt ownPrompt;
+        std::unique_ptr<CVR500Radio> radio;
+        std::unique_ptr<CMainFrame> frame;
+    };
+    // A new data set of the settled country in a window that is not shown yet, placed beside
+    // from when there is one.
+    Document& AddDocument(CMainFrame* from);
+    // A window other than the first goes once it has closed.
+    void Release(CMainFrame* frame);
+
     DesktopPrompt desktopPrompt_;
     Prompt* prompt_ = &desktopPrompt_;
-    // Declared so the window goes first, then the port (closing it), then the model.
-    std::unique_ptr<CVR500Radio> radio_;
     std::unique_ptr<CCommPort> port_;
-    std::unique_ptr<CMainFrame> frame_;
+    // After the port: the windows go first, then the port (closing it).
+    std::vector<std::unique_ptr<Document>> documents_;
+    QObject lifetime_; // the context of calls queued for later, dropped with the program
 };

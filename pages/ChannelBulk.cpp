@@ -9,15 +9,14 @@
 #include "radio/Prompt.h"
 #include "radio/Radio.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QCoreApplication>
 #include <QItemSelectionModel>
+#include <QMimeData>
 #include <set>
 
 namespace {
-
-QString Tr(const char* text) {
-    return QCoreApplication::translate("ChannelBulk", text);
-}
 
 void ShowRefused(CMemoryView& view, const std::vector<bulk::Refusal>& refused,
                  const QString& caption) {
@@ -27,9 +26,11 @@ void ShowRefused(CMemoryView& view, const std::vector<bulk::Refusal>& refused,
     std::vector<csv::Problem> problems;
     for (const bulk::Refusal& r : refused)
         problems.push_back({r.channel, r.reason});
-    ShowList(*prompt, Tr("Nothing was changed. These channels cannot take the edit:"),
-             csv::ProblemLines(problems, Tr("Channel ")), caption, PromptButtons::Ok,
-             PromptIcon::Exclamation);
+    ShowList(*prompt,
+             QCoreApplication::translate(
+                 "ChannelBulk", "Nothing was changed. These channels cannot take the edit:"),
+             csv::ProblemLines(problems, QCoreApplication::translate("ChannelBulk", "Channel ")),
+             caption, PromptButtons::Ok, PromptIcon::Exclamation);
 }
 
 // The grid's own edits go into the image first, so the operation sees what the user sees.
@@ -45,6 +46,17 @@ bool Shown(CMemoryView& view, const bulk::EditResult& result, const QString& cap
     if (result.changed > 0)
         view.FillGrid();
     return result.changed > 0;
+}
+
+// How many rows a paste of mime brings: the grid's own rows travel with their text too, a line
+// each.
+int RowsIn(const QMimeData* mime) {
+    if (!mime || !mime->hasText())
+        return 0;
+    QStringList lines = mime->text().split(QLatin1Char('\n'));
+    if (!lines.isEmpty() && lines.back().trimmed().isEmpty())
+        lines.removeLast();
+    return static_cast<int>(lines.size());
 }
 
 } // namespace
@@ -70,7 +82,7 @@ bool RunEditChannels(CMemoryView& view, QWidget* parent) {
     if (dialog.exec() != QDialog::Accepted)
         return false;
     return Shown(view, bulk::EditChannels(view.Model(), channels, dialog.Edit()),
-                 Tr("Edit Channels"));
+                 QCoreApplication::translate("ChannelBulk", "Edit Channels"));
 }
 
 bool RunFillDown(CMemoryView& view) {
@@ -84,7 +96,7 @@ bool RunFillDown(CMemoryView& view) {
         return false;
     return Shown(view,
                  bulk::FillDown(view.Model(), SelectedChannels(*view.Grid()), kColumns[column]),
-                 Tr("Fill Down"));
+                 QCoreApplication::translate("ChannelBulk", "Fill Down"));
 }
 
 bool RunFillSeries(CMemoryView& view, QWidget* parent) {
@@ -97,5 +109,43 @@ bool RunFillSeries(CMemoryView& view, QWidget* parent) {
     if (bulk::ApplySeries(view.Model(), dialog.Rows()) == 0)
         return false;
     view.FillGrid();
+    return true;
+}
+
+bool RunPasteIntoFree(CMemoryView& view) {
+    if (!StoreGrid(view))
+        return false;
+    const int rows = RowsIn(QApplication::clipboard()->mimeData());
+    if (rows == 0)
+        return false;
+    std::vector<int> unused;
+    for (int n = 1; n <= CMemoryView::kRows && static_cast<int>(unused.size()) < rows; ++n)
+        if (!view.Model().IsChannelUsed(n))
+            unused.push_back(n);
+    const QString caption = QCoreApplication::translate("ChannelBulk", "Paste into Free Channels");
+    Prompt* prompt = view.Model().GetPrompt();
+    if (unused.empty()) {
+        if (prompt)
+            prompt->Message(QCoreApplication::translate(
+                                "ChannelBulk", "Every channel is in use; nothing was pasted."),
+                            caption, PromptButtons::Ok, PromptIcon::Exclamation);
+        return false;
+    }
+    const int fit = static_cast<int>(unused.size());
+    if (fit < rows && prompt &&
+        prompt->Confirm(QCoreApplication::translate(
+                            "ChannelBulk",
+                            "%1 rows are on the Clipboard but only %2 channels are free. Paste "
+                            "the first %2 rows and leave out the rest?")
+                            .arg(rows)
+                            .arg(fit),
+                        caption, QCoreApplication::translate("ChannelBulk", "Paste"),
+                        PromptIcon::Question) != PromptAnswer::Ok)
+        return false;
+    CSpreadSheet& grid = *view.Grid();
+    grid.PasteIntoRows(QApplication::clipboard()->mimeData(), 1, unused);
+    grid.SetCurrentColumn(1);
+    grid.SetCurrentRow(unused.front());
+    grid.SetOperation(CSpreadSheet::OpActivate);
     return true;
 }

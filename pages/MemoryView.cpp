@@ -13,6 +13,7 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
@@ -23,6 +24,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
+#include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -509,6 +511,8 @@ void CMemoryView::OnMoveDown() {
 
 // Swaps the rows first..last with the block one row up (step -1) or down (step 1).
 void CMemoryView::MoveRows(int first, int last, int step, const QString& label) {
+    if (!RunIsShown(std::min(first, first + step), std::max(last, last + step), label))
+        return;
     RowRange(first, last);
     grid_->SetTargetColumn(kFreqCol);
     grid_->SetTargetRow(first + step);
@@ -599,10 +603,41 @@ void CMemoryView::OnClear() {
     emit Edited(tr("Clear"));
 }
 
-void CMemoryView::ClipboardCommand(int operation) {
+bool CMemoryView::RunIsShown(int first, int last, const QString& command) {
+    for (int row = std::max(first, 1); row <= std::min(last, kRows); ++row)
+        if (grid_->isRowHidden(row - 1) && Channel(row).InUse()) {
+            if (Prompt* prompt = Model().GetPrompt())
+                prompt->Message(tr("%1 would reach channel %2, which the filter hides. Clear the "
+                                   "filter (Escape in the filter bar), or select only channels "
+                                   "that are shown.")
+                                    .arg(command)
+                                    .arg(row),
+                                command, PromptButtons::Ok, PromptIcon::Exclamation);
+            return false;
+        }
+    return true;
+}
+
+// Rows a paste writes from its first row on: the lines of the clipboard's text, which the
+// grid's own row format carries as well.
+static int ClipboardRows() {
+    const QMimeData* mime = QGuiApplication::clipboard()->mimeData();
+    if (!mime || !mime->hasText())
+        return 1;
+    QStringList lines = mime->text().split(QLatin1Char('\n'));
+    if (!lines.isEmpty() && lines.back().trimmed().isEmpty())
+        lines.removeLast();
+    return std::max(1, static_cast<int>(lines.size()));
+}
+
+void CMemoryView::ClipboardCommand(int operation, const QString& command) {
     const int f = grid_->GetSelectionFirstRow(), l = grid_->GetSelectionLastRow();
     const int start = f > 0 ? f : 1;
     if (l < start)
+        return;
+    const int end =
+        operation == CSpreadSheet::OpClipboardPaste ? std::max(l, start + ClipboardRows() - 1) : l;
+    if (!RunIsShown(start, end, command))
         return;
     RowRange(start, l);
     grid_->SetOperation(CSpreadSheet::OpSelect);
@@ -612,16 +647,16 @@ void CMemoryView::ClipboardCommand(int operation) {
 }
 
 void CMemoryView::OnCopy() {
-    ClipboardCommand(CSpreadSheet::OpClipboardCopy);
+    ClipboardCommand(CSpreadSheet::OpClipboardCopy, tr("Copy"));
 }
 
 void CMemoryView::OnCut() {
-    ClipboardCommand(CSpreadSheet::OpClipboardCut);
+    ClipboardCommand(CSpreadSheet::OpClipboardCut, tr("Cut"));
     emit Edited(tr("Cut"));
 }
 
 void CMemoryView::OnPaste() {
-    ClipboardCommand(CSpreadSheet::OpClipboardPaste);
+    ClipboardCommand(CSpreadSheet::OpClipboardPaste, tr("Paste"));
 }
 
 // One message for everything the paste left out (WatchGrid names the undo step).

@@ -87,7 +87,12 @@ private:
                         short& action, bool& dataOnly, bool& cancel);
     void RowRange(int first, int last);
     void MoveRows(int first, int last, int step, const QString& label);
-    void ClipboardCommand(int operation);
+    // Cut, Copy and Paste on the selected run of channels; nothing when the run would reach a
+    // channel the filter hides.
+    void ClipboardCommand(int operation, const QString& command);
+    // False, after saying so, when a channel in use that the filter hides lies in first..last:
+    // a command on the whole run would move or overwrite what the user cannot see.
+    bool RunIsShown(int first, int last, const QString& command);
     void OnPasted(bool dropped);
     void SizeColumns();
     void BuildGrid();

@@ -119,6 +119,20 @@ void CSpreadSheet::PasteFromMime(const QMimeData* mime, int col, int row, bool d
     emit Pasted(dropped);
 }
 
+void CSpreadSheet::PasteIntoRows(const QMimeData* mime, int col, std::vector<int> rows) {
+    if (rows.empty())
+        return;
+    pasteRows_ = std::move(rows);
+    PasteFromMime(mime, col, pasteRows_.front());
+    pasteRows_.clear();
+}
+
+int CSpreadSheet::PasteTarget(int row, int i) const {
+    if (pasteRows_.empty())
+        return row + i;
+    return i < static_cast<int>(pasteRows_.size()) ? pasteRows_[i] : 0;
+}
+
 // False when the bytes are not rows of a grid; cells past the grid's right edge are dropped.
 bool CSpreadSheet::PasteOwnRows(const QByteArray& bytes, int col, int row) {
     QDataStream in(bytes);
@@ -139,16 +153,19 @@ bool CSpreadSheet::PasteOwnRows(const QByteArray& bytes, int col, int row) {
             kinds.emplace_back(kind, list);
             shown << cell;
         }
-        if (row + i > model_->rows) {
+        const int to = PasteTarget(row, i);
+        if (to == 0)
+            return true;
+        if (to > model_->rows) {
             lastPaste_.rowsPastEnd = rows - i;
             return true;
         }
         if (const QString why = RefusedRow(shown, col); !why.isEmpty()) {
-            lastPaste_.rows.push_back({row + i, why});
+            lastPaste_.rows.push_back({to, why});
             continue;
         }
         for (int j = 0; j < shown.size(); ++j)
-            PasteCell(col + j, row + i, static_cast<CellKind>(kinds[j].first), kinds[j].second,
+            PasteCell(col + j, to, static_cast<CellKind>(kinds[j].first), kinds[j].second,
                       shown[j]);
     }
     return true;
@@ -169,7 +186,10 @@ void CSpreadSheet::PasteText(const QString& text, int col, int row) {
     if (!lines.isEmpty() && lines.back().trimmed().isEmpty())
         lines.removeLast();
     for (int i = 0; i < lines.size(); ++i) {
-        if (row + i > model_->rows) {
+        const int to = PasteTarget(row, i);
+        if (to == 0)
+            return;
+        if (to > model_->rows) {
             lastPaste_.rowsPastEnd = static_cast<int>(lines.size()) - i;
             return;
         }
@@ -178,12 +198,12 @@ void CSpreadSheet::PasteText(const QString& text, int col, int row) {
             line.chop(1);
         const QStringList fields = line.split(QLatin1Char('\t'));
         if (const QString why = RefusedRow(fields, col); !why.isEmpty()) {
-            lastPaste_.rows.push_back({row + i, why});
+            lastPaste_.rows.push_back({to, why});
             continue;
         }
         for (int j = 0; j < fields.size(); ++j)
-            if (model_->Valid(col + j, row + i))
-                WriteCell(col + j, row + i, CleanPastedNoting(col + j, row + i, fields[j]));
+            if (model_->Valid(col + j, to))
+                WriteCell(col + j, to, CleanPastedNoting(col + j, to, fields[j]));
     }
 }
 

@@ -208,6 +208,9 @@ public:
         bool Empty() const { return rows.empty() && rowsPastEnd == 0; }
     };
     const PasteReport& LastPaste() const { return lastPaste_; }
+    // Pastes mime's rows from column col, the first into rows[0], the next into rows[1], ...;
+    // rows beyond the list are left out without a report (the caller has said so).
+    void PasteIntoRows(const QMimeData* mime, int col, std::vector<int> rows);
 
 signals:
     // The user changed a cell (typing, list choice, check box).
@@ -288,6 +291,9 @@ private:
     QString CleanPastedNoting(int column, int row, const QString& text);
     bool DropOwnBlock(const QByteArray& bytes, int dropCol, int dropRow, bool copy);
     QString CleanPasted(int column, const QString& text) const;
+    // Where the i-th pasted row goes when the paste starts at row: the next row down, or the
+    // i-th row PasteIntoRows names (0 past its list).
+    int PasteTarget(int row, int i) const;
 
     // Printing (SheetPrint.cpp)
     void RunPrint();
@@ -306,6 +312,7 @@ private:
     int lastPrintResult_ = 0;
     QString lastPrintError_;
     PasteReport lastPaste_;
+    std::vector<int> pasteRows_;              // the rows PasteIntoRows fills, while it runs
     bool passGate_ = false;                   // a move already cleared by ConfirmLeave
     bool quietMove_ = false;                  // moves made by the program raise no LeavingCell
     bool reverting_ = false;                  // putting the cursor back after a refused move

@@ -15,10 +15,6 @@ namespace bulk {
 
 namespace {
 
-QString Tr(const char* text) {
-    return QCoreApplication::translate("ChannelEdits", text);
-}
-
 bool IsChannel(int n) {
     return n >= 1 && n <= kChannelCount;
 }
@@ -43,7 +39,9 @@ int CountChanged(const Image& before, const Image& after) {
 // Names are held to the rule of a typed name cell: at most 8 characters, each with a byte.
 std::optional<QString> NameProblem(const QString& name) {
     if (const std::optional<QChar> bad = FirstUnshowableChar(name))
-        return Tr("\"%1\" cannot be part of a channel name").arg(*bad);
+        return QCoreApplication::translate("ChannelEdits",
+                                           "\"%1\" cannot be part of a channel name")
+            .arg(*bad);
     return std::nullopt;
 }
 
@@ -96,7 +94,9 @@ void MoveToBank(Byte* ri, const std::vector<int>& channels, int bank,
         if (!MemoryChannel(ri, n).InUse())
             freeChannels.push_back(n);
     for (std::size_t i = freeChannels.size(); i < movers.size(); ++i)
-        refused.push_back({movers[i], Tr("bank %1 has no free channel left").arg(bank)});
+        refused.push_back({movers[i], QCoreApplication::translate(
+                                          "ChannelEdits", "bank %1 has no free channel left")
+                                          .arg(bank)});
     if (movers.size() > freeChannels.size())
         return;
     for (std::size_t i = 0; i < movers.size(); ++i)
@@ -177,7 +177,9 @@ EditResult FillDown(CVR500Radio& radio, const std::vector<int>& channels, Channe
     const int from = channels.front();
     const MemoryChannel source(ri, from);
     if (!source.InUse())
-        return {{{from, Tr("channel %1 is not in use: there is nothing to copy").arg(from)}}};
+        return {{{from, QCoreApplication::translate(
+                            "ChannelEdits", "channel %1 is not in use: there is nothing to copy")
+                            .arg(from)}}};
     std::vector<Refusal> refused;
     for (auto it = channels.begin() + 1; it != channels.end() && refused.empty(); ++it) {
         if (!IsChannel(*it))
@@ -233,15 +235,17 @@ std::vector<SeriesRow> PlanSeries(const CVR500Radio& radio, const SeriesPlan& pl
             ++channel;
         if (!IsChannel(channel)) {
             const int left = plan.count - i - 1;
-            rows.push_back({SeriesRow::Refused,
-                            hz,
-                            0,
-                            0,
-                            {},
-                            left == 0 ? Tr("no free channel left")
-                                      : Tr("no free channel left for this frequency and the "
-                                           "%1 after it")
-                                            .arg(left)});
+            rows.push_back(
+                {SeriesRow::Refused,
+                 hz,
+                 0,
+                 0,
+                 {},
+                 left == 0 ? QCoreApplication::translate("ChannelEdits", "no free channel left")
+                           : QCoreApplication::translate(
+                                 "ChannelEdits", "no free channel left for this frequency and the "
+                                                 "%1 after it")
+                                 .arg(left)});
             break;
         }
         QString name = NameFromPattern(plan.namePattern, counter).left(kChannelNameSize);

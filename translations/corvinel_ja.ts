@@ -1075,6 +1075,26 @@ After Get Data or Send Data, this saves what crossed the cable.</source>
         <translation>Corvinel の起動後、まだ転送を行っていません。
 データ読み込みまたはデータ書き込みの後に、ケーブルを通ったデータを保存できます。</translation>
     </message>
+    <message>
+        <source> (read-only)</source>
+        <translation> (読み取り専用)</translation>
+    </message>
+    <message>
+        <source>This window is read-only: %1 was taken back</source>
+        <translation>このウィンドウは読み取り専用のため、%1 を取り消しました</translation>
+    </message>
+    <message>
+        <source>Open Read-Only</source>
+        <translation>読み取り専用で開く</translation>
+    </message>
+    <message>
+        <source>Open in New Window</source>
+        <translation>新しいウィンドウで開く</translation>
+    </message>
+    <message>
+        <source>Radio Files (*.rdf)</source>
+        <translation>受信機データファイル (*.rdf)</translation>
+    </message>
 </context>
 <context>
     <name>CMemoryView</name>
@@ -1260,6 +1280,14 @@ Scan</source>
     <message>
         <source>Memory List.pdf</source>
         <translation>メモリーリスト.pdf</translation>
+    </message>
+    <message>
+        <source>%1 would reach channel %2, which the filter hides. Clear the filter (Escape in the filter bar), or select only channels that are shown.</source>
+        <translation>%1 は絞り込みで隠れているチャンネル %2 に及びます。絞り込みを解除する (絞り込みバーで Esc キー) か、表示中のチャンネルだけを選んでください。</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>コピー</translation>
     </message>
 </context>
 <context>
@@ -1505,6 +1533,17 @@ Size</source>
     <message>
         <source>Paste</source>
         <translation>貼り付け</translation>
+    </message>
+</context>
+<context>
+    <name>CRadioApp</name>
+    <message>
+        <source>New data set</source>
+        <translation>新しいデータを作成しました</translation>
+    </message>
+    <message>
+        <source>Opened %1</source>
+        <translation>%1 を開きました</translation>
     </message>
 </context>
 <context>
@@ -1840,6 +1879,64 @@ Frequency</source>
     </message>
 </context>
 <context>
+    <name>ChannelBulk</name>
+    <message>
+        <source>Nothing was changed. These channels cannot take the edit:</source>
+        <translation>何も変更していません。次のチャンネルはこの編集を受け付けません:</translation>
+    </message>
+    <message>
+        <source>Channel </source>
+        <translation>チャンネル </translation>
+    </message>
+    <message>
+        <source>Edit Channels</source>
+        <translation>チャンネルの一括編集</translation>
+    </message>
+    <message>
+        <source>Fill Down</source>
+        <translation>下方向へコピー</translation>
+    </message>
+    <message>
+        <source>Paste into Free Channels</source>
+        <translation>空きチャンネルへ貼り付け</translation>
+    </message>
+    <message>
+        <source>Every channel is in use; nothing was pasted.</source>
+        <translation>すべてのチャンネルが使用中のため、貼り付けませんでした。</translation>
+    </message>
+    <message>
+        <source>%1 rows are on the Clipboard but only %2 channels are free. Paste the first %2 rows and leave out the rest?</source>
+        <translation>クリップボードには %1 行ありますが、空きチャンネルは %2 個だけです。最初の %2 行を貼り付けて、残りは除外しますか?</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>貼り付け</translation>
+    </message>
+</context>
+<context>
+    <name>ChannelEdits</name>
+    <message>
+        <source>&quot;%1&quot; cannot be part of a channel name</source>
+        <translation>「%1」はチャンネル名に使えません</translation>
+    </message>
+    <message>
+        <source>bank %1 has no free channel left</source>
+        <translation>バンク %1 に空きチャンネルがありません</translation>
+    </message>
+    <message>
+        <source>channel %1 is not in use: there is nothing to copy</source>
+        <translation>チャンネル %1 は未使用のため、コピーするものがありません</translation>
+    </message>
+    <message>
+        <source>no free channel left</source>
+        <translation>空きチャンネルがありません</translation>
+    </message>
+    <message>
+        <source>no free channel left for this frequency and the %1 after it</source>
+        <translation>この周波数とその後の %1 個に使える空きチャンネルがありません</translation>
+    </message>
+</context>
+<context>
     <name>CloneDialog</name>
     <message>
         <source>Transfer progress</source>
@@ -2045,10 +2142,6 @@ Check the cable.</source>
     <message>
         <source>Import from Library</source>
         <translation>ライブラリーから取り込み</translation>
-    </message>
-    <message>
-        <source>Compare &amp;With...</source>
-        <translation>比較(&amp;W)...</translation>
     </message>
     <message>
         <source>List what differs between a data file and the data shown</source>
@@ -2259,10 +2352,6 @@ Check the cable.</source>
         <translation>名前または周波数でチャンネルを探します</translation>
     </message>
     <message>
-        <source>Find &amp;Next</source>
-        <translation>次を検索(&amp;N)</translation>
-    </message>
-    <message>
         <source>Find the next channel that matches</source>
         <translation>条件に合う次のチャンネルを探します</translation>
     </message>
@@ -2377,6 +2466,62 @@ Check the cable.</source>
     <message>
         <source>Show only the channels that match the filter above the list</source>
         <translation>一覧の上の条件に合うチャンネルだけを表示します</translation>
+    </message>
+    <message>
+        <source>New &amp;Window</source>
+        <translation>新しいウィンドウ(&amp;W)</translation>
+    </message>
+    <message>
+        <source>Open a window with a new data set beside this one</source>
+        <translation>新しいデータのウィンドウをこのウィンドウの横に開きます</translation>
+    </message>
+    <message>
+        <source>New Window</source>
+        <translation>新しいウィンドウ</translation>
+    </message>
+    <message>
+        <source>Open in New Win&amp;dow...</source>
+        <translation>新しいウィンドウで開く(&amp;D)...</translation>
+    </message>
+    <message>
+        <source>Open a data file, a backup or a CSV channel list beside this one</source>
+        <translation>データファイル、バックアップ、CSV チャンネルリストをこのウィンドウの横に開きます</translation>
+    </message>
+    <message>
+        <source>Open in New Window</source>
+        <translation>新しいウィンドウで開く</translation>
+    </message>
+    <message>
+        <source>Open &amp;Read-Only...</source>
+        <translation>読み取り専用で開く(&amp;R)...</translation>
+    </message>
+    <message>
+        <source>Open a data file, a backup or a CSV channel list in a new window that refuses changes</source>
+        <translation>データファイル、バックアップ、CSV チャンネルリストを変更できない新しいウィンドウで開きます</translation>
+    </message>
+    <message>
+        <source>Open Read-Only</source>
+        <translation>読み取り専用で開く</translation>
+    </message>
+    <message>
+        <source>Compare Wit&amp;h...</source>
+        <translation>比較(&amp;H)...</translation>
+    </message>
+    <message>
+        <source>Paste i&amp;nto Free Channels</source>
+        <translation>空きチャンネルへ貼り付け(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Put the channels on the Clipboard into the first channels not in use</source>
+        <translation>クリップボードのチャンネルを、先頭の未使用チャンネルへ入れます</translation>
+    </message>
+    <message>
+        <source>Paste into Free Channels</source>
+        <translation>空きチャンネルへ貼り付け</translation>
+    </message>
+    <message>
+        <source>Find Ne&amp;xt</source>
+        <translation>次を検索(&amp;X)</translation>
     </message>
 </context>
 <context>

@@ -110,6 +110,18 @@ TEST_F(ChannelFilterTest, FilteredRowsKeepTheirNumbersAndEditsLandOnTheChannelSh
     EXPECT_EQ(::CellText(*Sheet(), 1, 2), QString());
     EXPECT_EQ(::CellText(*Sheet(), 1, 150), QString());
     EXPECT_EQ(::CellText(*Sheet(), 1, 3), QStringLiteral("809.99800"));
+    // Cut and Move work on a run of channels: across the hidden channel 3 they refuse and say so.
+    Select(1, 150);
+    prompt.messages.clear();
+    Frame()->Action(CMainFrame::ID_EDIT_CUT)->trigger();
+    Select(2, 3);
+    Frame()->Action(CMainFrame::ID_EDIT_MOVE_DOWN)->trigger();
+    ASSERT_EQ(prompt.messages.size(), 2u);
+    EXPECT_TRUE(prompt.messages[0].text.startsWith("Cut would reach channel 3, which the filter"))
+        << qPrintable(prompt.messages[0].text);
+    EXPECT_EQ(::CellText(*Sheet(), 1, 1), QStringLiteral("145.00000"));
+    EXPECT_EQ(::CellText(*Sheet(), 3, 3), QStringLiteral("EDGE"));
+    EXPECT_EQ(::CellText(*Sheet(), 3, 4), QString());
 
     // Escape in the filter shows every row again; the file holds what was shown.
     Bar()->FocusText();

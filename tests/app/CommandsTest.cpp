@@ -71,6 +71,7 @@ protected:
         const bool hidden = Sheet()->isRowHidden(500); // an unused channel
         QWidget* filter = Host()->MemoryView()->FilterBar()->TextField();
         const bool filterFocused = Frame()->focusWidget() == filter;
+        const int windows = app->OpenWindows();
         QStringList seen;
         QTimer poll; // the dialog is up once it is the modal widget
         QObject::connect(&poll, &QTimer::timeout, [&seen] {
@@ -104,6 +105,12 @@ protected:
             seen << QStringLiteral("filter");
         if (!Frame()->isVisible())
             seen << QStringLiteral("closed");
+        if (app->OpenWindows() > windows) {
+            seen << QStringLiteral("window");
+            for (CMainFrame* other : app->Frames())
+                if (other != Frame())
+                    other->close();
+        }
         return seen.join(QStringLiteral(", "));
     }
 };
@@ -163,12 +170,17 @@ TEST_F(Commands, EveryCommandIsOfferedWhereItsRowSaysAndRunsItsFlow) {
          },
          "channels, clipboard"},
         {F::ID_EDIT_PASTE, select(3, 3), "channels"},
+        {F::ID_NEW_WINDOW, {}, "window"},
+        {F::ID_OPEN_NEW_WINDOW, [&] { prompt.openPaths = {file}; },
+         "open Open in New Window, window"},
+        {F::ID_OPEN_READ_ONLY, {}, "open Open Read-Only"},
         {F::ID_EDIT_COPY, [&] { QApplication::clipboard()->clear(); }, "clipboard"},
         {F::ID_EDIT_MOVE_UP, {}, "channels"},
         {F::ID_EDIT_MOVE_DOWN, {}, "channels"},
         {F::ID_EDIT_INSERT, select(1, 1), "channels"},
         {F::ID_EDIT_DELETE, {}, "channels"},
         {F::ID_EDIT_CLEAR, select(1, 3), "channels"},
+        {F::ID_PASTE_FREE, {}, "channels"}, // into channel 1, emptied by Clear
         {F::ID_EDIT_UNDO, {}, "channels"},
         {F::ID_EDIT_REDO, {}, "channels"},
         {F::ID_EDIT_SORT, {}, "dialog Sort"},
@@ -253,11 +265,12 @@ TEST_F(Commands, ClipboardKeysAndTheGridMenuMoveWholeRows) {
     QStringList items;
     for (QAction* a : menu->actions())
         items << (a->text() + QLatin1Char('\t') + a->shortcut().toString()).trimmed();
-    EXPECT_EQ(items.join('|'), "Cu&t\tCtrl+X|&Copy\tCtrl+C|&Paste\tCtrl+V||&Sort|&Move Up|"
+    EXPECT_EQ(items.join('|'), "Cu&t\tCtrl+X|&Copy\tCtrl+C|&Paste\tCtrl+V|"
+                               "Paste i&nto Free Channels||&Sort|&Move Up|"
                                "Move D&own|&Insert|C&lear|&Delete|Edit Ch&annels...|"
                                "Fill Do&wn\tCtrl+D|Fill S&eries...||&Find Channel...\tCtrl+F|"
-                               "Find &Next\tF3|&Hide Unused Channels\tCtrl+H");
-    menu->actions()[9]->trigger(); // Delete
+                               "Find Ne&xt\tF3|&Hide Unused Channels\tCtrl+H");
+    menu->actions()[10]->trigger(); // Delete
     menu->hide();
     EXPECT_EQ(Name(1), "TWO");
 }

@@ -56,19 +56,31 @@ TEST_F(AppTest, StartUpShowsTheWholeWindow) {
     ASSERT_EQ(menus.size(), 4);
     EXPECT_EQ(menus[0]->text(), "&File");
     EXPECT_EQ(MenuTexts(menus[0]->menu()),
-              (QStringList{"&New", "&Open...", "Open &Backup...", "&Save", "Save &As...",
+              (QStringList{"&New", "&Open...", "Open &Backup...", "New &Window",
+                           "Open in New Win&dow...", "Open &Read-Only...", "&Save", "Save &As...",
                            "&Import Channels...", "&Export Channels...", "Frequency &Library...",
-                           "Compare &With...", "-", "&Print...", "-", "E&xit"}));
-    EXPECT_EQ(MenuTexts(menus[1]->menu()), (QStringList{"&Undo",      "&Redo",
-                                                        "-",          "Cu&t",
-                                                        "&Copy",      "&Paste",
-                                                        "-",          "&Sort",
-                                                        "&Move Up",   "Move D&own",
-                                                        "&Insert",    "C&lear",
-                                                        "&Delete",    "Edit Ch&annels...",
-                                                        "Fill Do&wn", "Fill S&eries...",
-                                                        "-",          "&Find Channel...",
-                                                        "Find &Next", "&Hide Unused Channels"}));
+                           "Compare Wit&h...", "-", "&Print...", "-", "E&xit"}));
+    EXPECT_EQ(MenuTexts(menus[1]->menu()), (QStringList{"&Undo",
+                                                        "&Redo",
+                                                        "-",
+                                                        "Cu&t",
+                                                        "&Copy",
+                                                        "&Paste",
+                                                        "Paste i&nto Free Channels",
+                                                        "-",
+                                                        "&Sort",
+                                                        "&Move Up",
+                                                        "Move D&own",
+                                                        "&Insert",
+                                                        "C&lear",
+                                                        "&Delete",
+                                                        "Edit Ch&annels...",
+                                                        "Fill Do&wn",
+                                                        "Fill S&eries...",
+                                                        "-",
+                                                        "&Find Channel...",
+                                                        "Find Ne&xt",
+                                                        "&Hide Unused Channels"}));
     EXPECT_EQ(MenuTexts(menus[2]->menu()),
               (QStringList{"&Get Data From...", "&Send Data To...", "&Comport Setup...", "-",
                            "Check Ca&ble...", "Save &Diagnostics..."}));
