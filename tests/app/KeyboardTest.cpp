@@ -210,7 +210,7 @@ TEST_F(Keyboard, FinishedCommandsSayWhatTheyDidToScreenReaders) {
     QFile csv(Path("three.csv"));
     ASSERT_TRUE(csv.open(QIODevice::WriteOnly));
     csv.write("Location,Name,Frequency,Mode,Skip\r\n1,A,145.0,NFM,\r\n2,B,430.0,NFM,\r\n"
-              "3,C,433.0,NFM,\r\n");
+              "1000,C,433.0,NFM,\r\n");
     csv.close();
     prompt.openPaths = {csv.fileName()};
     Frame()->OnImportChannels();
@@ -218,9 +218,7 @@ TEST_F(Keyboard, FinishedCommandsSayWhatTheyDidToScreenReaders) {
 
     prompt.savePaths = {Path("out.csv")};
     Frame()->OnExportChannels();
-    const QString exported = bar->text(QAccessible::Name);
-    EXPECT_TRUE(exported.startsWith("Exported ") && exported.endsWith(" channels to out.csv"))
-        << exported.toStdString();
+    EXPECT_EQ(bar->text(QAccessible::Name), "Exported 3 channels to out.csv"); // 1000 counts too
 
     // Unsaved changes from the import: open asks first.
     prompt.answers = {PromptAnswer::No};
