@@ -1,5 +1,6 @@
 #include "radio/Compare.h"
 
+#include <QCoreApplication>
 #include <array>
 
 using namespace layout;
@@ -9,6 +10,11 @@ namespace compare {
 namespace {
 
 const QString kArrow = QStringLiteral(" → ");
+
+// The texts of the tables below, in the window's language.
+QString Text(const char* text) {
+    return QCoreApplication::translate("Compare", text);
+}
 
 // ---- The settings, as the pages label them ------------------------------------------------
 
@@ -43,67 +49,98 @@ constexpr SettingRow Other(const char* page, const char* label, Kind kind, int o
     return {page, label, kind, offset, 0, 0, ""};
 }
 
-constexpr char kMemoryView[] = "Memory View";
-constexpr char kSetting[] = "Setting";
-constexpr char kVfoScan[] = "VFO Scan";
-constexpr char kPresetMode[] = "Preset Mode";
-constexpr char kDualWatch[] = "Dual Watch";
-constexpr char kAutoBand[] = "Auto Band";
+constexpr char kMemoryView[] = QT_TRANSLATE_NOOP("Compare", "Memory View");
+constexpr char kSetting[] = QT_TRANSLATE_NOOP("Compare", "Setting");
+constexpr char kVfoScan[] = QT_TRANSLATE_NOOP("Compare", "VFO Scan");
+constexpr char kPresetMode[] = QT_TRANSLATE_NOOP("Compare", "Preset Mode");
+constexpr char kDualWatch[] = QT_TRANSLATE_NOOP("Compare", "Dual Watch");
+constexpr char kAutoBand[] = QT_TRANSLATE_NOOP("Compare", "Auto Band");
 
-constexpr char kOnOff[] = "off|on";
-constexpr char kOnOffInverted[] = "on|off"; // boxes stored as 0 when checked
+constexpr char kOnOff[] = QT_TRANSLATE_NOOP("Compare", "off|on");
+constexpr char kOnOffInverted[] =
+    QT_TRANSLATE_NOOP("Compare", "on|off"); // boxes stored as 0 when checked
 constexpr char kModes[] = "NFM|WFM|AM|LSB|USB|CW";
 
 const SettingRow kSettings[] = {
-    Byte0(kMemoryView, "Mode Scan", ri::kModeScan, "OFF|NFM|WFM|AM|LSB|USB|CW"),
-    Bit(kMemoryView, "Bank Scan", ri::kBankScanBit, "Off|On"),
-    Other(kMemoryView, "Bank Link For Scan", Kind::BankLinks, ri::kBankLink),
+    Byte0(kMemoryView, QT_TRANSLATE_NOOP("Compare", "Mode Scan"), ri::kModeScan,
+          QT_TRANSLATE_NOOP("Compare", "OFF|NFM|WFM|AM|LSB|USB|CW")),
+    Bit(kMemoryView, QT_TRANSLATE_NOOP("Compare", "Bank Scan"), ri::kBankScanBit,
+        QT_TRANSLATE_NOOP("Compare", "Off|On")),
+    Other(kMemoryView, QT_TRANSLATE_NOOP("Compare", "Bank Link For Scan"), Kind::BankLinks,
+          ri::kBankLink),
 
-    Byte0(kSetting, "RF Squelch", ri::kRfSquelch, "Off|1|2|3|4|5|6|7|8|9"),
-    Byte0(kSetting, "Off Timer", ri::kOffTimer, "Off|30|60|90"),
-    Byte0(kSetting, "Battery Saver", ri::kBatterySaver,
-          "Off|1:4 (1 sec)|1:12 (3 sec)|1:20 (5 sec)|1:28 (7 sec)|1:36 (9 sec)"),
-    Byte0(kSetting, "Contrast", ri::kContrast, "1|2|3|4|5|6|7|8|9|10|11|12|13|14"),
+    Byte0(kSetting, QT_TRANSLATE_NOOP("Compare", "RF Squelch"), ri::kRfSquelch,
+          QT_TRANSLATE_NOOP("Compare", "Off|1|2|3|4|5|6|7|8|9")),
+    Byte0(kSetting, QT_TRANSLATE_NOOP("Compare", "Off Timer"), ri::kOffTimer,
+          QT_TRANSLATE_NOOP("Compare", "Off|30|60|90")),
+    Byte0(kSetting, QT_TRANSLATE_NOOP("Compare", "Battery Saver"), ri::kBatterySaver,
+          QT_TRANSLATE_NOOP("Compare",
+                            "Off|1:4 (1 sec)|1:12 (3 sec)|1:20 (5 sec)|1:28 (7 sec)|1:36 (9 sec)")),
+    Byte0(kSetting, QT_TRANSLATE_NOOP("Compare", "Contrast"), ri::kContrast,
+          "1|2|3|4|5|6|7|8|9|10|11|12|13|14"),
     // Stored as 0..2 for the bells and 3 for Off.
-    Byte0(kSetting, "Opening Bell", ri::kOpeningBell, "1: Pi|2: Po-Pi|3: Pi-Pi|Off"),
-    Bit(kSetting, "Auto Receive Mode", ri::kAutoReceiveModeBit, kOnOffInverted),
-    Bit(kSetting, "Keypad Lamp", ri::kKeypadLampBit, kOnOffInverted),
-    Bit(kSetting, "Keypad Beeper", ri::kKeypadBeeperBit, kOnOffInverted),
-    Bit(kSetting, "Japanese", ri::kJapaneseBit, kOnOffInverted),
-    Bit(kSetting, "Flex Step", ri::kFlexStepBit, kOnOffInverted),
-    Bit(kSetting, "Attenuator", ri::kAttenuatorBit, kOnOff),
-    Bit(kSetting, "Monitor", ri::kMonitorBit, kOnOff),
-    Byte0(kSetting, "Open Message", ri::kOpenMessageMode, "Default|Off|User"),
-    Other(kSetting, "Open message text", Kind::Text, ri::kOpenMessage),
-    Bit(kSetting, "Lock Mode", ri::kLockModeBit, "Key|Key + Dial"),
-    Bit(kSetting, "Lamp Mode", ri::kLampModeBit, "Auto|Toggle"),
-    Byte0(kSetting, "Meter Symbol", ri::kMeterSymbol, "rising bars|blocks|chevrons"),
-    Bit(kSetting, "Smart Search", ri::kSmartSearchModeBit, "Single|Continuous"),
-    Byte0(kSetting, "Smart Search # of Channels", ri::kSmartSearchChannels,
-          "11 Channels|21 Channels|31 Channels|41 Channels"),
-    Other(kSetting, "Smart Search Lower", Kind::Frequency, ri::kSmartSearchLower),
-    Other(kSetting, "Smart Search Start", Kind::Frequency, ri::kSmartSearchStart),
-    Other(kSetting, "Smart Search Upper", Kind::Frequency, ri::kSmartSearchUpper),
+    Byte0(kSetting, QT_TRANSLATE_NOOP("Compare", "Opening Bell"), ri::kOpeningBell,
+          QT_TRANSLATE_NOOP("Compare", "1: Pi|2: Po-Pi|3: Pi-Pi|Off")),
+    Bit(kSetting, QT_TRANSLATE_NOOP("Compare", "Auto Receive Mode"), ri::kAutoReceiveModeBit,
+        kOnOffInverted),
+    Bit(kSetting, QT_TRANSLATE_NOOP("Compare", "Keypad Lamp"), ri::kKeypadLampBit, kOnOffInverted),
+    Bit(kSetting, QT_TRANSLATE_NOOP("Compare", "Keypad Beeper"), ri::kKeypadBeeperBit,
+        kOnOffInverted),
+    Bit(kSetting, QT_TRANSLATE_NOOP("Compare", "Japanese"), ri::kJapaneseBit, kOnOffInverted),
+    Bit(kSetting, QT_TRANSLATE_NOOP("Compare", "Flex Step"), ri::kFlexStepBit, kOnOffInverted),
+    Bit(kSetting, QT_TRANSLATE_NOOP("Compare", "Attenuator"), ri::kAttenuatorBit, kOnOff),
+    Bit(kSetting, QT_TRANSLATE_NOOP("Compare", "Monitor"), ri::kMonitorBit, kOnOff),
+    Byte0(kSetting, QT_TRANSLATE_NOOP("Compare", "Open Message"), ri::kOpenMessageMode,
+          QT_TRANSLATE_NOOP("Compare", "Default|Off|User")),
+    Other(kSetting, QT_TRANSLATE_NOOP("Compare", "Open message text"), Kind::Text,
+          ri::kOpenMessage),
+    Bit(kSetting, QT_TRANSLATE_NOOP("Compare", "Lock Mode"), ri::kLockModeBit,
+        QT_TRANSLATE_NOOP("Compare", "Key|Key + Dial")),
+    Bit(kSetting, QT_TRANSLATE_NOOP("Compare", "Lamp Mode"), ri::kLampModeBit,
+        QT_TRANSLATE_NOOP("Compare", "Auto|Toggle")),
+    Byte0(kSetting, QT_TRANSLATE_NOOP("Compare", "Meter Symbol"), ri::kMeterSymbol,
+          QT_TRANSLATE_NOOP("Compare", "rising bars|blocks|chevrons")),
+    Bit(kSetting, QT_TRANSLATE_NOOP("Compare", "Smart Search"), ri::kSmartSearchModeBit,
+        QT_TRANSLATE_NOOP("Compare", "Single|Continuous")),
+    Byte0(kSetting, QT_TRANSLATE_NOOP("Compare", "Smart Search # of Channels"),
+          ri::kSmartSearchChannels,
+          QT_TRANSLATE_NOOP("Compare", "11 Channels|21 Channels|31 Channels|41 Channels")),
+    Other(kSetting, QT_TRANSLATE_NOOP("Compare", "Smart Search Lower"), Kind::Frequency,
+          ri::kSmartSearchLower),
+    Other(kSetting, QT_TRANSLATE_NOOP("Compare", "Smart Search Start"), Kind::Frequency,
+          ri::kSmartSearchStart),
+    Other(kSetting, QT_TRANSLATE_NOOP("Compare", "Smart Search Upper"), Kind::Frequency,
+          ri::kSmartSearchUpper),
 
-    Byte0(kVfoScan, "Scan Mode", ri::kScanMode, "Pause|Busy|Hold"),
-    Byte0(kVfoScan, "Resume Delay", ri::kResumeDelay,
-          "1 sec|2 sec|3 sec|4 sec|5 sec|6 sec|7 sec|8 sec|9 sec|10 sec|11sec|12 sec"),
-    Bit(kVfoScan, "Band Scope", ri::kBandScopeBit, "A Mode|B Mode"),
-    Bit(kVfoScan, "A Mode span", ri::kSpan300kHzBit, "600 kHz|300 kHz"),
-    Byte0(kVfoScan, "A Mode Sweep Steps", ri::kSweepStepsA,
-          "9 kHz|10 kHz|12.5 kHz|20 kHz|25 kHz|50 kHz|100 kHz"),
-    Byte0(kVfoScan, "B Mode Sweep Steps", ri::kSweepStepsB,
-          "50 Hz|100 Hz|1 kHz|5 kHz|6.25 kHz|9 kHz|10 kHz|12.5 kHz|15 kHz|20 kHz|25 kHz|30 "
-          "kHz|50 kHz|100 kHz"),
-    Other(kVfoScan, "Priority Channel", Kind::Frequency, ri::kPriorityFrequency),
-    Byte0(kVfoScan, "Priority Channel mode", ri::kPriorityMode, kModes, 1),
-    Bit(kVfoScan, "Limit Search Mode", ri::kLimitSearchBit, kOnOff),
+    Byte0(kVfoScan, QT_TRANSLATE_NOOP("Compare", "Scan Mode"), ri::kScanMode,
+          QT_TRANSLATE_NOOP("Compare", "Pause|Busy|Hold")),
+    Byte0(kVfoScan, QT_TRANSLATE_NOOP("Compare", "Resume Delay"), ri::kResumeDelay,
+          QT_TRANSLATE_NOOP(
+              "Compare",
+              "1 sec|2 sec|3 sec|4 sec|5 sec|6 sec|7 sec|8 sec|9 sec|10 sec|11sec|12 sec")),
+    Bit(kVfoScan, QT_TRANSLATE_NOOP("Compare", "Band Scope"), ri::kBandScopeBit,
+        QT_TRANSLATE_NOOP("Compare", "A Mode|B Mode")),
+    Bit(kVfoScan, QT_TRANSLATE_NOOP("Compare", "A Mode span"), ri::kSpan300kHzBit,
+        QT_TRANSLATE_NOOP("Compare", "600 kHz|300 kHz")),
+    Byte0(kVfoScan, QT_TRANSLATE_NOOP("Compare", "A Mode Sweep Steps"), ri::kSweepStepsA,
+          QT_TRANSLATE_NOOP("Compare", "9 kHz|10 kHz|12.5 kHz|20 kHz|25 kHz|50 kHz|100 kHz")),
+    Byte0(kVfoScan, QT_TRANSLATE_NOOP("Compare", "B Mode Sweep Steps"), ri::kSweepStepsB,
+          QT_TRANSLATE_NOOP(
+              "Compare",
+              "50 Hz|100 Hz|1 kHz|5 kHz|6.25 kHz|9 kHz|10 kHz|12.5 kHz|15 kHz|20 kHz|25 kHz|30 "
+              "kHz|50 kHz|100 kHz")),
+    Other(kVfoScan, QT_TRANSLATE_NOOP("Compare", "Priority Channel"), Kind::Frequency,
+          ri::kPriorityFrequency),
+    Byte0(kVfoScan, QT_TRANSLATE_NOOP("Compare", "Priority Channel mode"), ri::kPriorityMode,
+          kModes, 1),
+    Bit(kVfoScan, QT_TRANSLATE_NOOP("Compare", "Limit Search Mode"), ri::kLimitSearchBit, kOnOff),
 
     Other(kPresetMode, "", Kind::Channel, ri::kChannelChoice),
 
-    Byte0(kDualWatch, "Select Dual Watch memory pair", ri::kDualWatchPairIndex,
-          "0|1|2|3|4|5|6|7|8|9"),
-    Byte0(kDualWatch, "Dual Watch Scan Mode", ri::kDualWatchScanMode, "Time|Busy|Pause"),
+    Byte0(kDualWatch, QT_TRANSLATE_NOOP("Compare", "Select Dual Watch memory pair"),
+          ri::kDualWatchPairIndex, "0|1|2|3|4|5|6|7|8|9"),
+    Byte0(kDualWatch, QT_TRANSLATE_NOOP("Compare", "Dual Watch Scan Mode"), ri::kDualWatchScanMode,
+          QT_TRANSLATE_NOOP("Compare", "Time|Busy|Pause")),
 };
 
 constexpr char kWeatherChannels[] = "162.5500 MHz|162.4000 MHz|162.4750 MHz|162.4250 MHz|162.4500 "
@@ -112,15 +149,16 @@ constexpr char kWeatherChannels[] = "162.5500 MHz|162.4000 MHz|162.4750 MHz|162.
 constexpr int kTvChannels = 62;
 
 QString Choice(const char* choices, int value) {
-    const QStringList list = QString::fromUtf8(choices).split(QLatin1Char('|'));
-    return (value >= 0 && value < list.size()) ? list[value]
-                                               : QStringLiteral("(value %1)").arg(value);
+    const QStringList list = Text(choices).split(QLatin1Char('|'));
+    return (value >= 0 && value < list.size())
+               ? list[value]
+               : QCoreApplication::translate("Compare", "(value %1)").arg(value);
 }
 
 // Control bytes are spelled out, so a name never breaks its line.
 QString Quoted(const QString& text) {
     if (text.isEmpty())
-        return QStringLiteral("no name");
+        return QCoreApplication::translate("Compare", "no name");
     QString shown;
     for (const QChar c : text)
         shown += (c.unicode() < 0x20 || (c.unicode() >= 0x7F && c.unicode() < 0xA0))
@@ -130,20 +168,23 @@ QString Quoted(const QString& text) {
 }
 
 QString ModeText(int code) {
-    return code == 0 ? QStringLiteral("no mode")
-                     : (ModeName(code).isEmpty() ? QStringLiteral("(value %1)").arg(code)
-                                                 : ModeName(code));
+    return code == 0 ? QCoreApplication::translate("Compare", "no mode")
+                     : (ModeName(code).isEmpty()
+                            ? QCoreApplication::translate("Compare", "(value %1)").arg(code)
+                            : ModeName(code));
 }
 
 QString PresetStepText(int code) {
-    return code < PresetStepNames().size() ? PresetStepNames()[code]
-                                           : QStringLiteral("(value %1)").arg(code);
+    return code < PresetStepNames().size()
+               ? PresetStepNames()[code]
+               : QCoreApplication::translate("Compare", "(value %1)").arg(code);
 }
 
 QString BandStepText(int code) {
-    return code == 0 ? QStringLiteral("no step")
-                     : (code <= StepNames().size() ? StepNames()[code - 1]
-                                                   : QStringLiteral("(value %1)").arg(code));
+    return code == 0 ? QCoreApplication::translate("Compare", "no step")
+                     : (code <= StepNames().size()
+                            ? StepNames()[code - 1]
+                            : QCoreApplication::translate("Compare", "(value %1)").arg(code));
 }
 
 QString Freq8Text(const Byte* at) {
@@ -199,12 +240,12 @@ private:
         Cover(ri::kCountryCode, 1);
         Cover(ri::kWidebandFlag, 1);
         if (!Same(ri::kCountryCode, 1))
-            Add(Area::Setting, QStringLiteral("Country code: %1%2%3")
+            Add(Area::Setting, QCoreApplication::translate("Compare", "Country code: %1%2%3")
                                    .arg(a_[ri::kCountryCode])
                                    .arg(kArrow)
                                    .arg(b_[ri::kCountryCode]));
         if (!Same(ri::kWidebandFlag, 1))
-            Add(Area::Setting, QStringLiteral("Wideband: ") +
+            Add(Area::Setting, QCoreApplication::translate("Compare", "Wideband: ") +
                                    Choice(kOnOff, a_[ri::kWidebandFlag] != 0) + kArrow +
                                    Choice(kOnOff, b_[ri::kWidebandFlag] != 0));
     }
@@ -221,9 +262,10 @@ private:
                        ModeText(flags & ri::kFlagModeMask) + QLatin1Char(' ') +
                        Quoted(TextFromName(radio + ri::ChannelName(n)));
         if (flags & ri::kFlagPreferential)
-            text += QStringLiteral(", preferential scan");
+            text += QCoreApplication::translate("Compare", ", preferential scan");
         if (const int other = flags & kOtherFlags)
-            text += QStringLiteral(", flags 0x%1").arg(other, 2, 16, QLatin1Char('0'));
+            text += QCoreApplication::translate("Compare", ", flags 0x%1")
+                        .arg(other, 2, 16, QLatin1Char('0'));
         return text;
     }
 
@@ -235,13 +277,17 @@ private:
             Cover(ri::ChannelFlag(n), 1);
             const bool inA = Used(a_, n);
             const bool inB = Used(b_, n);
-            const QString head =
-                QStringLiteral("Channel %1 (bank %2)").arg(n).arg((n - 1) / ri::kBankSize);
+            const QString head = QCoreApplication::translate("Compare", "Channel %1 (bank %2)")
+                                     .arg(n)
+                                     .arg((n - 1) / ri::kBankSize);
             if (inA && !inB)
-                Add(Area::Channel, head + QStringLiteral(" removed: ") + ChannelText(a_, n),
+                Add(Area::Channel,
+                    head + QCoreApplication::translate("Compare", " removed: ") +
+                        ChannelText(a_, n),
                     On(kMemoryView, 0, n));
             else if (!inA && inB)
-                Add(Area::Channel, head + QStringLiteral(" added: ") + ChannelText(b_, n),
+                Add(Area::Channel,
+                    head + QCoreApplication::translate("Compare", " added: ") + ChannelText(b_, n),
                     On(kMemoryView, 0, n));
             else if (inA && inB)
                 ChangedChannel(n, head);
@@ -252,22 +298,24 @@ private:
         QStringList parts;
         const int f = ri::ChannelFrequency(n);
         if (!Same(f, 4))
-            parts << QStringLiteral("frequency ") + Freq8Text(a_ + f) + kArrow + Freq8Text(b_ + f);
+            parts << QCoreApplication::translate("Compare", "frequency ") + Freq8Text(a_ + f) +
+                         kArrow + Freq8Text(b_ + f);
         const Byte fa = a_[ri::ChannelFlag(n)];
         const Byte fb = b_[ri::ChannelFlag(n)];
         if ((fa ^ fb) & ri::kFlagModeMask)
-            parts << QStringLiteral("mode ") + ModeText(fa & ri::kFlagModeMask) + kArrow +
+            parts << QCoreApplication::translate("Compare", "mode ") +
+                         ModeText(fa & ri::kFlagModeMask) + kArrow +
                          ModeText(fb & ri::kFlagModeMask);
         const int name = ri::ChannelName(n);
         if (!Same(name, ri::kChannelNameSize))
-            parts << QStringLiteral("name ") + Quoted(TextFromName(a_ + name)) + kArrow +
-                         Quoted(TextFromName(b_ + name));
+            parts << QCoreApplication::translate("Compare", "name ") +
+                         Quoted(TextFromName(a_ + name)) + kArrow + Quoted(TextFromName(b_ + name));
         if ((fa ^ fb) & ri::kFlagPreferential)
-            parts << QStringLiteral("preferential scan ") +
+            parts << QCoreApplication::translate("Compare", "preferential scan ") +
                          Choice(kOnOff, (fa & ri::kFlagPreferential) != 0) + kArrow +
                          Choice(kOnOff, (fb & ri::kFlagPreferential) != 0);
         if ((fa ^ fb) & kOtherFlags)
-            parts << QStringLiteral("flags 0x%1%20x%3")
+            parts << QCoreApplication::translate("Compare", "flags 0x%1%20x%3")
                          .arg(fa & kOtherFlags, 2, 16, QLatin1Char('0'))
                          .arg(kArrow)
                          .arg(fb & kOtherFlags, 2, 16, QLatin1Char('0'));
@@ -298,10 +346,11 @@ private:
             for (int bank = 0; bank < ri::kChannelCount / ri::kBankSize; ++bank)
                 if (CRadio::GetBit(at, bank))
                     banks << QString::number(bank);
-            return banks.isEmpty() ? QStringLiteral("none") : banks.join(QStringLiteral(", "));
+            return banks.isEmpty() ? QCoreApplication::translate("Compare", "none")
+                                   : banks.join(QStringLiteral(", "));
         }
         case Kind::Channel:
-            return TvChannels(radio) ? QStringLiteral("Chan %1").arg(*at)
+            return TvChannels(radio) ? QCoreApplication::translate("Compare", "Chan %1").arg(*at)
                                      : Choice(kWeatherChannels, *at);
         }
         return {};
@@ -337,12 +386,12 @@ private:
             if (row.kind != Kind::Channel || TvChannels(a_) == TvChannels(b_))
                 return;
         }
-        QString label = QString::fromUtf8(row.label);
+        QString label = Text(row.label);
         if (row.kind == Kind::Channel)
-            label =
-                TvChannels(b_) ? QStringLiteral("TV Channels") : QStringLiteral("Weather Channels");
+            label = TvChannels(b_) ? QCoreApplication::translate("Compare", "TV Channels")
+                                   : QCoreApplication::translate("Compare", "Weather Channels");
         Add(Area::Setting,
-            QStringLiteral("%1 (%2 page): ").arg(label, QString::fromUtf8(row.page)) +
+            QCoreApplication::translate("Compare", "%1 (%2 page): ").arg(label, Text(row.page)) +
                 SettingValue(row, a_) + kArrow + SettingValue(row, b_),
             On(row.page));
     }
@@ -376,12 +425,14 @@ private:
             if (lowSame && highSame)
                 continue;
             auto pair = [&](const Byte* radio) {
-                return GroupEntry(radio, ri::kVfoLower, k) + QStringLiteral(" to ") +
+                return GroupEntry(radio, ri::kVfoLower, k) +
+                       QCoreApplication::translate("Compare", " to ") +
                        GroupEntry(radio, ri::kVfoUpper, k);
             };
             Add(Area::Setting,
-                QStringLiteral("Search limits row %1 (VFO Scan page): ").arg(k + 1) + pair(a_) +
-                    kArrow + pair(b_),
+                QCoreApplication::translate("Compare", "Search limits row %1 (VFO Scan page): ")
+                        .arg(k + 1) +
+                    pair(a_) + kArrow + pair(b_),
                 On(kVfoScan, 1, k + 1));
         }
     }
@@ -394,7 +445,7 @@ private:
             Cover(ri::kSkipModes + i, 1, ri::kFlagModeMask);
             auto entry = [&](const Byte* radio) {
                 if (!CRadio::GetBit(radio + ri::kSkipBitmap, i))
-                    return QStringLiteral("empty");
+                    return QCoreApplication::translate("Compare", "empty");
                 return Freq8Text(radio + ri::SkipFrequency(i)) + QLatin1Char(' ') +
                        ModeText(radio[ri::kSkipModes + i] & ri::kFlagModeMask);
             };
@@ -402,8 +453,10 @@ private:
             const QString after = entry(b_);
             if (before != after)
                 Add(Area::Setting,
-                    QStringLiteral("Skip frequency row %1 (VFO Scan page): ").arg(i + 1) + before +
-                        kArrow + after,
+                    QCoreApplication::translate("Compare",
+                                                "Skip frequency row %1 (VFO Scan page): ")
+                            .arg(i + 1) +
+                        before + kArrow + after,
                     On(kVfoScan, 0, i + 1));
         }
     }
@@ -414,8 +467,10 @@ private:
         for (int k = 0; k < ri::kGroupEntries; ++k) {
             if (GroupEntrySame(ri::kPresetA, k))
                 continue;
-            const QString where = k == 0 ? QStringLiteral("Preset A, the entry the page keeps: ")
-                                         : QStringLiteral("Preset A row %1: ").arg(k);
+            const QString where =
+                k == 0
+                    ? QCoreApplication::translate("Compare", "Preset A, the entry the page keeps: ")
+                    : QCoreApplication::translate("Compare", "Preset A row %1: ").arg(k);
             Add(Area::Setting,
                 where + GroupEntry(a_, ri::kPresetA, k) + kArrow + GroupEntry(b_, ri::kPresetA, k),
                 On(kPresetMode, 0, k));
@@ -423,7 +478,7 @@ private:
         for (int k = 0; k < ri::kGroupEntries; ++k)
             if (!GroupEntrySame(ri::kPresetB, k))
                 Add(Area::Setting,
-                    QStringLiteral("Preset B row %1: ").arg(k + 1) +
+                    QCoreApplication::translate("Compare", "Preset B row %1: ").arg(k + 1) +
                         GroupEntry(a_, ri::kPresetB, k) + kArrow + GroupEntry(b_, ri::kPresetB, k),
                     On(kPresetMode, 1, k + 1));
     }
@@ -434,7 +489,9 @@ private:
                  {std::pair{ri::kDualA, 'A'}, std::pair{ri::kDualB, 'B'}}) {
                 if (!GroupEntrySame(group, k))
                     Add(Area::Setting,
-                        QStringLiteral("Dual watch pair %1 %2: ").arg(k).arg(side) +
+                        QCoreApplication::translate("Compare", "Dual watch pair %1 %2: ")
+                                .arg(k)
+                                .arg(side) +
                             GroupEntry(a_, group, k) + kArrow + GroupEntry(b_, group, k),
                         On(kDualWatch, 0, k + 1));
             }
@@ -450,20 +507,21 @@ private:
                 const int e = ri::BandEntry(row - 2);
                 Cover(e, 3);
                 if (!Same(e, 3))
-                    parts << QStringLiteral("lower edge ") + BandEdgeText(DecodeDigits(a_ + e, 6)) +
-                                 kArrow + BandEdgeText(DecodeDigits(b_ + e, 6));
+                    parts << QCoreApplication::translate("Compare", "lower edge ") +
+                                 BandEdgeText(DecodeDigits(a_ + e, 6)) + kArrow +
+                                 BandEdgeText(DecodeDigits(b_ + e, 6));
             }
             const int attr = ri::BandEntry(row - 1) + 3;
             Cover(attr, 1);
             if (!Same(attr, 1, 0x0F))
-                parts << QStringLiteral("mode ") + ModeText(a_[attr] & 0x0F) + kArrow +
-                             ModeText(b_[attr] & 0x0F);
+                parts << QCoreApplication::translate("Compare", "mode ") +
+                             ModeText(a_[attr] & 0x0F) + kArrow + ModeText(b_[attr] & 0x0F);
             if (!Same(attr, 1, 0xF0))
-                parts << QStringLiteral("step ") + BandStepText(a_[attr] >> 4) + kArrow +
-                             BandStepText(b_[attr] >> 4);
+                parts << QCoreApplication::translate("Compare", "step ") +
+                             BandStepText(a_[attr] >> 4) + kArrow + BandStepText(b_[attr] >> 4);
             if (!parts.isEmpty())
                 Add(Area::Setting,
-                    QStringLiteral("Auto Band row %1: ").arg(row) +
+                    QCoreApplication::translate("Compare", "Auto Band row %1: ").arg(row) +
                         parts.join(QStringLiteral(", ")),
                     On(kAutoBand, 0, row));
         }
@@ -474,11 +532,13 @@ private:
         for (int i = 0; i < kImageSize; ++i)
             count += ((before_[i] ^ after_[i]) & ~covered_[i]) != 0;
         if (count > 0)
-            Add(Area::Hidden, count == 1 ? QStringLiteral("1 other byte differs (data no page "
-                                                          "shows)")
-                                         : QStringLiteral("%1 other bytes differ (data no page "
-                                                          "shows)")
-                                               .arg(count));
+            Add(Area::Hidden,
+                count == 1
+                    ? QCoreApplication::translate("Compare", "1 other byte differs (data no page "
+                                                             "shows)")
+                    : QCoreApplication::translate("Compare", "%1 other bytes differ (data no page "
+                                                             "shows)")
+                          .arg(count));
     }
 
     static constexpr Byte kOtherFlags =
@@ -493,7 +553,7 @@ private:
 };
 
 QString Counted(int n, const char* one, const char* many) {
-    return QStringLiteral("%1 %2").arg(n).arg(QString::fromLatin1(n == 1 ? one : many));
+    return n == 1 ? Text(one) : Text(many).arg(n);
 }
 
 } // namespace
@@ -514,13 +574,16 @@ QStringList Differences::Lines() const {
 
 QString Differences::Summary() const {
     if (Empty())
-        return QStringLiteral("No differences");
+        return QCoreApplication::translate("Compare", "No differences");
     const int channels = Count(Area::Channel);
     const int settings = Count(Area::Setting);
     if (channels == 0 && settings == 0)
-        return QStringLiteral("Only data no page shows differs");
-    return Counted(channels, "channel", "channels") + QStringLiteral(" and ") +
-           Counted(settings, "setting", "settings") + QStringLiteral(" differ");
+        return QCoreApplication::translate("Compare", "Only data no page shows differs");
+    return QCoreApplication::translate("Compare", "%1 and %2 differ")
+        .arg(Counted(channels, QT_TRANSLATE_NOOP("Compare", "1 channel"),
+                     QT_TRANSLATE_NOOP("Compare", "%1 channels")),
+             Counted(settings, QT_TRANSLATE_NOOP("Compare", "1 setting"),
+                     QT_TRANSLATE_NOOP("Compare", "%1 settings")));
 }
 
 Differences CompareImages(const Image& before, const Image& after) {

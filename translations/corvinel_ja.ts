@@ -2525,6 +2525,425 @@ Check the cable.</source>
     </message>
 </context>
 <context>
+    <name>Compare</name>
+    <message>
+        <source>Memory View</source>
+        <translation>メモリーチャンネル</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>VFO Scan</source>
+        <translation>VFO スキャン</translation>
+    </message>
+    <message>
+        <source>Preset Mode</source>
+        <translation>プリセットモード</translation>
+    </message>
+    <message>
+        <source>Dual Watch</source>
+        <translation>デュアルワッチ</translation>
+    </message>
+    <message>
+        <source>Auto Band</source>
+        <translation>オートバンド</translation>
+    </message>
+    <message>
+        <source>off|on</source>
+        <translation>オフ|オン</translation>
+    </message>
+    <message>
+        <source>on|off</source>
+        <translation>オン|オフ</translation>
+    </message>
+    <message>
+        <source>Mode Scan</source>
+        <translation>モードスキャン</translation>
+    </message>
+    <message>
+        <source>OFF|NFM|WFM|AM|LSB|USB|CW</source>
+        <translation>OFF|NFM|WFM|AM|LSB|USB|CW</translation>
+    </message>
+    <message>
+        <source>Bank Scan</source>
+        <translation>バンクスキャン</translation>
+    </message>
+    <message>
+        <source>Off|On</source>
+        <translation>オフ|オン</translation>
+    </message>
+    <message>
+        <source>Bank Link For Scan</source>
+        <translation>バンクリンクスキャン</translation>
+    </message>
+    <message>
+        <source>RF Squelch</source>
+        <translation>RF スケルチ</translation>
+    </message>
+    <message>
+        <source>Off|1|2|3|4|5|6|7|8|9</source>
+        <translation>オフ|1|2|3|4|5|6|7|8|9</translation>
+    </message>
+    <message>
+        <source>Off Timer</source>
+        <translation>オフタイマー</translation>
+    </message>
+    <message>
+        <source>Off|30|60|90</source>
+        <translation>オフ|30|60|90</translation>
+    </message>
+    <message>
+        <source>Battery Saver</source>
+        <translation>バッテリーセーバー</translation>
+    </message>
+    <message>
+        <source>Off|1:4 (1 sec)|1:12 (3 sec)|1:20 (5 sec)|1:28 (7 sec)|1:36 (9 sec)</source>
+        <translation>オフ|1:4 (1秒)|1:12 (3秒)|1:20 (5秒)|1:28 (7秒)|1:36 (9秒)</translation>
+    </message>
+    <message>
+        <source>Contrast</source>
+        <translation>コントラスト</translation>
+    </message>
+    <message>
+        <source>Opening Bell</source>
+        <translation>オープニングベル</translation>
+    </message>
+    <message>
+        <source>1: Pi|2: Po-Pi|3: Pi-Pi|Off</source>
+        <translation>1: ピ|2: ポピ|3: ピピ|オフ</translation>
+    </message>
+    <message>
+        <source>Auto Receive Mode</source>
+        <translation>オート受信モード</translation>
+    </message>
+    <message>
+        <source>Keypad Lamp</source>
+        <translation>キーパッドランプ</translation>
+    </message>
+    <message>
+        <source>Keypad Beeper</source>
+        <translation>キー操作音</translation>
+    </message>
+    <message>
+        <source>Japanese</source>
+        <translation>日本語表示</translation>
+    </message>
+    <message>
+        <source>Flex Step</source>
+        <translation>フレックスステップ</translation>
+    </message>
+    <message>
+        <source>Attenuator</source>
+        <translation>アッテネーター</translation>
+    </message>
+    <message>
+        <source>Monitor</source>
+        <translation>モニター</translation>
+    </message>
+    <message>
+        <source>Open Message</source>
+        <translation>オープンメッセージ</translation>
+    </message>
+    <message>
+        <source>Default|Off|User</source>
+        <translation>既定|オフ|ユーザー</translation>
+    </message>
+    <message>
+        <source>Open message text</source>
+        <translation>オープンメッセージの文字</translation>
+    </message>
+    <message>
+        <source>Lock Mode</source>
+        <translation>ロックモード</translation>
+    </message>
+    <message>
+        <source>Key|Key + Dial</source>
+        <translation>キー|キー＋ダイヤル</translation>
+    </message>
+    <message>
+        <source>Lamp Mode</source>
+        <translation>ランプモード</translation>
+    </message>
+    <message>
+        <source>Auto|Toggle</source>
+        <translation>オート|トグル</translation>
+    </message>
+    <message>
+        <source>Meter Symbol</source>
+        <translation>メーター表示</translation>
+    </message>
+    <message>
+        <source>rising bars|blocks|chevrons</source>
+        <translation>階段状バー|ブロック|山形</translation>
+    </message>
+    <message>
+        <source>Smart Search</source>
+        <translation>スマートサーチ</translation>
+    </message>
+    <message>
+        <source>Single|Continuous</source>
+        <translation>1回|連続</translation>
+    </message>
+    <message>
+        <source>Smart Search # of Channels</source>
+        <translation>スマートサーチのチャンネル数</translation>
+    </message>
+    <message>
+        <source>11 Channels|21 Channels|31 Channels|41 Channels</source>
+        <translation>11 チャンネル|21 チャンネル|31 チャンネル|41 チャンネル</translation>
+    </message>
+    <message>
+        <source>Smart Search Lower</source>
+        <translation>スマートサーチの下限</translation>
+    </message>
+    <message>
+        <source>Smart Search Start</source>
+        <translation>スマートサーチの開始</translation>
+    </message>
+    <message>
+        <source>Smart Search Upper</source>
+        <translation>スマートサーチの上限</translation>
+    </message>
+    <message>
+        <source>Scan Mode</source>
+        <translation>スキャンモード</translation>
+    </message>
+    <message>
+        <source>Pause|Busy|Hold</source>
+        <translation>ポーズ|ビジー|ホールド</translation>
+    </message>
+    <message>
+        <source>Resume Delay</source>
+        <translation>再開時間</translation>
+    </message>
+    <message>
+        <source>1 sec|2 sec|3 sec|4 sec|5 sec|6 sec|7 sec|8 sec|9 sec|10 sec|11sec|12 sec</source>
+        <translation>1秒|2秒|3秒|4秒|5秒|6秒|7秒|8秒|9秒|10秒|11秒|12秒</translation>
+    </message>
+    <message>
+        <source>Band Scope</source>
+        <translation>バンドスコープ</translation>
+    </message>
+    <message>
+        <source>A Mode|B Mode</source>
+        <translation>A モード|B モード</translation>
+    </message>
+    <message>
+        <source>A Mode span</source>
+        <translation>A モードのスパン</translation>
+    </message>
+    <message>
+        <source>600 kHz|300 kHz</source>
+        <translation>600 kHz|300 kHz</translation>
+    </message>
+    <message>
+        <source>A Mode Sweep Steps</source>
+        <translation>A モードのスイープステップ</translation>
+    </message>
+    <message>
+        <source>9 kHz|10 kHz|12.5 kHz|20 kHz|25 kHz|50 kHz|100 kHz</source>
+        <translation>9 kHz|10 kHz|12.5 kHz|20 kHz|25 kHz|50 kHz|100 kHz</translation>
+    </message>
+    <message>
+        <source>B Mode Sweep Steps</source>
+        <translation>B モードのスイープステップ</translation>
+    </message>
+    <message>
+        <source>50 Hz|100 Hz|1 kHz|5 kHz|6.25 kHz|9 kHz|10 kHz|12.5 kHz|15 kHz|20 kHz|25 kHz|30 kHz|50 kHz|100 kHz</source>
+        <translation>50 Hz|100 Hz|1 kHz|5 kHz|6.25 kHz|9 kHz|10 kHz|12.5 kHz|15 kHz|20 kHz|25 kHz|30 kHz|50 kHz|100 kHz</translation>
+    </message>
+    <message>
+        <source>Priority Channel</source>
+        <translation>プライオリティチャンネル</translation>
+    </message>
+    <message>
+        <source>Priority Channel mode</source>
+        <translation>プライオリティチャンネルのモード</translation>
+    </message>
+    <message>
+        <source>Limit Search Mode</source>
+        <translation>リミットサーチモード</translation>
+    </message>
+    <message>
+        <source>Select Dual Watch memory pair</source>
+        <translation>デュアルワッチのメモリーペア</translation>
+    </message>
+    <message>
+        <source>Dual Watch Scan Mode</source>
+        <translation>デュアルワッチのスキャンモード</translation>
+    </message>
+    <message>
+        <source>Time|Busy|Pause</source>
+        <translation>タイム|ビジー|ポーズ</translation>
+    </message>
+    <message>
+        <source>(value %1)</source>
+        <translation>(値 %1)</translation>
+    </message>
+    <message>
+        <source>no name</source>
+        <translation>名前なし</translation>
+    </message>
+    <message>
+        <source>no mode</source>
+        <translation>モードなし</translation>
+    </message>
+    <message>
+        <source>no step</source>
+        <translation>ステップなし</translation>
+    </message>
+    <message>
+        <source>Country code: %1%2%3</source>
+        <translation>国コード: %1%2%3</translation>
+    </message>
+    <message>
+        <source>Wideband: </source>
+        <translation>ワイドバンド: </translation>
+    </message>
+    <message>
+        <source>, preferential scan</source>
+        <translation>、優先スキャン</translation>
+    </message>
+    <message>
+        <source>, flags 0x%1</source>
+        <translation>、フラグ 0x%1</translation>
+    </message>
+    <message>
+        <source>Channel %1 (bank %2)</source>
+        <translation>チャンネル %1 (バンク %2)</translation>
+    </message>
+    <message>
+        <source> removed: </source>
+        <translation> 削除: </translation>
+    </message>
+    <message>
+        <source> added: </source>
+        <translation> 追加: </translation>
+    </message>
+    <message>
+        <source>frequency </source>
+        <translation>周波数 </translation>
+    </message>
+    <message>
+        <source>mode </source>
+        <translation>モード </translation>
+    </message>
+    <message>
+        <source>name </source>
+        <translation>名前 </translation>
+    </message>
+    <message>
+        <source>preferential scan </source>
+        <translation>優先スキャン </translation>
+    </message>
+    <message>
+        <source>flags 0x%1%20x%3</source>
+        <translation>フラグ 0x%1%20x%3</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>なし</translation>
+    </message>
+    <message>
+        <source>Chan %1</source>
+        <translation>チャンネル %1</translation>
+    </message>
+    <message>
+        <source>TV Channels</source>
+        <translation>テレビチャンネル</translation>
+    </message>
+    <message>
+        <source>Weather Channels</source>
+        <translation>天気チャンネル</translation>
+    </message>
+    <message>
+        <source>%1 (%2 page): </source>
+        <translation>%1 (%2 ページ): </translation>
+    </message>
+    <message>
+        <source> to </source>
+        <translation> ～ </translation>
+    </message>
+    <message>
+        <source>Search limits row %1 (VFO Scan page): </source>
+        <translation>サーチ上下限 %1 行目 (VFO スキャンページ): </translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>空き</translation>
+    </message>
+    <message>
+        <source>Skip frequency row %1 (VFO Scan page): </source>
+        <translation>スキップ周波数 %1 行目 (VFO スキャンページ): </translation>
+    </message>
+    <message>
+        <source>Preset A, the entry the page keeps: </source>
+        <translation>プリセット A のページに表示しない項目: </translation>
+    </message>
+    <message>
+        <source>Preset A row %1: </source>
+        <translation>プリセット A %1 行目: </translation>
+    </message>
+    <message>
+        <source>Preset B row %1: </source>
+        <translation>プリセット B %1 行目: </translation>
+    </message>
+    <message>
+        <source>Dual watch pair %1 %2: </source>
+        <translation>デュアルワッチのペア %1 %2: </translation>
+    </message>
+    <message>
+        <source>lower edge </source>
+        <translation>下端 </translation>
+    </message>
+    <message>
+        <source>step </source>
+        <translation>ステップ </translation>
+    </message>
+    <message>
+        <source>Auto Band row %1: </source>
+        <translation>オートバンド %1 行目: </translation>
+    </message>
+    <message>
+        <source>1 other byte differs (data no page shows)</source>
+        <translation>ほかに 1 バイトが異なります (どのページにも表示されないデータ)</translation>
+    </message>
+    <message>
+        <source>%1 other bytes differ (data no page shows)</source>
+        <translation>ほかに %1 バイトが異なります (どのページにも表示されないデータ)</translation>
+    </message>
+    <message>
+        <source>No differences</source>
+        <translation>相違点はありません</translation>
+    </message>
+    <message>
+        <source>Only data no page shows differs</source>
+        <translation>どのページにも表示されないデータだけが異なります</translation>
+    </message>
+    <message>
+        <source>%1 and %2 differ</source>
+        <translation>%1と%2が異なります</translation>
+    </message>
+    <message>
+        <source>1 channel</source>
+        <translation>1 チャンネル</translation>
+    </message>
+    <message>
+        <source>%1 channels</source>
+        <translation>%1 チャンネル</translation>
+    </message>
+    <message>
+        <source>1 setting</source>
+        <translation>1 件の設定</translation>
+    </message>
+    <message>
+        <source>%1 settings</source>
+        <translation>%1 件の設定</translation>
+    </message>
+</context>
+<context>
     <name>ControlTable</name>
     <message>
         <source>Select Dual Watch memory pair</source>

@@ -85,7 +85,7 @@ protected:
 
 #ifdef CORVINEL_LUPDATE
 // The texts in the code today, gathered afresh, against the translation: a new text without
-// Japanese, or a translation that lost a placeholder or its key, fails here.
+// Japanese, or a translation that lost a placeholder, its key or one of its choices, fails here.
 TEST(Translation, EveryTextOfTheWindowHasAFaithfulJapaneseTranslation) {
     QTemporaryDir scratch;
     const QString src = QStringLiteral(CORVINEL_SOURCE_DIR);
@@ -113,6 +113,9 @@ TEST(Translation, EveryTextOfTheWindowHasAFaithfulJapaneseTranslation) {
         for (const QString& t : m.translations) {
             if (Placeholders(t) != Placeholders(m.source))
                 faults << where + QStringLiteral(" -> \"") + t + QStringLiteral("\" placeholders");
+            // Choice lists are split at "|" and picked by position.
+            if (m.source.count(QLatin1Char('|')) != t.count(QLatin1Char('|')))
+                faults << where + QStringLiteral(" -> \"") + t + QStringLiteral("\" choices");
             if (HasMnemonic(m.source) != HasMnemonic(t))
                 faults << where + QStringLiteral(" -> \"") + t + QStringLiteral("\" key");
         }
