@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFileInfo>
 #include <QHeaderView>
@@ -65,7 +66,9 @@ CCompareDlg::CCompareDlg(const compare::Differences& differences, const QString&
             auto* item = new QTreeWidgetItem(top, {d.text});
             item->setData(0, Qt::UserRole, static_cast<int>(i));
             if (!d.place.page.isEmpty())
-                item->setToolTip(0, tr("Double-click to show it on the %1 page").arg(d.place.page));
+                item->setToolTip(0, tr("Double-click to show it on the %1 page")
+                                        .arg(QCoreApplication::translate(
+                                            "Compare", d.place.page.toUtf8().constData())));
         }
         top->setExpanded(true);
     }
