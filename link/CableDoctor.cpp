@@ -4,6 +4,7 @@
 #include "radio/Prompt.h"
 #include "radio/Version.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDeadlineTimer>
 #include <QDir>
@@ -35,6 +36,11 @@ bool ClaimedByBraille(const SerialPortFacts& port) {
            });
 }
 
+// The report in the window's language (the command line's stays English).
+QString Text(const char* text) {
+    return QCoreApplication::translate("CableDoctor", text);
+}
+
 // A program that takes serial adapters, how to see it is there, and the fix.
 struct Grabber {
     const char* process;        // its name in /proc/PID/comm
@@ -50,17 +56,25 @@ const std::vector<Grabber>& Grabbers() {
          {QStringLiteral("brltty-udev.service"), QStringLiteral("brltty.service"),
           QStringLiteral("85-brltty.rules")},
          true,
-         "brltty (a Braille display daemon) takes CH340 and CP210x USB serial adapters as "
-         "Braille displays, so their port vanishes moments after it appears.",
-         "If you use no Braille display: sudo systemctl mask brltty-udev.service "
-         "brltty.service\n  (or remove it: sudo apt remove brltty), then plug the cable in "
-         "again."},
+         QT_TRANSLATE_NOOP(
+             "CableDoctor",
+             "brltty (a Braille display daemon) takes CH340 and CP210x USB serial adapters as "
+             "Braille displays, so their port vanishes moments after it appears."),
+         QT_TRANSLATE_NOOP(
+             "CableDoctor",
+             "If you use no Braille display: sudo systemctl mask brltty-udev.service "
+             "brltty.service\n  (or remove it: sudo apt remove brltty), then plug the cable in "
+             "again.")},
         {"ModemManager",
          {},
          false,
-         "ModemManager is running: it probes each new serial port for a modem for some "
-         "seconds, which can disturb a transfer started at once.",
-         "If you use no mobile modem: sudo systemctl disable --now ModemManager"},
+         QT_TRANSLATE_NOOP(
+             "CableDoctor",
+             "ModemManager is running: it probes each new serial port for a modem for some "
+             "seconds, which can disturb a transfer started at once."),
+         QT_TRANSLATE_NOOP(
+             "CableDoctor",
+             "If you use no mobile modem: sudo systemctl disable --now ModemManager")},
     };
     return table;
 }
@@ -206,31 +220,39 @@ Finding CheckPermission(const QString& device, const SystemPaths& paths) {
     struct stat st {};
     if (::stat(path.constData(), &st) != 0)
         return {Verdict::Problem,
-                device + QStringLiteral(" does not exist. Plug the cable in, or choose the port "
-                                        "it is on (see the list above).")};
+                device + QCoreApplication::translate(
+                             "CableDoctor",
+                             " does not exist. Plug the cable in, or choose the port "
+                             "it is on (see the list above).")};
     if (::access(path.constData(), R_OK | W_OK) == 0)
-        return {Verdict::Ok, QStringLiteral("You may open ") + device + QLatin1Char('.')};
+        return {Verdict::Ok, QCoreApplication::translate("CableDoctor", "You may open ") + device +
+                                 QLatin1Char('.')};
     const QString user = UserName();
     const std::optional<GroupEntry> group = GroupById(st.st_gid, paths);
-    const QString denied = QStringLiteral("You may not open %1").arg(device);
+    const QString denied =
+        QCoreApplication::translate("CableDoctor", "You may not open %1").arg(device);
     if (!group || st.st_gid == 0 || !(st.st_mode & S_IRGRP) || !(st.st_mode & S_IWGRP))
-        return {Verdict::Problem, denied + QStringLiteral(": ask the administrator for access "
-                                                          "to it.")};
+        return {Verdict::Problem, denied + QCoreApplication::translate(
+                                               "CableDoctor", ": ask the administrator for access "
+                                                              "to it.")};
     const passwd* pw = ::getpwuid(::geteuid());
     const bool member = group->members.contains(user) || (pw && pw->pw_gid == st.st_gid);
     if (member && !SessionHasGroup(st.st_gid))
         return {Verdict::Problem,
-                denied + QStringLiteral(" yet. You are in the group \"%1\" that owns it, but "
-                                        "this login\nsession began before you joined it: log "
-                                        "out and in again (or restart).")
+                denied + QCoreApplication::translate(
+                             "CableDoctor", " yet. You are in the group \"%1\" that owns it, but "
+                                            "this login\nsession began before you joined it: log "
+                                            "out and in again (or restart).")
                              .arg(group->name)};
     if (member)
-        return {Verdict::Problem, denied + QStringLiteral(" although you are in its group "
-                                                          "\"%1\": ask the administrator.")
+        return {Verdict::Problem, denied + QCoreApplication::translate(
+                                               "CableDoctor", " although you are in its group "
+                                                              "\"%1\": ask the administrator.")
                                                .arg(group->name)};
     return {Verdict::Problem,
-            denied + QStringLiteral(": it belongs to the group \"%1\". Join it with\n  sudo "
-                                    "usermod -aG %1 %2\nthen log out and in again.")
+            denied + QCoreApplication::translate(
+                         "CableDoctor", ": it belongs to the group \"%1\". Join it with\n  sudo "
+                                        "usermod -aG %1 %2\nthen log out and in again.")
                          .arg(group->name, user)};
 }
 
@@ -245,11 +267,12 @@ std::vector<Finding> CheckGrabbers(const std::vector<SerialPortFacts>& ports,
         // A daemon that claims only other adapters than the one plugged in is a warning.
         const bool bites = g.claimsCommonAdapters ? (running || commonAdapter) : false;
         found.push_back({bites ? Verdict::Problem : Verdict::Note,
-                         QLatin1String(g.what) + QLatin1Char('\n') + QLatin1String(g.fix)});
+                         Text(g.what) + QLatin1Char('\n') + Text(g.fix)});
     }
     if (found.empty())
-        found.push_back({Verdict::Ok, QStringLiteral("No program known to take serial adapters "
-                                                     "is running or installed.")});
+        found.push_back({Verdict::Ok, QCoreApplication::translate(
+                                          "CableDoctor", "No program known to take serial adapters "
+                                                         "is running or installed.")});
     return found;
 }
 
@@ -257,8 +280,9 @@ Finding EchoTest(CCommPort& port) {
     const int sent = int(kEchoPattern.size());
     port.Purge();
     if (port.Write(reinterpret_cast<const Byte*>(kEchoPattern.constData()), sent) != sent)
-        return {Verdict::Problem, port.DeviceName() + QStringLiteral(": writing to the port "
-                                                                     "failed.")};
+        return {Verdict::Problem, port.DeviceName() + QCoreApplication::translate(
+                                                          "CableDoctor", ": writing to the port "
+                                                                         "failed.")};
     QByteArray back;
     QDeadlineTimer deadline(CCommPort::kEchoWaitMs);
     while (back.size() < sent && !deadline.hasExpired()) {
@@ -270,21 +294,26 @@ Finding EchoTest(CCommPort& port) {
             port.SerialPort().waitForReadyRead(int(std::max<qint64>(1, deadline.remainingTime())));
     }
     if (back.startsWith(kEchoPattern))
-        return {Verdict::Ok, QStringLiteral("Echo test: the cable returned the %1 bytes sent: "
-                                            "cable and port work.")
+        return {Verdict::Ok, QCoreApplication::translate(
+                                 "CableDoctor", "Echo test: the cable returned the %1 bytes sent: "
+                                                "cable and port work.")
                                  .arg(sent)};
     const QString hex = QString::fromLatin1(back.left(16).toHex(' '));
     // What came back is none of what went out: whatever answered, the cable did not echo.
     if (!back.contains(kEchoPattern.left(3)))
         return {Verdict::Problem,
-                QStringLiteral("Echo test: the %1 bytes sent did not come back%2. The cable is "
-                               "not on\nthis port, or not plugged in, or it is no clone cable.")
+                QCoreApplication::translate(
+                    "CableDoctor", "Echo test: the %1 bytes sent did not come back%2. The cable is "
+                                   "not on\nthis port, or not plugged in, or it is no clone cable.")
                     .arg(sent)
-                    .arg(back.isEmpty() ? QString()
-                                        : QStringLiteral(" (other bytes did: %1)").arg(hex))};
+                    .arg(back.isEmpty()
+                             ? QString()
+                             : QCoreApplication::translate("CableDoctor", " (other bytes did: %1)")
+                                   .arg(hex))};
     return {Verdict::Problem,
-            QStringLiteral("Echo test: %1 bytes came back for %2 sent, not as sent (%3).\nA "
-                           "loose plug, a wrong cable, or another program reading the port.")
+            QCoreApplication::translate(
+                "CableDoctor", "Echo test: %1 bytes came back for %2 sent, not as sent (%3).\nA "
+                               "loose plug, a wrong cable, or another program reading the port.")
                 .arg(back.size())
                 .arg(sent)
                 .arg(hex)};
@@ -299,10 +328,11 @@ Finding EchoOn(const QString& device, CCommPort* openPort) {
     CollectingPrompt prompt;
     CCommPort port(&prompt, QString::fromLatin1(CCommPort::kSettings), device);
     if (!port.IsOpen())
-        return {Verdict::Problem,
-                QStringLiteral("Echo test: ") +
-                    (prompt.messages.isEmpty() ? device + QStringLiteral(": the port did not open.")
-                                               : prompt.messages.join(QLatin1Char('\n')))};
+        return {Verdict::Problem, QCoreApplication::translate("CableDoctor", "Echo test: ") +
+                                      (prompt.messages.isEmpty()
+                                           ? device + QCoreApplication::translate(
+                                                          "CableDoctor", ": the port did not open.")
+                                           : prompt.messages.join(QLatin1Char('\n')))};
     return EchoTest(port);
 }
 
@@ -311,13 +341,13 @@ Finding EchoOn(const QString& device, CCommPort* openPort) {
 Result Run(const QString& device, CCommPort* openPort, const SystemPaths& paths) {
     const std::vector<SerialPortFacts> ports = SerialPorts(paths);
     QStringList lines = {
-        QStringLiteral("Corvinel %1 cable check, %2")
+        QCoreApplication::translate("CableDoctor", "Corvinel %1 cable check, %2")
             .arg(QLatin1String(kAppVersion), QDateTime::currentDateTimeUtc().toString(
                                                  QStringLiteral("yyyy-MM-dd hh:mm 'UTC'"))),
-        QStringLiteral("System: %1, Qt %2")
+        QCoreApplication::translate("CableDoctor", "System: %1, Qt %2")
             .arg(QSysInfo::prettyProductName(), QLatin1String(qVersion())),
         QString(),
-        QStringLiteral("Serial ports:"),
+        QCoreApplication::translate("CableDoctor", "Serial ports:"),
     };
     // Machines with many built-in ports must not push the findings off the screen.
     constexpr int kOtherPortsShown = 4;
@@ -326,19 +356,23 @@ Result Run(const QString& device, CCommPort* openPort, const SystemPaths& paths)
         if (p.vendor || p.device == device || ++others <= kOtherPortsShown)
             lines << PortLine(p);
     if (others > kOtherPortsShown)
-        lines << QStringLiteral("  (and %1 more without USB)").arg(others - kOtherPortsShown);
+        lines << QCoreApplication::translate("CableDoctor", "  (and %1 more without USB)")
+                     .arg(others - kOtherPortsShown);
     if (ports.empty())
-        lines << QStringLiteral("  (none: no serial port or USB serial adapter is present)");
+        lines << QCoreApplication::translate(
+            "CableDoctor", "  (none: no serial port or USB serial adapter is present)");
     const QString checked = PortToCheck(device, ports);
     lines << QString()
-          << QStringLiteral("Port checked: ") +
-                 (checked.isEmpty() ? QStringLiteral("none chosen") : checked);
+          << QCoreApplication::translate("CableDoctor", "Port checked: ") +
+                 (checked.isEmpty() ? QCoreApplication::translate("CableDoctor", "none chosen")
+                                    : checked);
 
     std::vector<Finding> findings;
     if (checked.isEmpty()) {
-        findings.push_back(
-            {Verdict::Problem, QStringLiteral("No port is chosen: name the cable's port (--port "
-                                              "DEVICE, or Comport Setup).")});
+        findings.push_back({Verdict::Problem,
+                            QCoreApplication::translate(
+                                "CableDoctor", "No port is chosen: name the cable's port (--port "
+                                               "DEVICE, or Comport Setup).")});
     } else {
         findings.push_back(CheckPermission(checked, paths));
         // Only a port that can be opened can echo.
@@ -355,8 +389,9 @@ Result Run(const QString& device, CCommPort* openPort, const SystemPaths& paths)
     }
     lines << QString()
           << (result.problems == 0
-                  ? QStringLiteral("Result: no problem found.")
-                  : QStringLiteral("Result: %1 problem(s) found.").arg(result.problems));
+                  ? QCoreApplication::translate("CableDoctor", "Result: no problem found.")
+                  : QCoreApplication::translate("CableDoctor", "Result: %1 problem(s) found.")
+                        .arg(result.problems));
     result.report = lines.join(QLatin1Char('\n'));
     return result;
 }

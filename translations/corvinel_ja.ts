@@ -1879,6 +1879,137 @@ Frequency</source>
     </message>
 </context>
 <context>
+    <name>CableDoctor</name>
+    <message>
+        <source>brltty (a Braille display daemon) takes CH340 and CP210x USB serial adapters as Braille displays, so their port vanishes moments after it appears.</source>
+        <translation>brltty (点字ディスプレイのデーモン) が CH340 と CP210x の USB シリアルアダプターを点字ディスプレイとして使うため、ポートが現れてすぐに消えます。</translation>
+    </message>
+    <message>
+        <source>If you use no Braille display: sudo systemctl mask brltty-udev.service brltty.service
+  (or remove it: sudo apt remove brltty), then plug the cable in again.</source>
+        <translation>点字ディスプレイを使わない場合: sudo systemctl mask brltty-udev.service brltty.service
+  (または削除: sudo apt remove brltty) を実行し、ケーブルを差し直してください。</translation>
+    </message>
+    <message>
+        <source>ModemManager is running: it probes each new serial port for a modem for some seconds, which can disturb a transfer started at once.</source>
+        <translation>ModemManager が動作しています。新しいシリアルポートを数秒間モデムかどうか調べるため、すぐに始めた転送を妨げることがあります。</translation>
+    </message>
+    <message>
+        <source>If you use no mobile modem: sudo systemctl disable --now ModemManager</source>
+        <translation>モバイルモデムを使わない場合: sudo systemctl disable --now ModemManager</translation>
+    </message>
+    <message>
+        <source> does not exist. Plug the cable in, or choose the port it is on (see the list above).</source>
+        <translation> はありません。ケーブルを接続するか、ケーブルのつながったポートを選んでください (上の一覧を参照)。</translation>
+    </message>
+    <message>
+        <source>You may open </source>
+        <translation>アクセス権があります: </translation>
+    </message>
+    <message>
+        <source>You may not open %1</source>
+        <translation>%1 へのアクセス権がありません</translation>
+    </message>
+    <message>
+        <source>: ask the administrator for access to it.</source>
+        <translation>。管理者にアクセス権を依頼してください。</translation>
+    </message>
+    <message>
+        <source> yet. You are in the group &quot;%1&quot; that owns it, but this login
+session began before you joined it: log out and in again (or restart).</source>
+        <translation>。所有グループ「%1」には参加済みですが、このログイン
+セッションは参加前に始まったものです。ログインし直してください (または再起動)。</translation>
+    </message>
+    <message>
+        <source> although you are in its group &quot;%1&quot;: ask the administrator.</source>
+        <translation> (グループ「%1」には参加済み)。管理者に相談してください。</translation>
+    </message>
+    <message>
+        <source>: it belongs to the group &quot;%1&quot;. Join it with
+  sudo usermod -aG %1 %2
+then log out and in again.</source>
+        <translation>。ポートはグループ「%1」のものです。次のコマンドで参加し
+  sudo usermod -aG %1 %2
+ログインし直してください。</translation>
+    </message>
+    <message>
+        <source>No program known to take serial adapters is running or installed.</source>
+        <translation>シリアルアダプターを占有することが知られているプログラムは、動作もインストールもされていません。</translation>
+    </message>
+    <message>
+        <source>: writing to the port failed.</source>
+        <translation>: ポートへの書き込みに失敗しました。</translation>
+    </message>
+    <message>
+        <source>Echo test: the cable returned the %1 bytes sent: cable and port work.</source>
+        <translation>エコーテスト: 送信した %1 バイトがケーブルから返ってきました。ケーブルとポートは正常です。</translation>
+    </message>
+    <message>
+        <source>Echo test: the %1 bytes sent did not come back%2. The cable is not on
+this port, or not plugged in, or it is no clone cable.</source>
+        <translation>エコーテスト: 送信した %1 バイトが返ってきません%2。ケーブルがこのポートに
+ないか、差し込まれていないか、クローンケーブルではありません。</translation>
+    </message>
+    <message>
+        <source> (other bytes did: %1)</source>
+        <translation> (別のバイトが返ってきました: %1)</translation>
+    </message>
+    <message>
+        <source>Echo test: %1 bytes came back for %2 sent, not as sent (%3).
+A loose plug, a wrong cable, or another program reading the port.</source>
+        <translation>エコーテスト: %2 バイト送信して %1 バイト返ってきましたが、送信内容と異なります (%3)。
+プラグのゆるみ、ケーブルの誤り、またはほかのプログラムがポートを読んでいる可能性があります。</translation>
+    </message>
+    <message>
+        <source>Echo test: </source>
+        <translation>エコーテスト: </translation>
+    </message>
+    <message>
+        <source>: the port did not open.</source>
+        <translation>: ポートを開けませんでした。</translation>
+    </message>
+    <message>
+        <source>Corvinel %1 cable check, %2</source>
+        <translation>Corvinel %1 ケーブル診断、%2</translation>
+    </message>
+    <message>
+        <source>System: %1, Qt %2</source>
+        <translation>システム: %1、Qt %2</translation>
+    </message>
+    <message>
+        <source>Serial ports:</source>
+        <translation>シリアルポート:</translation>
+    </message>
+    <message>
+        <source>  (and %1 more without USB)</source>
+        <translation>  (ほかに USB 以外が %1 個)</translation>
+    </message>
+    <message>
+        <source>  (none: no serial port or USB serial adapter is present)</source>
+        <translation>  (なし: シリアルポートも USB シリアルアダプターもありません)</translation>
+    </message>
+    <message>
+        <source>Port checked: </source>
+        <translation>診断したポート: </translation>
+    </message>
+    <message>
+        <source>none chosen</source>
+        <translation>未選択</translation>
+    </message>
+    <message>
+        <source>No port is chosen: name the cable&apos;s port (--port DEVICE, or Comport Setup).</source>
+        <translation>ポートが選ばれていません。ケーブルのポートを指定してください (--port DEVICE、または通信ポート設定)。</translation>
+    </message>
+    <message>
+        <source>Result: no problem found.</source>
+        <translation>結果: 問題は見つかりませんでした。</translation>
+    </message>
+    <message>
+        <source>Result: %1 problem(s) found.</source>
+        <translation>結果: %1 件の問題が見つかりました。</translation>
+    </message>
+</context>
+<context>
     <name>ChannelBulk</name>
     <message>
         <source>Nothing was changed. These channels cannot take the edit:</source>
