@@ -191,13 +191,15 @@ QString FrequencyMessage(int hz) {
 }
 
 QString VersionText(int country, int wideband) {
-    static const char* const kRegions[] = {"Japan", "ham bands", nullptr, nullptr, "general"};
+    static const char* const kRegions[] = {QT_TRANSLATE_NOOP("Codecs", "Japan"),
+                                           QT_TRANSLATE_NOOP("Codecs", "ham bands"), nullptr,
+                                           nullptr, QT_TRANSLATE_NOOP("Codecs", "general")};
     const char* region = (country >= 0 && country < 5) ? kRegions[country] : nullptr;
-    QString text = QStringLiteral("country %1").arg(country);
+    QString text = QCoreApplication::translate("Codecs", "country %1").arg(country);
     if (region)
-        text += QStringLiteral(", %1").arg(QLatin1String(region));
+        text += QStringLiteral(", %1").arg(QCoreApplication::translate("Codecs", region));
     if (wideband != 0)
-        text += QStringLiteral(", wideband");
+        text += QCoreApplication::translate("Codecs", ", wideband");
     return text;
 }
 

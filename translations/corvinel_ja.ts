@@ -2167,6 +2167,26 @@ Check the cable.</source>
         <source>This receiver&apos;s version (%1) receives %2, each range up to but not including its upper edge.</source>
         <translation>このバージョンの受信機 (%1) の受信範囲は %2 です (各範囲の上端は含みません)。</translation>
     </message>
+    <message>
+        <source>Japan</source>
+        <translation>日本</translation>
+    </message>
+    <message>
+        <source>ham bands</source>
+        <translation>アマチュアバンド</translation>
+    </message>
+    <message>
+        <source>general</source>
+        <translation>一般</translation>
+    </message>
+    <message>
+        <source>country %1</source>
+        <translation>国コード %1</translation>
+    </message>
+    <message>
+        <source>, wideband</source>
+        <translation>、ワイドバンド</translation>
+    </message>
 </context>
 <context>
     <name>Commands</name>
