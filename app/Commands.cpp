@@ -7,6 +7,7 @@
 #include "pages/ChannelFinder.h"
 #include "pages/FilterBar.h"
 #include "pages/MemoryView.h"
+#include "pages/SpreadSheet.h"
 
 #include <QAction>
 
@@ -36,6 +37,10 @@ void FillDown(CMainFrame& f) {
 }
 void FocusFilter(CMainFrame& f) {
     f.Host()->MemoryView()->FilterBar()->FocusText();
+}
+void OrderView(CMainFrame& f) {
+    CMemoryView* view = f.Host()->MemoryView();
+    view->SortView(std::max(0, view->Grid()->currentIndex().column()));
 }
 void PasteIntoFree(CMainFrame& f) {
     RunPasteIntoFree(*f.Host()->MemoryView());
@@ -439,6 +444,14 @@ const std::vector<Command>& Table() {
          .toolTip = QT_TRANSLATE_NOOP("Commands", "Filter Channels"),
          .keys = {QKeySequence(Qt::CTRL | Qt::Key_L)},
          .run = &FocusFilter,
+         .when = When::ChannelsShown},
+        {.id = F::ID_ORDER_VIEW,
+         .text = "Order View by Column",
+         .statusTip = "Show the channels ordered by the cursor's column (again: the other way, "
+                      "then in channel order); memory keeps its order",
+         .toolTip = "Order View by Column",
+         .keys = {QKeySequence(Qt::CTRL | Qt::Key_K)},
+         .run = &OrderView,
          .when = When::ChannelsShown},
         // The tab widget knows these keys only while it has the focus; as window keys they
         // work from inside a grid or a cell editor too.

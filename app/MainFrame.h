@@ -87,6 +87,7 @@ public:
         ID_FILL_DOWN = 32851,
         ID_FILL_SERIES = 32852,
         ID_FILTER_CHANNELS = 32854,
+        ID_ORDER_VIEW = 32855,
         ID_PASTE_FREE = 32853,
         ID_NEW_WINDOW = 32860,
         ID_OPEN_NEW_WINDOW = 32861,

@@ -5,6 +5,7 @@
 #include "pages/FilterBar.h"
 #include "pages/SortDlg.h"
 #include "pages/SpreadSheet.h"
+#include "pages/ViewOrder.h"
 #include "radio/Backups.h"
 #include "radio/Csv.h"
 #include "radio/Prompt.h"
@@ -22,6 +23,7 @@
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
 #include <QMimeData>
@@ -150,6 +152,8 @@ void CMemoryView::BuildGrid() {
     connect(grid_, &CSpreadSheet::RightClicked, this, &CMemoryView::OnRightClicked);
     connect(grid_, &CSpreadSheet::BlockDropped, this, &CMemoryView::OnBlockDropped);
     connect(grid_, &CSpreadSheet::Pasted, this, &CMemoryView::OnPasted);
+    grid_->horizontalHeader()->setSectionsClickable(true);
+    connect(grid_->horizontalHeader(), &QHeaderView::sectionClicked, this, &CMemoryView::SortView);
 }
 
 // The page's command buttons.
@@ -422,6 +426,8 @@ void CMemoryView::OnBlockDropped(int, int row, int, int lastRow, int dropColumn,
                                  int, bool, short& action, bool&, bool& cancel) {
     // Whole channel rows move or copy, whatever columns were dragged.
     cancel = true;
+    if (!RunFitsView(row, lastRow, tr("Drag")))
+        return;
     RowRange(row, lastRow);
     grid_->SetTargetColumn(kFreqCol);
     grid_->SetTargetRow(dropRow);
@@ -531,7 +537,7 @@ void CMemoryView::MoveRows(int first, int last, int step, const QString& label) 
 
 void CMemoryView::OnInsert() {
     int f = 0, l = 0;
-    if (!Selection(f, l))
+    if (!Selection(f, l) || !RunFitsView(f, l, tr("Insert")))
         return;
     const int top = BankTop(f);
     if (const int hz = grid_->ReadCellFrequency(kFreqCol, top); hz != 0) {
@@ -563,7 +569,7 @@ void CMemoryView::OnInsert() {
 
 void CMemoryView::OnDelete() {
     int f = 0, l = 0;
-    if (!Selection(f, l))
+    if (!Selection(f, l) || !RunFitsView(f, l, tr("Delete")))
         return;
     const int top = BankTop(f);
     grid_->SetRangeMode(true);
@@ -587,6 +593,8 @@ void CMemoryView::OnClear() {
             return;
         f = 1;
     }
+    if (!RunFitsView(f, l, tr("Clear")))
+        return;
     // Channels the filter hides between the selected ones are not the user's to clear.
     grid_->SetRangeMode(true);
     for (int row = f; row <= l; ++row) {
@@ -603,16 +611,68 @@ void CMemoryView::OnClear() {
     emit Edited(tr("Clear"));
 }
 
+// ---- The view's own order ----
+
+void CMemoryView::SortView(int column) {
+    if (!ViewSorted() || column != viewSortColumn_) {
+        viewSortColumn_ = column;
+        viewSortOrder_ = Qt::AscendingOrder;
+    } else if (viewSortOrder_ == Qt::AscendingOrder) {
+        viewSortOrder_ = Qt::DescendingOrder;
+    } else {
+        viewSortColumn_ = -1;
+    }
+    QHeaderView* header = grid_->horizontalHeader();
+    header->setSortIndicatorShown(viewSortColumn_ >= 0);
+    if (viewSortColumn_ >= 0)
+        header->setSortIndicator(viewSortColumn_, viewSortOrder_);
+    ShowRowsInOrder(*grid_->verticalHeader(),
+                    viewSortColumn_ >= 0
+                        ? RowsOrderedBy(*grid_->model(), viewSortColumn_, viewSortOrder_)
+                        : std::vector<int>{});
+    if (grid_->currentIndex().isValid())
+        grid_->scrollTo(grid_->currentIndex());
+}
+
+bool CMemoryView::ViewSorted() const {
+    return viewSortColumn_ >= 0 && grid_->verticalHeader()->sectionsMoved();
+}
+
+void CMemoryView::Refuse(const QString& text, const QString& command) {
+    if (Prompt* prompt = Model().GetPrompt())
+        prompt->Message(text, command, PromptButtons::Ok, PromptIcon::Exclamation);
+}
+
+bool CMemoryView::RunFitsView(int first, int last, const QString& command) {
+    if (!ViewSorted())
+        return true;
+    for (int row = std::max(first, 1); row <= std::min(last, kRows); ++row)
+        if (!grid_->isRowHidden(row - 1) &&
+            !grid_->selectionModel()->rowIntersectsSelection(row - 1, QModelIndex())) {
+            Refuse(tr("%1 works on channels that follow each other in channel order, and the "
+                      "list is sorted by a column: channel %2 is elsewhere in the list. Click "
+                      "that column's header until the list is in channel order again, or "
+                      "select the channels from %3 to %4.")
+                       .arg(command)
+                       .arg(row)
+                       .arg(first)
+                       .arg(last),
+                   command);
+            return false;
+        }
+    return true;
+}
+
 bool CMemoryView::RunIsShown(int first, int last, const QString& command) {
+    if (!RunFitsView(first, last, command))
+        return false;
     for (int row = std::max(first, 1); row <= std::min(last, kRows); ++row)
         if (grid_->isRowHidden(row - 1) && Channel(row).InUse()) {
-            if (Prompt* prompt = Model().GetPrompt())
-                prompt->Message(tr("%1 would reach channel %2, which the filter hides. Clear the "
-                                   "filter (Escape in the filter bar), or select only channels "
-                                   "that are shown.")
-                                    .arg(command)
-                                    .arg(row),
-                                command, PromptButtons::Ok, PromptIcon::Exclamation);
+            Refuse(tr("%1 would reach channel %2, which the filter hides. Clear the filter "
+                      "(Escape in the filter bar), or select only channels that are shown.")
+                       .arg(command)
+                       .arg(row),
+                   command);
             return false;
         }
     return true;

@@ -68,6 +68,10 @@ public:
 
     // Sorts by the given choices (the Sort command runs the dialog first).
     void SortBy(const SortSettings& settings);
+    // Orders the view by a grid column (0-based), as a click on its header does: first
+    // ascending, then descending, then back in channel order. Memory keeps its order.
+    void SortView(int column);
+    bool ViewSorted() const;
 
 public slots:
     void OnSort();
@@ -93,6 +97,10 @@ private:
     // False, after saying so, when a channel in use that the filter hides lies in first..last:
     // a command on the whole run would move or overwrite what the user cannot see.
     bool RunIsShown(int first, int last, const QString& command);
+    // False, after saying so, when the view is sorted and first..last holds a channel shown
+    // but not selected: in a sorted view such a run is scattered over the list.
+    bool RunFitsView(int first, int last, const QString& command);
+    void Refuse(const QString& text, const QString& command);
     void OnPasted(bool dropped);
     void SizeColumns();
     void BuildGrid();
@@ -118,6 +126,8 @@ private:
     BoundGrid* bound_;
     CFilterBar* filterBar_;
     bool hideUnused_ = false;
+    int viewSortColumn_ = -1;
+    Qt::SortOrder viewSortOrder_ = Qt::AscendingOrder;
     // The newest backup of a read, loaded when first asked for after the data set changed.
     std::optional<Image> lastRead_;
     bool lastReadLoaded_ = false;

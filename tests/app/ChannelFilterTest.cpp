@@ -12,6 +12,7 @@
 #include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -199,4 +200,53 @@ TEST_F(ChannelFilterTest, ChangedSinceOpenedAndSinceTheLastRead) {
     Frame()->Action(CMainFrame::ID_EDIT_UNDO)->trigger();
     EXPECT_FALSE(Sheet()->isRowHidden(150));
     EXPECT_TRUE(Sheet()->isRowHidden(149));
+}
+
+// A click on a column header orders the view only: rows keep their channel numbers, edits
+// land on the channel shown, a run of channels scattered by the order is refused, and the third
+// click brings channel order back; memory never moves.
+TEST_F(ChannelFilterTest, HeaderClicksOrderTheViewWithoutMovingChannels) {
+    StartWithChannels();
+    QHeaderView* header = Sheet()->horizontalHeader();
+    const auto click = [header](int section) {
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                          QPoint(header->sectionViewportPosition(section) + 5, 5));
+    };
+    const auto shownOrder = [this](int count) {
+        Rows rows;
+        for (int visual = 0; visual < count; ++visual)
+            rows.push_back(Sheet()->verticalHeader()->logicalIndex(visual) + 1);
+        return rows;
+    };
+
+    click(2); // Channel Name
+    EXPECT_EQ(shownOrder(6), Rows({150, 3, 1, 151, 2, 4}));
+    EXPECT_EQ(header->sortIndicatorSection(), 2);
+    TypeInto(*Sheet(), 3, 3, QStringLiteral("EDGE2"), Qt::Key_Return);
+    EXPECT_EQ(::CellText(*Sheet(), 3, 3), QStringLiteral("EDGE2"));
+
+    // Channels 150 and 3 sit side by side in this order; Cut of 3..150 would take 147 more.
+    Sheet()->selectionModel()->clearSelection();
+    Sheet()->selectRow(149);
+    Sheet()->selectionModel()->select(Sheet()->model()->index(2, 0),
+                                      QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    prompt.messages.clear();
+    Frame()->Action(CMainFrame::ID_EDIT_CUT)->trigger();
+    ASSERT_EQ(prompt.messages.size(), 1u);
+    EXPECT_TRUE(prompt.messages[0].text.startsWith("Cut works on channels that follow each other"))
+        << qPrintable(prompt.messages[0].text);
+    EXPECT_EQ(::CellText(*Sheet(), 3, 150), QStringLiteral("AIRPORT"));
+
+    click(0); // Receive Frequency, then the other way, then channel order
+    EXPECT_EQ(shownOrder(5), Rows({150, 151, 1, 2, 3}));
+    click(0);
+    EXPECT_EQ(shownOrder(5), Rows({3, 2, 1, 151, 150}));
+    click(0);
+    EXPECT_EQ(shownOrder(5), Rows({1, 2, 3, 4, 5}));
+    EXPECT_FALSE(header->isSortIndicatorShown());
+
+    ASSERT_TRUE(Frame()->CommitPages());
+    EXPECT_EQ(Name(Radio(), 1), QStringLiteral("ONE"));
+    EXPECT_EQ(Name(Radio(), 3), QStringLiteral("EDGE2"));
+    EXPECT_EQ(Name(Radio(), 150), QStringLiteral("AIRPORT"));
 }

@@ -69,6 +69,7 @@ protected:
         const int chooser = chooserCalls, page = Host()->GetActivePageIndex(), topic = help();
         const QString channels = rows(), clipboard = QApplication::clipboard()->text();
         const bool hidden = Sheet()->isRowHidden(500); // an unused channel
+        const bool ordered = Host()->MemoryView()->ViewSorted();
         QWidget* filter = Host()->MemoryView()->FilterBar()->TextField();
         const bool filterFocused = Frame()->focusWidget() == filter;
         const int windows = app->OpenWindows();
@@ -103,6 +104,8 @@ protected:
         if (!filterFocused && Frame()->focusWidget() == filter &&
             Host()->GetActivePageIndex() == page)
             seen << QStringLiteral("filter");
+        if (Host()->MemoryView()->ViewSorted() != ordered)
+            seen << (ordered ? QStringLiteral("channel order") : QStringLiteral("view ordered"));
         if (!Frame()->isVisible())
             seen << QStringLiteral("closed");
         if (app->OpenWindows() > windows) {
@@ -191,6 +194,12 @@ TEST_F(Commands, EveryCommandIsOfferedWhereItsRowSaysAndRunsItsFlow) {
         {F::ID_EDIT_REPEAT, {}, "dialog Find Channel"}, // nothing to look for again: it asks
         {F::ID_HIDE_UNUSED, {}, "rows hidden"},
         {F::ID_FILTER_CHANNELS, {}, "filter"},
+        {F::ID_ORDER_VIEW,
+         [&] {
+             Put(2, 100'000'000, 0, "LOW"); // before channel 1 by frequency
+             Sheet()->setCurrentIndex(Sheet()->model()->index(0, 0));
+         },
+         "view ordered"},
         {F::ID_HELP, {}, "help 101"},
         {F::ID_HELP_CONTENTS, {}, "help 0"},
         {F::ID_APP_ABOUT, {}, "dialog About"},

@@ -350,7 +350,9 @@ void PrintTest::PrintOnCupsQueue(const QString& out) {
                     QTest::qWait(1000); // let cups-pdf finish the file
                     const QString text = PdfText(f.filePath());
                     QFile::remove(f.filePath());
-                    return text;
+                    // The queue's start-up probe can land late on a loaded machine.
+                    if (!text.contains(QLatin1String("Corvinel print probe")))
+                        return text;
                 }
             QTest::qWait(200);
         }

@@ -93,7 +93,7 @@ int RunSend(const SimOptions& o, SimWire& link) {
         Report(QStringLiteral("result: nobody opened the device"));
         return 1;
     }
-    std::this_thread::sleep_for(std::chrono::milliseconds(o.startDelayMs));
+    link.Idle(o.startDelayMs);
     const QByteArray ack = wire::ToBytes(wire::kAck);
     for (int i = 0; i < int(frames.size()); ++i) {
         if (i == o.vanishAt) {

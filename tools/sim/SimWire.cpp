@@ -115,6 +115,20 @@ void SimWire::Vanish() {
     hungUp_ = true;
 }
 
+void SimWire::Idle(int ms) {
+    const Clock::time_point end = Clock::now() + std::chrono::milliseconds(ms);
+    for (;;) {
+        const auto left =
+            std::chrono::duration_cast<std::chrono::milliseconds>(end - Clock::now()).count();
+        if (left <= 0)
+            return;
+        if (!ReadByte(static_cast<int>(left)) && hungUp_) {
+            std::this_thread::sleep_until(end);
+            return;
+        }
+    }
+}
+
 QByteArray SimWire::Drain(int idleMs) {
     QByteArray got;
     while (const auto b = ReadByte(idleMs))

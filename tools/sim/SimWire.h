@@ -34,6 +34,9 @@ public:
     void Vanish();
     // Echoes whatever still comes until the program closes the device or idleMs pass.
     QByteArray Drain(int idleMs);
+    // Lets ms pass with the cable's echo working and what the program sends dropped, as
+    // before the receiver takes part in a transfer.
+    void Idle(int ms);
 
 private:
     bool Fill(int timeoutMs);
