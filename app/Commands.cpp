@@ -446,10 +446,11 @@ const std::vector<Command>& Table() {
          .run = &FocusFilter,
          .when = When::ChannelsShown},
         {.id = F::ID_ORDER_VIEW,
-         .text = "Order View by Column",
-         .statusTip = "Show the channels ordered by the cursor's column (again: the other way, "
-                      "then in channel order); memory keeps its order",
-         .toolTip = "Order View by Column",
+         .text = QT_TRANSLATE_NOOP("Commands", "Order View by Column"),
+         .statusTip = QT_TRANSLATE_NOOP(
+             "Commands", "Show the channels ordered by the cursor's column (again: the other way, "
+                         "then in channel order); memory keeps its order"),
+         .toolTip = QT_TRANSLATE_NOOP("Commands", "Order View by Column"),
          .keys = {QKeySequence(Qt::CTRL | Qt::Key_K)},
          .run = &OrderView,
          .when = When::ChannelsShown},

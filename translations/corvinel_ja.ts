@@ -1289,6 +1289,14 @@ Scan</source>
         <source>Copy</source>
         <translation>コピー</translation>
     </message>
+    <message>
+        <source>Drag</source>
+        <translation>ドラッグ</translation>
+    </message>
+    <message>
+        <source>%1 works on channels that follow each other in channel order, and the list is sorted by a column: channel %2 is elsewhere in the list. Click that column&apos;s header until the list is in channel order again, or select the channels from %3 to %4.</source>
+        <translation>%1 はチャンネル番号順に続くチャンネルに対して働きますが、一覧は列で並べ替えられているため、チャンネル %2 は一覧の別の位置にあります。一覧がチャンネル番号順に戻るまでその列の見出しをクリックするか、チャンネル %3 から %4 までを選んでください。</translation>
+    </message>
 </context>
 <context>
     <name>CPage2</name>
@@ -2673,6 +2681,14 @@ Check the cable.</source>
     <message>
         <source>Find Ne&amp;xt</source>
         <translation>次を検索(&amp;X)</translation>
+    </message>
+    <message>
+        <source>Order View by Column</source>
+        <translation>列で表示順を並べ替え</translation>
+    </message>
+    <message>
+        <source>Show the channels ordered by the cursor&apos;s column (again: the other way, then in channel order); memory keeps its order</source>
+        <translation>カーソルのある列の順にチャンネルを表示します (もう一度で逆順、さらにチャンネル番号順)。メモリーの順序は変わりません</translation>
     </message>
 </context>
 <context>
