@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QProcess>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTableWidget>
 #include <QTreeWidget>
 #include <cstring>
@@ -177,6 +178,9 @@ TEST_F(ImportTest, AListFromAnotherProgramIsPreviewedAndPlacedAsTheUserChooses) 
              << d->Summary()->text()
              << (d->ImportButton()->isEnabled() ? "can import" : "cannot import");
         EXPECT_EQ(Radio().EditImage(), before); // nothing is written while the user looks
+        Choose(d->PlacementBox(), static_cast<int>(csv::Placement::At));
+        d->ChannelBox()->setValue(500);
+        seen << PreviewRow(d->Preview(), 0).join('|');
         Choose(d->PlacementBox(), static_cast<int>(csv::Placement::Append));
         d->SkipRefusedBox()->setChecked(true);
         seen << PreviewRow(d->Preview(), 0).join('|') << PreviewRow(d->Preview(), 2).join('|')
@@ -192,6 +196,7 @@ TEST_F(ImportTest, AListFromAnotherProgramIsPreviewedAndPlacedAsTheUserChooses) 
                         "2 rows will be written, 1 refused. Nothing is written while rows are "
                         "refused, unless the good rows are imported alone.",
                         "cannot import",
+                        "2|500|433.50000|NFM|Long nam|",
                         "2|2|433.50000|NFM|Long nam|",
                         "4|3|145.60000|AM|Air|",
                         "can import",

@@ -52,6 +52,7 @@ TEST(ConfigText, EditedValuesAreNamedAndComeBack) {
     records::PresetEntry(ri, 1, 3).SetFrequencyHz(433'050'000);
     records::BankLink(ri, 3).Set(true);
     ri[kRfSquelch] = 4;
+    ri[kOpeningBell] = 2; // stored codes are not the list's order
     NameFromText(QStringLiteral("HELLO"), ri + kOpenMessage);
 
     const QByteArray text = configtext::Dump(image);
@@ -60,6 +61,7 @@ TEST(ConfigText, EditedValuesAreNamedAndComeBack) {
         "true}"))
         << text.toStdString();
     EXPECT_TRUE(text.contains("RF Squelch: 4"));
+    EXPECT_TRUE(text.contains("Opening Bell: \"3: Pi-Pi\"")) << text.toStdString();
     EXPECT_TRUE(text.contains("Open Message Text: \"HELLO\""));
     EXPECT_TRUE(text.contains("Bank Link For Scan:"));
     EXPECT_TRUE(text.contains("# channels in use; frequency in MHz"));
@@ -140,6 +142,10 @@ TEST(ConfigText, RefusalsNameLineAndKey) {
          "line 4: settings: Setting: Contrast: must be one of"},
         {"receiver: {country: 4, wideband: 0}\nsettings:\n  Setting:\n    Volume: 3\n",
          "line 4: settings: Setting: Volume: unknown key"},
+        // Only dual watch takes the airband ends as typed; a channel on a version that cannot
+        // receive them refuses them.
+        {"receiver: {country: 1, wideband: 0}\nchannels:\n  - {channel: 1, frequency: 30}\n",
+         "line 3: channels 1: frequency: 30.00000 is not a valid frequency"},
         {"receiver: {country: 9, wideband: 0}\n",
          "line 1: receiver: country: must be a number 0..4"},
         {"channels: []\n", "line 1: receiver: must give country and wideband"},
