@@ -48,17 +48,6 @@ bool Shown(CMemoryView& view, const bulk::EditResult& result, const QString& cap
     return result.changed > 0;
 }
 
-// How many rows a paste of mime brings: the grid's own rows travel with their text too, a line
-// each.
-int RowsIn(const QMimeData* mime) {
-    if (!mime || !mime->hasText())
-        return 0;
-    QStringList lines = mime->text().split(QLatin1Char('\n'));
-    if (!lines.isEmpty() && lines.back().trimmed().isEmpty())
-        lines.removeLast();
-    return static_cast<int>(lines.size());
-}
-
 } // namespace
 
 std::vector<int> SelectedChannels(const CSpreadSheet& grid) {
@@ -115,7 +104,7 @@ bool RunFillSeries(CMemoryView& view, QWidget* parent) {
 bool RunPasteIntoFree(CMemoryView& view) {
     if (!StoreGrid(view))
         return false;
-    const int rows = RowsIn(QApplication::clipboard()->mimeData());
+    const int rows = RowsToPaste(QApplication::clipboard()->mimeData());
     if (rows == 0)
         return false;
     std::vector<int> unused;

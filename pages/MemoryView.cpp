@@ -26,7 +26,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
-#include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -678,25 +677,16 @@ bool CMemoryView::RunIsShown(int first, int last, const QString& command) {
     return true;
 }
 
-// Rows a paste writes from its first row on: the lines of the clipboard's text, which the
-// grid's own row format carries as well.
-static int ClipboardRows() {
-    const QMimeData* mime = QGuiApplication::clipboard()->mimeData();
-    if (!mime || !mime->hasText())
-        return 1;
-    QStringList lines = mime->text().split(QLatin1Char('\n'));
-    if (!lines.isEmpty() && lines.back().trimmed().isEmpty())
-        lines.removeLast();
-    return std::max(1, static_cast<int>(lines.size()));
-}
-
 void CMemoryView::ClipboardCommand(int operation, const QString& command) {
     const int f = grid_->GetSelectionFirstRow(), l = grid_->GetSelectionLastRow();
     const int start = f > 0 ? f : 1;
     if (l < start)
         return;
     const int end =
-        operation == CSpreadSheet::OpClipboardPaste ? std::max(l, start + ClipboardRows() - 1) : l;
+        operation == CSpreadSheet::OpClipboardPaste
+            ? std::max(
+                  l, start + std::max(1, RowsToPaste(QGuiApplication::clipboard()->mimeData())) - 1)
+            : l;
     if (!RunIsShown(start, end, command))
         return;
     RowRange(start, l);

@@ -181,10 +181,22 @@ void CSpreadSheet::PasteCell(int column, int row, CellKind kind, int list, const
         WriteCell(column, row, CleanPastedNoting(column, row, shown));
 }
 
-void CSpreadSheet::PasteText(const QString& text, int col, int row) {
+namespace {
+// The text's lines, without the line end that closes the last.
+QStringList PastedLines(const QString& text) {
     QStringList lines = text.split(QLatin1Char('\n'));
     if (!lines.isEmpty() && lines.back().trimmed().isEmpty())
         lines.removeLast();
+    return lines;
+}
+} // namespace
+
+int RowsToPaste(const QMimeData* mime) {
+    return mime && mime->hasText() ? static_cast<int>(PastedLines(mime->text()).size()) : 0;
+}
+
+void CSpreadSheet::PasteText(const QString& text, int col, int row) {
+    const QStringList lines = PastedLines(text);
     for (int i = 0; i < lines.size(); ++i) {
         const int to = PasteTarget(row, i);
         if (to == 0)

@@ -50,6 +50,10 @@ enum class CellKind {
     Check      // check box: "1" checked, "0" (or empty) not
 };
 
+// The rows a paste of mime brings, a line each (the grid's own rows carry their text too); 0
+// when it holds no text.
+int RowsToPaste(const QMimeData* mime);
+
 class CSpreadSheet : public QTableView {
     Q_OBJECT
 public:
