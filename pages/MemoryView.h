@@ -126,6 +126,8 @@ private:
     BoundGrid* bound_;
     CFilterBar* filterBar_;
     bool hideUnused_ = false;
+    // The view's order, kept here: a click flips the header's sort indicator before the page
+    // hears of it, so the indicator only shows this.
     int viewSortColumn_ = -1;
     Qt::SortOrder viewSortOrder_ = Qt::AscendingOrder;
     // The newest backup of a read, loaded when first asked for after the data set changed.
