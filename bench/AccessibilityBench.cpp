@@ -8,6 +8,7 @@
 //         QT_QPA_PLATFORM=xcb build/bench/accessibility_bench'
 // Offscreen the benchmarks stop with an error that says so.
 
+#include "SilentPrompt.h"
 #include "app/EditHistory.h"
 #include "app/MainFrame.h"
 #include "app/RadioApp.h"
@@ -33,16 +34,6 @@ namespace {
 
 // As a screen reader's presence does: the bridge reports accessibility on from the start.
 [[maybe_unused]] const bool kAlwaysOn = qputenv("QT_LINUX_ACCESSIBILITY_ALWAYS_ON", "1");
-
-class SilentPrompt : public Prompt {
-public:
-    PromptAnswer Message(const QString&, const QString&, PromptButtons buttons,
-                         PromptIcon) override {
-        return buttons == PromptButtons::Ok ? PromptAnswer::Ok : PromptAnswer::No;
-    }
-    QString OpenFileName(const FileDialogRequest&) override { return {}; }
-    QString SaveFileName(const FileDialogRequest&) override { return {}; }
-};
 
 // The window shown over a data file whose channels are in use every other one (so Hide
 // Unused has rows to hide), or all of them.

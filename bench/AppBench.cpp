@@ -1,6 +1,7 @@
 // The desktop program: start-up to the shown window, and Open of a full data file to the
 // filled grid. Offscreen, settings in a scratch folder.
 
+#include "SilentPrompt.h"
 #include "app/EditHistory.h"
 #include "app/MainFrame.h"
 #include "app/RadioApp.h"
@@ -19,17 +20,6 @@
 #include <memory>
 
 namespace {
-
-// Answers every box without showing it, so a stray message cannot stop the clock forever.
-class SilentPrompt : public Prompt {
-public:
-    PromptAnswer Message(const QString&, const QString&, PromptButtons buttons,
-                         PromptIcon) override {
-        return buttons == PromptButtons::Ok ? PromptAnswer::Ok : PromptAnswer::No;
-    }
-    QString OpenFileName(const FileDialogRequest&) override { return {}; }
-    QString SaveFileName(const FileDialogRequest&) override { return {}; }
-};
 
 struct Scratch {
     Scratch() { QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder.path()); }
